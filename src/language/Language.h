@@ -1,0 +1,51 @@
+#pragma once
+
+// The vocabulary every other subsystem asks for: the current Logo language dictionary,
+// the interface dictionary, name codes and the language's name comparison.
+// Words are 8-bit byte strings in the language's code page. All functions are thread-safe.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Makes `name` the current language ("*" or "" mean english). With testOnly the dictionary is
+// loaded and discarded. Renews the cached words and rebuilds the name codes. False on failure;
+// the current language then stays.
+bool switchLanguage(std::string_view name, bool testOnly = false);
+std::string currentLanguage();
+
+// Language dictionary lookups; keys and sections are English internal names.
+std::string getStr(std::string_view section, std::string_view key, bool report);
+std::string dictWord(std::string_view key);
+std::string setWords(std::string_view key);
+std::string getWords(std::string_view key);
+std::string primaryName(std::string_view key);   // "@key@" when missing
+std::string primaryWord(std::string_view section, std::string_view key);
+std::string primaryWordOrEmpty(std::string_view section, std::string_view key);
+std::string textMessage(std::string_view key, const std::vector<std::string>& args = {});
+bool isWord(std::string_view section, std::string_view key, std::string_view word);
+bool isTrueWord(std::string_view word);
+bool isFalseWord(std::string_view word);
+std::string boolWord(bool flag);
+std::string usualPrefix();                        // primary word of "usual" + "'"
+std::string setterName(std::string_view name);    // prefix + name + suffix from system "setfix"
+
+// 0xB7 words name dictionary entries independently of the language.
+std::string resolveNeutralName(std::string_view word);
+std::string translateNeutral(std::string_view text);
+
+// The language's name comparison: negative, zero or positive. Case-insensitive; with a
+// system "ansi" entry, also blind to the diacritics of the folding map.
+int compareWords(std::string_view a, std::string_view b);
+inline bool sameWord(std::string_view a, std::string_view b) { return compareWords(a, b) == 0; }
+
+// Name codes: every name interned as a positive integer, rebuilt on every switch.
+// "#n" is n + 0x7FFFFFFF and never stored.
+int32_t nameCode(std::string_view text);
+int32_t findCode(std::string_view text);          // 0 when unknown
+std::string codeName(int32_t code);               // "<Unknown name>" when unknown
+
+// Interface dictionary (texts of the environment and error messages); empty when missing.
+std::string uiString(std::string_view section, std::string_view key);
+std::string uiFormat(std::string_view key, const std::vector<std::string>& args);
