@@ -40,11 +40,14 @@ std::string translateNeutral(std::string_view text);
 int compareWords(std::string_view a, std::string_view b);
 inline bool sameWord(std::string_view a, std::string_view b) { return compareWords(a, b) == 0; }
 
-// Name codes: every name interned as a positive integer, rebuilt on every switch.
-// "#n" is n + 0x7FFFFFFF and never stored.
-int32_t nameCode(std::string_view text);
-int32_t findCode(std::string_view text);          // 0 when unknown
-std::string codeName(int32_t code);               // "<Unknown name>" when unknown
+// Name codes: every name interned as a positive integer from 1, rebuilt on every switch.
+// "#n" (n a 16-bit number) is n + 0x7FFFFFFF, names an object by number and is never stored;
+// codes are unsigned so that those stay above every interned one.
+using NameCode = uint32_t;
+constexpr NameCode kObjectNumberCodeBase = 0x7FFFFFFFu;
+NameCode nameCode(std::string_view text);
+NameCode findCode(std::string_view text);         // 0 when unknown
+std::string codeName(NameCode code);              // "<Unknown name>" when unknown
 
 // Interface dictionary (texts of the environment and error messages); empty when missing.
 std::string uiString(std::string_view section, std::string_view key);
