@@ -1,0 +1,14 @@
+#pragma once
+
+// The lock-release pair that code calls around anything that blocks (waits, hand-overs,
+// device and network calls). Pairs nest: each thread counts its releases, and only the
+// outermost release gives the interpreter lock up and only the matching retake takes it back.
+//
+// ReleaseInterpreter with waitForRun: after releasing, a process waits while it is paused.
+// RetakeInterpreter with checkStop: after retaking, a process that has been asked to stop
+// ends with eTerminateException.
+void ReleaseInterpreter(bool waitForRun);
+void RetakeInterpreter(bool checkStop);
+
+// How many releases of the calling thread are open (0 while it interprets).
+int interpreterReleaseDepth();

@@ -1,0 +1,62 @@
+#include "processes/tQueuedWindowThread.h"
+
+#include <exception>
+
+tQueuedWindowThread::tQueuedWindowThread() : owner(std::this_thread::get_id()) {}
+
+bool tQueuedWindowThread::IsCurrent() const
+{
+    return std::this_thread::get_id() == owner;
+}
+
+void tQueuedWindowThread::Post(std::function<void()> routine)
+{
+    {
+        std::lock_guard<std::mutex> hold(queueGuard);
+        queue.push_back(std::move(routine));
+    }
+    workQueued.Set();
+}
+
+void tQueuedWindowThread::RunAndWait(std::function<void()> routine)
+{
+    tSyncEvent done(tSyncEvent::kManualReset, false);
+    std::exception_ptr failure;
+    Post([&] {
+        try {
+            routine();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        done.Set();
+    });
+    done.Wait();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void tQueuedWindowThread::WaitServing(tSyncEvent& event)
+{
+    for (;;) {
+        RunPending();
+        if (tSyncEvent::WaitForAny({&event, &workQueued}) == 0)
+            return;
+    }
+}
+
+int tQueuedWindowThread::RunPending()
+{
+    int ran = 0;
+    for (;;) {
+        std::function<void()> routine;
+        {
+            std::lock_guard<std::mutex> hold(queueGuard);
+            if (queue.empty())
+                return ran;
+            routine = std::move(queue.front());
+            queue.pop_front();
+        }
+        routine();
+        ++ran;
+    }
+}

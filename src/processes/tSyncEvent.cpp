@@ -1,0 +1,77 @@
+#include "processes/tSyncEvent.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+namespace {
+
+std::mutex& monitor()
+{
+    static std::mutex m;
+    return m;
+}
+
+std::condition_variable& changed()
+{
+    static std::condition_variable cv;
+    return cv;
+}
+
+}  // namespace
+
+tSyncEvent::tSyncEvent(Reset reset, bool signalled) : reset(reset), signalled(signalled) {}
+
+void tSyncEvent::Set()
+{
+    std::lock_guard<std::mutex> hold(monitor());
+    signalled = true;
+    changed().notify_all();
+}
+
+void tSyncEvent::ResetEvent()
+{
+    std::lock_guard<std::mutex> hold(monitor());
+    signalled = false;
+}
+
+bool tSyncEvent::IsSet() const
+{
+    return signalled.load(std::memory_order_acquire);
+}
+
+bool tSyncEvent::TryConsume()
+{
+    if (!signalled.load(std::memory_order_relaxed))
+        return false;
+    if (reset == kAutoReset)
+        signalled = false;
+    return true;
+}
+
+bool tSyncEvent::Wait(uint32_t milliseconds)
+{
+    return WaitForAny({this}, milliseconds) == 0;
+}
+
+int tSyncEvent::WaitForAny(std::initializer_list<tSyncEvent*> events, uint32_t milliseconds)
+{
+    std::unique_lock<std::mutex> hold(monitor());
+    int found = kTimedOut;
+    auto anySignalled = [&] {
+        int index = 0;
+        for (tSyncEvent* event : events) {
+            if (event->TryConsume()) {
+                found = index;
+                return true;
+            }
+            ++index;
+        }
+        return false;
+    };
+    if (milliseconds == kWaitForever)
+        changed().wait(hold, anySignalled);
+    else
+        changed().wait_for(hold, std::chrono::milliseconds(milliseconds), anySignalled);
+    return found;
+}
