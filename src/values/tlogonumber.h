@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "values/tLogoWord.h"
+
+// Abstract number: caches its printed text. A number read from program text keeps that text,
+// so 3.10 prints back as 3.10 and 007 as 007.
+class tlogonumber : public tLogoWord {
+public:
+    const std::string& WordText() override;
+    bool IsNumber() override { return true; }
+    bool IsEmpty() override { return false; }
+    bool TakeValueOf(tlogoobject* other) override;
+
+protected:
+    tlogonumber() = default;
+    explicit tlogonumber(std::string_view sourceText);
+
+    // The text of the current value, computed when the cache is empty.
+    virtual std::string FormatValue() = 0;
+    // Forgets the printed text and the word caches: the value changed.
+    void ValueChanged();
+    // Copies the value of another instance of the same class.
+    virtual void CopyValueFrom(tlogonumber& other) = 0;
+
+    uint8_t printedValid_ = 0;
+    std::string printed_;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+class tLogoInt;
+class tLogoReal;
+class tLogoString;
+class tLogoBool;
+
+// Pools of 100 recycled instances each for integers, reals, words and booleans, so that small
+// temporaries cost no allocation. Pools are only used by threads running a Logo process, which
+// all hold the interpreter lock; every other thread allocates.
+constexpr int kValuePoolSize = 100;
+
+// Fills the four pools; called once at start-up after the value method tables exist.
+void createValuePools();
+
+// Marks the calling thread as running a Logo process (set by the process layer).
+void setRunningLogoProcess(bool running);
+bool runningLogoProcess();
+
+// Factories: a pooled instance when allowed and available, else a new one. Results have
+// count 0. NewWord applies the dictionary-reference rule to the text.
+tLogoInt* NewInteger(int32_t value);
+tLogoReal* NewReal(long double value);
+tLogoString* NewWord(std::string_view text);
+tLogoBool* NewBoolean(bool value);
+
+// Hand-back used by Dispose of pooled instances; false when the pool is full (then the
+// instance is freed by the caller).
+bool returnToPool(tLogoInt* value);
+bool returnToPool(tLogoReal* value);
+bool returnToPool(tLogoString* value);
+bool returnToPool(tLogoBool* value);
+
+// How many instances each pool holds now (for tests and diagnostics).
+struct tPoolLevels {
+    int integers, reals, words, booleans;
+};
+tPoolLevels valuePoolLevels();
