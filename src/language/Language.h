@@ -5,6 +5,7 @@
 // Words are 8-bit byte strings in the language's code page. All functions are thread-safe.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,9 @@
 // the current language then stays.
 bool switchLanguage(std::string_view name, bool testOnly = false);
 std::string currentLanguage();
+// Called after every switch that changes the current language, on the switching thread;
+// tables derived from the dictionary (property rows, event codes, colour names) rebuild here.
+void onLanguageSwitched(std::function<void()> listener);
 
 // Language dictionary lookups; keys and sections are English internal names.
 std::string getStr(std::string_view section, std::string_view key, bool report);
@@ -30,6 +34,8 @@ bool isFalseWord(std::string_view word);
 std::string boolWord(bool flag);
 std::string usualPrefix();                        // primary word of "usual" + "'"
 std::string setterName(std::string_view name);    // prefix + name + suffix from system "setfix"
+// The "ansi" output option: fallback names and boolean words lose their diacritics.
+void setAnsiOutput(bool on);
 
 // 0xB7 words name dictionary entries independently of the language.
 std::string resolveNeutralName(std::string_view word);
@@ -48,7 +54,14 @@ constexpr NameCode kObjectNumberCodeBase = 0x7FFFFFFFu;
 NameCode nameCode(std::string_view text);
 NameCode findCode(std::string_view text);         // 0 when unknown
 std::string codeName(NameCode code);              // "<Unknown name>" when unknown
+NameCode setterCode(std::string_view text);       // code of the setter name of `text`
+std::vector<NameCode> nameCodes(std::string_view key); // codes of every "dict" synonym of key
 
 // Interface dictionary (texts of the environment and error messages); empty when missing.
 std::string uiString(std::string_view section, std::string_view key);
 std::string uiFormat(std::string_view key, const std::vector<std::string>& args);
+// Whether this thread's last uiString found its entry.
+bool uiFound();
+// The first of `sections` that has `key` (a window's class chain, then "$common").
+std::string uiStringInChain(const std::vector<std::string>& sections, std::string_view key);
+std::string interfaceLanguage();                  // name of the chosen interface dictionary

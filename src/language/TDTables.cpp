@@ -1,0 +1,115 @@
+#include "language/TDTables.h"
+
+#include <algorithm>
+
+std::string lowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n';
+}
+
+}
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::vector<std::string> splitWords(std::string_view value)
+{
+    std::vector<std::string> words;
+    size_t i = 0;
+    while (i < value.size()) {
+        while (i < value.size() && isBlank(value[i]))
+            ++i;
+        const size_t start = i;
+        while (i < value.size() && !isBlank(value[i]))
+            ++i;
+        if (i > start)
+            words.emplace_back(value.substr(start, i - start));
+    }
+    return words;
+}
+
+const std::string* TDTable::Find(std::string_view key) const
+{
+    const std::string wanted = lowerAscii(key);
+    const auto it = std::lower_bound(entries.begin(), entries.end(), wanted,
+                                     [](const auto& entry, const std::string& k) { return entry.first < k; });
+    return it != entries.end() && it->first == wanted ? &it->second : nullptr;
+}
+
+void TDTable::Add(std::string key, std::string value)
+{
+    // After every entry that compares less or equal, so duplicates keep their file order.
+    const auto at = std::upper_bound(entries.begin(), entries.end(), key,
+                                     [](const std::string& k, const auto& entry) { return k < entry.first; });
+    entries.emplace(at, std::move(key), std::move(value));
+}
+
+TDTables TDTables::Parse(std::string_view text)
+{
+    TDTables tables;
+    if (const size_t nul = text.find('\0'); nul != std::string_view::npos)
+        text = text.substr(0, nul);
+    TDTable* current = nullptr;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view line = trimBlanks(text.substr(pos, end - pos));
+        pos = end + 1;
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
+            ++pos;
+
+        if (line.empty() || line.front() == ';')
+            continue;
+        if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
+            if (current)
+                current->Trim();
+            TDTable section(lowerAscii(trimBlanks(line.substr(1, line.size() - 2))));
+            const auto at = std::upper_bound(tables.sections.begin(), tables.sections.end(), section.Name(),
+                                             [](const std::string& n, const TDTable& t) { return n < t.Name(); });
+            current = &*tables.sections.insert(at, std::move(section));
+            continue;
+        }
+        const size_t equals = line.find('=');
+        if (!current || equals == std::string_view::npos)
+            continue;
+        current->Add(lowerAscii(trimBlanks(line.substr(0, equals))), std::string(trimBlanks(line.substr(equals + 1))));
+    }
+    if (current)
+        current->Trim();
+    tables.sections.shrink_to_fit();
+    return tables;
+}
+
+const TDTable* TDTables::FindSection(std::string_view name) const
+{
+    const std::string wanted = lowerAscii(name);
+    for (auto it = sections.rbegin(); it != sections.rend(); ++it)
+        if (it->Name() == wanted)
+            return &*it;
+    return nullptr;
+}
+
+const std::string* TDTables::Find(std::string_view section, std::string_view key) const
+{
+    const TDTable* table = FindSection(section);
+    return table ? table->Find(key) : nullptr;
+}
