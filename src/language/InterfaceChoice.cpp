@@ -1,6 +1,7 @@
 #include "language/InterfaceChoice.h"
 
-#include "language/TDTables.h"
+#include "language/asciiText.h"
+#include "language/tStartupParams.h"
 
 const tInterfaceSlot& interfaceSlotFor(std::string_view language)
 {
@@ -15,5 +16,11 @@ const tInterfaceSlot& interfaceSlotFor(std::string_view language)
 
 const tInterfaceSlot& chooseInterfaceSlot()
 {
-    return interfaceSlotFor("english");
+    try {
+        if (const auto params = embeddedStartupParams())
+            return interfaceSlotFor(params->interfaceLanguage);
+    } catch (const eStreamError&) {
+        // A program file that cannot be mapped has no parameters either.
+    }
+    return kInterfaceSlots.front();
 }

@@ -2,15 +2,6 @@
 
 #include <algorithm>
 
-std::string lowerAscii(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
 namespace {
 
 bool isBlank(char c)

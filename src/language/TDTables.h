@@ -4,6 +4,8 @@
 // lower-cased and sorted; entries with equal keys keep their file order. Sections are few and
 // are scanned from the end, keys are found by binary search.
 
+#include "language/asciiText.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -42,7 +44,6 @@ private:
     std::vector<TDTable> sections;
 };
 
-std::string lowerAscii(std::string_view text);
 std::string_view trimBlanks(std::string_view text);
 // The blank-separated synonyms of a dictionary value, primary word first.
 std::vector<std::string> splitWords(std::string_view value);

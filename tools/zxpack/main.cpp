@@ -10,9 +10,15 @@
 
 #include "language/BuiltinResources.h"
 #include "language/DictionaryCoding.h"
+#include "language/EmbeddedFileWriter.h"
+#include "language/StreamKeys.h"
+#include "language/asciiText.h"
+#include "language/tEmbeddedDirectory.h"
 #include "language/tFileStream.h"
+#include "language/tStartupParams.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -32,14 +38,6 @@ int fail(const std::string& message)
 {
     std::fprintf(stderr, "zxpack: %s\n", message.c_str());
     return 1;
-}
-
-std::string upperAscii(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
 }
 
 int packResources(int argc, char** argv)
@@ -66,11 +64,54 @@ int packResources(int argc, char** argv)
     return writeResourceSource(argv[2], resources) ? 0 : fail(std::string("cannot write ") + argv[2]);
 }
 
+int writeParams(char** argv)
+{
+    tStartupParams params;
+    params.interfaceLanguage = argv[3];
+    params.severalCopies = static_cast<uint8_t>(std::atoi(argv[4]));
+    tFileStream out(argv[2], tFileStream::create);
+    params.Write(out);
+    return 0;
+}
+
+int embed(char** argv)
+{
+    const std::string keyName = argv[3];
+    if (keyName != "embedded" && keyName != "project")
+        return usage();
+    std::string content;
+    if (!readWholeFile(argv[5], content))
+        return fail(std::string("cannot read ") + argv[5]);
+    const auto bytes = std::span(reinterpret_cast<const uint8_t*>(content.data()), content.size());
+    appendEmbeddedFile(argv[2], argv[4], bytes, keyName == "embedded" ? kEmbeddedDataKey : kProjectKey);
+    return 0;
+}
+
+int list(char** argv)
+{
+    const tEmbeddedDirectory directory(argv[2]);
+    if (directory.State() == tEmbeddedDirectory::Status::corrupt)
+        return fail(std::string("corrupt directory in ") + argv[2]);
+    for (const tEmbeddedFile& file : directory.Files())
+        std::printf("%s %lld\n", file.name.c_str(), static_cast<long long>(file.size));
+    return 0;
+}
+
 }
 
 int main(int argc, char** argv)
 {
-    if (argc >= 3 && std::strcmp(argv[1], "resources") == 0)
-        return packResources(argc, argv);
+    try {
+        if (argc >= 3 && std::strcmp(argv[1], "resources") == 0)
+            return packResources(argc, argv);
+        if (argc == 5 && std::strcmp(argv[1], "params") == 0)
+            return writeParams(argv);
+        if (argc == 6 && std::strcmp(argv[1], "embed") == 0)
+            return embed(argv);
+        if (argc == 3 && std::strcmp(argv[1], "list") == 0)
+            return list(argv);
+    } catch (const eStreamError& error) {
+        return fail(error.what());
+    }
     return usage();
 }
