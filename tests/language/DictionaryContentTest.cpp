@@ -137,9 +137,23 @@ const tLookupForm kLookupForms[] = {
 
 // Registration by key: "set*name" and "*name" ask for the "dict" entry of name.
 const std::regex kRegistration(R"re(\bRegisterByKey\s*\([^;"]*"([^"\\]+)")re");
-// A word that names an entry whatever the language: the byte 0xB7 and the key.
-const std::regex kNeutralWord(
-    R"re(\\(?:xB7|xb7|267)(?:"\s*")?([A-Za-z_.][\w.?!]*(?:\\(?:xB7|xb7|267)(?:"\s*")?[\w.?!]+)?))re");
+// A word that names an entry whatever the language: the byte 0xB7 and a "dict" key, "set" and
+// a "dict" key, or a section, 0xB7 and a key. C++ sources write the byte as an escape (and
+// may split the literal after it); Logo text holds the byte itself.
+struct tNeutralSpelling {
+    std::regex word;           // group 1: what follows the first marker
+    std::regex sectionAndKey;  // groups 1 and 2 of a word with a second marker
+};
+
+const tNeutralSpelling kEscapedInSource = {
+    std::regex(R"re(\\(?:xB7|xb7|267)(?:"\s*")?([A-Za-z_.][\w.?!]*(?:\\(?:xB7|xb7|267)(?:"\s*")?[\w.?!]+)?))re"),
+    std::regex(R"re(([^\\"]+)\\(?:xB7|xb7|267)(?:"\s*")?(.+))re"),
+};
+
+const tNeutralSpelling kRawInLogo = {
+    std::regex("\xB7([A-Za-z_.][\\w.?!]*(?:\xB7[\\w.?!]+)?)"),
+    std::regex("([^\xB7]+)\xB7(.+)"),
+};
 
 int lineOf(const std::string& text, size_t offset)
 {
@@ -202,15 +216,14 @@ void collectRegistrations(const std::string& text, const std::string& file, std:
     }
 }
 
-// A neutral word names a "dict" key, "set" + a "dict" key, or section 0xB7 key.
-void collectNeutralWords(const std::string& text, const std::string& file, std::vector<tRequest>& requests)
+void collectNeutralWords(const std::string& text, const std::string& file, const tNeutralSpelling& spelling,
+                         std::vector<tRequest>& requests)
 {
-    static const std::regex sectionAndKey(R"re(([^\\"]+)\\(?:xB7|xb7|267)(?:"\s*")?(.+))re");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), kNeutralWord); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), spelling.word); it != std::sregex_iterator(); ++it) {
         const std::string name = (*it)[1];
         const std::string where = file + ":" + std::to_string(lineOf(text, static_cast<size_t>(it->position())));
         std::smatch parts;
-        if (std::regex_match(name, parts, sectionAndKey)) {
+        if (std::regex_match(name, parts, spelling.sectionAndKey)) {
             requests.push_back({tRequest::language, lowered(parts[1].str()), lowered(parts[2].str()), where});
             continue;
         }
@@ -221,6 +234,12 @@ void collectNeutralWords(const std::string& text, const std::string& file, std::
     }
 }
 
+std::string relativeName(const fs::path& path)
+{
+    return fs::relative(path, kRoot).generic_string();
+}
+
+// The C++ sources under src/ and the Logo text (".lgo") under resources/.
 std::vector<tRequest> requestsInSources()
 {
     std::vector<tRequest> requests;
@@ -229,11 +248,13 @@ std::vector<tRequest> requestsInSources()
         if (!entry.is_regular_file() || (extension != ".cpp" && extension != ".h"))
             continue;
         const std::string text = withoutComments(readFile(entry.path()));
-        const std::string file = fs::relative(entry.path(), kRoot).generic_string();
-        collectLookups(text, file, requests);
-        collectRegistrations(text, file, requests);
-        collectNeutralWords(text, file, requests);
+        collectLookups(text, relativeName(entry.path()), requests);
+        collectRegistrations(text, relativeName(entry.path()), requests);
+        collectNeutralWords(text, relativeName(entry.path()), kEscapedInSource, requests);
     }
+    for (const auto& entry : fs::recursive_directory_iterator(kRoot / "resources"))
+        if (entry.is_regular_file() && entry.path().extension() == ".lgo")
+            collectNeutralWords(readFile(entry.path()), relativeName(entry.path()), kRawInLogo, requests);
     return requests;
 }
 
@@ -268,14 +289,16 @@ TEST(DictionaryContent, SourceScannerFindsEachFormOfRequest)
     std::vector<tRequest> requests;
     collectLookups(source, "example", requests);
     collectRegistrations(source, "example", requests);
-    collectNeutralWords(source, "example", requests);
+    collectNeutralWords(source, "example", kEscapedInSource, requests);
+    collectNeutralWords("to go\n \xB7home \xB7other\xB7" "end\n", "example.lgo", kRawInLogo, requests);
 
     std::set<std::string> found;
     for (const tRequest& r : requests)
         found.insert(r.section + "/" + r.key);
     const std::set<std::string> expected = {"dict/forward", "other/true",   "strings/zembrixcaption",
                                             "text/novalue", "dict/heading", "dict/myplace",
-                                            "dict/mousepos", "param/wrap",  "dict/pencolour"};
+                                            "dict/mousepos", "param/wrap",  "dict/pencolour",
+                                            "dict/home",     "other/end"};
     EXPECT_EQ(found, expected);
 }
 
