@@ -41,10 +41,8 @@ public:
     {
         if (!head)
             return new tLogoList;
-        tLogoList* list = head.release();
-        Unhold(list);
         tail = nullptr;
-        return list;
+        return handOver(head);
     }
 
 private:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "values/tCompiledCode.h"
+#include "values/tLogoRef.h"
 #include "values/tlogoobject.h"
 
 class tLogoStack;
@@ -85,6 +86,8 @@ public:
     tlogoobject* Subtract(tlogoobject* other);
     tlogoobject* Multiply(tlogoobject* other);
     tlogoobject* Divide(tlogoobject* other);
+    // "difference": like "-", and also a numeric vector minus a number.
+    tlogoobject* Difference(tlogoobject* other);
     tlogoobject* Div(tlogoobject* other);
     tlogoobject* Mod(tlogoobject* other);
     tlogoobject* Negate();
@@ -133,6 +136,16 @@ private:
     const tLogoList* list_;
 };
 inline tListElements elements(const tLogoList* list) { return tListElements(list); }
+
+// Hands a held value out as results are handed out: the holder's count is taken back without
+// disposing, so a value nothing else holds leaves with count 0.
+template <class T>
+T* handOver(tLogoRef<T>& held)
+{
+    T* value = held.release();
+    Unhold(value);
+    return value;
+}
 
 // The shared method table of every list, built by the interpreter at start-up.
 void setListMethodTable(tLogoTab* table);
