@@ -3,6 +3,7 @@
 #include "language/LanguageState.h"
 #include "language/tcodetab.h"
 
+#include <atomic>
 #include <charconv>
 #include <memory>
 #include <mutex>
@@ -28,10 +29,44 @@ bool objectNumberCode(std::string_view text, NameCode& code)
     return true;
 }
 
-// The table is made on first use, so that the language it compares in is loaded first.
+std::atomic<bool> tableReady{false};
+
+// The table is made with the first language, so that it compares as that language does.
 void ensureTable()
 {
-    languageState();
+    if (!tableReady.load(std::memory_order_acquire))
+        languageState();
+}
+
+// Neutral names are interned as the word they stand for; plain names (nearly all) are not copied.
+template <class Lookup>
+NameCode withResolvedName(std::string_view text, Lookup lookup)
+{
+    if (!text.empty() && text.front() == '\xB7')
+        return lookup(resolveNeutralName(text));
+    return lookup(text);
+}
+
+// 0 when the name has no code yet.
+NameCode knownCode(std::string_view name)
+{
+    NameCode code;
+    if (objectNumberCode(name, code))
+        return code;
+    ensureTable();
+    std::shared_lock lock(tableLock);
+    const tcoderec* rec = table->Find(name);
+    return rec ? rec->code : 0;
+}
+
+NameCode internedCode(std::string_view name)
+{
+    if (const NameCode code = knownCode(name))
+        return code;
+    std::unique_lock lock(tableLock);
+    if (const tcoderec* rec = table->Find(name))
+        return rec->code;
+    return table->Add(name).code;
 }
 
 }
@@ -40,36 +75,17 @@ void resetNameCodes(tComparisonMode mode)
 {
     std::unique_lock lock(tableLock);
     table = std::make_unique<tcodetab>(mode);
+    tableReady = true;
 }
 
 NameCode nameCode(std::string_view text)
 {
-    const std::string name = resolveNeutralName(text);
-    NameCode code;
-    if (objectNumberCode(name, code))
-        return code;
-    ensureTable();
-    {
-        std::shared_lock lock(tableLock);
-        if (const tcoderec* rec = table->Find(name))
-            return rec->code;
-    }
-    std::unique_lock lock(tableLock);
-    if (const tcoderec* rec = table->Find(name))
-        return rec->code;
-    return table->Add(name).code;
+    return withResolvedName(text, internedCode);
 }
 
 NameCode findCode(std::string_view text)
 {
-    const std::string name = resolveNeutralName(text);
-    NameCode code;
-    if (objectNumberCode(name, code))
-        return code;
-    ensureTable();
-    std::shared_lock lock(tableLock);
-    const tcoderec* rec = table->Find(name);
-    return rec ? rec->code : 0;
+    return withResolvedName(text, knownCode);
 }
 
 std::string codeName(NameCode code)

@@ -1,6 +1,7 @@
 #include "language/EmbeddedFileWriter.h"
 #include "language/InterfaceChoice.h"
 #include "language/ProgramFile.h"
+#include "language/ProgramFileCheck.h"
 #include "language/StreamKeys.h"
 #include "language/tExe2MemStream.h"
 #include "language/tFileStream.h"
@@ -159,12 +160,15 @@ TEST_F(EmbeddedFiles, ATrailerWhoseDirectoryDoesNotFitIsCorrupt)
     EXPECT_TRUE(directory.Files().empty());
     EXPECT_EQ(expectStreamError([&] { tExe2MemStream stream("exe.bin", directory); }), "FileProblem");
     EXPECT_THROW(appendEmbeddedFile(path, "exe.bin", bytesOf("x"), kProjectKey), eStreamError);
+    EXPECT_EQ(programFileProblem(path), "FATAL: The file is corrupt " + path);
 }
 
 TEST_F(EmbeddedFiles, MissingProgramFile)
 {
     const std::string missing = path + "-missing";
     EXPECT_EQ(expectStreamError([&] { tEmbeddedDirectory directory(missing); }), "exe stream error 1 " + missing);
+    EXPECT_EQ(programFileProblem(missing), "FATAL: Cannot access files (exe stream error 1 " + missing + ")");
+    EXPECT_EQ(programFileProblem(path), "");
 }
 
 TEST(ProgramFile, TheTestProgramItselfHasNoEmbeddedFiles)
@@ -174,6 +178,7 @@ TEST(ProgramFile, TheTestProgramItselfHasNoEmbeddedFiles)
     tExe2MemStream whole("");
     EXPECT_EQ(whole.Size(), static_cast<int64_t>(std::filesystem::file_size(programPath())));
     EXPECT_FALSE(embeddedStartupParams().has_value());
+    EXPECT_EQ(programFileProblem(), "");
     EXPECT_EQ(&chooseInterfaceSlot(), &kInterfaceSlots.front());
 }
 

@@ -47,6 +47,10 @@ const char* const kFixtureLanguageText =
     "twolines=ab\\Ncd\n"
     "greet=Hello %s!\n"
     "pair=%s2 then %s1\n"
+    "[set]\n"
+    "pencolour=paintpen\n"
+    "[get]\n"
+    "pencolour=penshade\n"
     "[colours]\n"
     "red=rouge red\n";
 
