@@ -394,6 +394,23 @@ TEST(DictionaryContent, EverySharedWordExceptionIsStillShared)
     }
 }
 
+// The further setter and getter names of a property are registered beside the "dict" words,
+// so they must not be the word of another key.
+TEST(DictionaryContent, FurtherSetterAndGetterNamesHideNoOtherKey)
+{
+    const auto dictKeys = keysByWord(*languageDictionary().FindSection("dict"));
+    for (const char* name : {"set", "get"}) {
+        const TDTable* section = languageDictionary().FindSection(name);
+        ASSERT_NE(section, nullptr) << "no section " << name;
+        for (const auto& [key, value] : section->Entries())
+            for (const std::string& word : splitWords(value)) {
+                const auto owners = dictKeys.find(lowered(word));
+                EXPECT_TRUE(owners == dictKeys.end() || owners->second == std::set<std::string>{key})
+                    << "[" << name << "] " << key << ": " << word << " is a \"dict\" word of " << *owners->second.begin();
+            }
+    }
+}
+
 // ---- placeholders -------------------------------------------------------------------------
 
 // An unknown placeholder would be shown to the learner as it stands.
