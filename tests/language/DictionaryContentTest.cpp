@@ -135,22 +135,35 @@ const tLookupForm kLookupForms[] = {
     {"uiFormat", tRequest::interface, "strings"},
 };
 
-// Registration by key: "set*name" and "*name" ask for the "dict" entry of name.
-const std::regex kRegistration(R"re(\bRegisterByKey\s*\([^;"]*"([^"\\]+)")re");
+// Registration by key, directly or through a table of rows (an array of a "t...Row" type whose
+// rows begin with the key). "set*name" and "*name" ask for the "dict" entry of name.
+const std::regex kRegistration(R"re(\bRegisterByKey\s*(?:<[^;>]*>)?\s*\([^;"]*"([^"\\]+)")re");
+const std::regex kRowTable(R"re(\bt\w*Row\s+\w+\s*\[\s*\]\s*=\s*\{)re");
+const std::regex kRowKey(R"re(\{\s*"([^"\\]+)"\s*,)re");
+
+// Names registered under their own text in every language, so never dictionary keys.
+const std::set<std::string> kLiteralNames = {
+    "+", "-", "*", "/", "<", ">", "<=", ">=", "=", "<>", "<unary ->", "<unary +>",
+    "in", "inw", "ind", "out", "outw", "outd", "ftpopen", "ftpclose", "downloadurl", "uploadurl",
+    "postfile", "postrequest", "transferstatus", "lastcontenttype", "startprintjob", "endprintjob",
+};
 // A word that names an entry whatever the language: the byte 0xB7 and a "dict" key, "set" and
 // a "dict" key, or a section, 0xB7 and a key. C++ sources write the byte as an escape (and
 // may split the literal after it); Logo text holds the byte itself.
 struct tNeutralSpelling {
+    std::vector<const char*> markers;  // a text that holds a neutral word holds one of these
     std::regex word;           // group 1: what follows the first marker
     std::regex sectionAndKey;  // groups 1 and 2 of a word with a second marker
 };
 
 const tNeutralSpelling kEscapedInSource = {
+    {"\\xB7", "\\xb7", "\\267"},
     std::regex(R"re(\\(?:xB7|xb7|267)(?:"\s*")?([A-Za-z_.][\w.?!]*(?:\\(?:xB7|xb7|267)(?:"\s*")?[\w.?!]+)?))re"),
     std::regex(R"re(([^\\"]+)\\(?:xB7|xb7|267)(?:"\s*")?(.+))re"),
 };
 
 const tNeutralSpelling kRawInLogo = {
+    {"\xB7"},
     std::regex("\xB7([A-Za-z_.][\\w.?!]*(?:\xB7[\\w.?!]+)?)"),
     std::regex("([^\xB7]+)\xB7(.+)"),
 };
@@ -203,22 +216,40 @@ void collectLookups(const std::string& text, const std::string& file, std::vecto
     }
 }
 
+void addRegistration(std::string key, std::string where, std::vector<tRequest>& requests)
+{
+    key = lowered(key);
+    if (kLiteralNames.count(key))
+        return;
+    if (key.rfind("set*", 0) == 0)
+        key.erase(0, 4);
+    else if (key.rfind('*', 0) == 0)
+        key.erase(0, 1);
+    requests.push_back({tRequest::language, "dict", key, std::move(where)});
+}
+
 void collectRegistrations(const std::string& text, const std::string& file, std::vector<tRequest>& requests)
 {
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), kRegistration); it != std::sregex_iterator(); ++it) {
-        std::string key = (*it)[1];
-        if (key.rfind("set*", 0) == 0)
-            key.erase(0, 4);
-        else if (key.rfind('*', 0) == 0)
-            key.erase(0, 1);
-        requests.push_back({tRequest::language, "dict", lowered(key),
-                            file + ":" + std::to_string(lineOf(text, static_cast<size_t>(it->position())))});
+    const auto where = [&](auto position) { return file + ":" + std::to_string(lineOf(text, static_cast<size_t>(position))); };
+    if (text.find("RegisterByKey") != std::string::npos)
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), kRegistration); it != std::sregex_iterator(); ++it)
+            addRegistration((*it)[1], where(it->position()), requests);
+    if (text.find("Row") == std::string::npos)
+        return;
+    for (auto table = std::sregex_iterator(text.begin(), text.end(), kRowTable); table != std::sregex_iterator(); ++table) {
+        const auto rows = text.begin() + table->position() + table->length();
+        const auto end = text.begin() + static_cast<long>(std::min(text.find("};", static_cast<size_t>(rows - text.begin())), text.size()));
+        for (auto row = std::sregex_iterator(rows, end, kRowKey); row != std::sregex_iterator(); ++row)
+            addRegistration((*row)[1], where((rows - text.begin()) + row->position()), requests);
     }
 }
 
 void collectNeutralWords(const std::string& text, const std::string& file, const tNeutralSpelling& spelling,
                          std::vector<tRequest>& requests)
 {
+    if (std::none_of(spelling.markers.begin(), spelling.markers.end(),
+                     [&](const char* marker) { return text.find(marker) != std::string::npos; }))
+        return;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), spelling.word); it != std::sregex_iterator(); ++it) {
         const std::string name = (*it)[1];
         const std::string where = file + ":" + std::to_string(lineOf(text, static_cast<size_t>(it->position())));
@@ -283,7 +314,13 @@ TEST(DictionaryContent, SourceScannerFindsEachFormOfRequest)
         c = getStr("system", "ansi", false);
         d = uiFormat("ZembrixCaption", {});
         e = textMessage("novalue");
-        RegisterByKey(turtle, "set*heading", 1, 0);
+        RegisterByKey<tTurtleSetHeading>(turtle, "set*heading", 1, 0);
+        RegisterLiteral<tObjectProc1Desc>(table, "+", 4);
+        constexpr tPrimitiveRow kRows[] = {
+            {"repeat", 2, kFixedInputs, repeat},
+            {"<>", 2, 0, nullptr},
+        };
+        const char* notARow[] = {"elsewhere", "x"};
         f = "\xB7" "forward \xB7myplace'\xB7mousepos \xB7" "param\xB7wrap \xB7setpencolour";
     )src");
     std::vector<tRequest> requests;
@@ -298,7 +335,7 @@ TEST(DictionaryContent, SourceScannerFindsEachFormOfRequest)
     const std::set<std::string> expected = {"dict/forward", "other/true",   "strings/zembrixcaption",
                                             "text/novalue", "dict/heading", "dict/myplace",
                                             "dict/mousepos", "param/wrap",  "dict/pencolour",
-                                            "dict/home",     "other/end"};
+                                            "dict/home",     "other/end",    "dict/repeat"};
     EXPECT_EQ(found, expected);
 }
 
