@@ -17,11 +17,8 @@ public:
     void Dispose() override;
     bool IsNumber() override { return false; }
     bool IsBoolean() override { return true; }
-    int32_t AsInteger() override;
-    long double AsReal() override;
     bool AsBoolean() override { return value; }
     bool Equals(tlogoobject* other) override;
-    bool DiffersFrom(tlogoobject* other) override;
     void AttachMethods() override;
     tNumeric ReceiverNumber() override;
     // Booleans order by their texts.

@@ -19,7 +19,6 @@ public:
     long double AsReal() override { return value; }
     bool AsBoolean() override { return value > 0; }
     bool Equals(tlogoobject* other) override;
-    bool DiffersFrom(tlogoobject* other) override;
     void AttachMethods() override;
     tNumeric ReceiverNumber() override { return {true, value, static_cast<long double>(value), false}; }
     int Order(tlogoobject* other) override;

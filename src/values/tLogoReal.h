@@ -18,7 +18,6 @@ public:
     long double AsReal() override { return value; }
     bool AsBoolean() override;
     bool Equals(tlogoobject* other) override;
-    bool DiffersFrom(tlogoobject* other) override;
     void AttachMethods() override;
     tNumeric ReceiverNumber() override { return {false, 0, value, false}; }
     int Order(tlogoobject* other) override;

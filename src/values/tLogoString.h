@@ -29,7 +29,6 @@ public:
     bool IsEmpty() override { return text_.empty(); }
     bool Equals(tlogoobject* other) override;
     bool EqualsExactly(tlogoobject* other) override;
-    bool DiffersFrom(tlogoobject* other) override;
     void AttachMethods() override;
     bool TakeValueOf(tlogoobject* other) override;
     tNumeric ReceiverNumber() override;
@@ -38,8 +37,6 @@ public:
 
 private:
     void AnalyseNumber();
-    // Equality when both sides are numbers; -2 when they are not both numbers.
-    int NumericOrder(tlogoobject* other);
 
     std::string text_;
     uint8_t numericDone_ = 0;

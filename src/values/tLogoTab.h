@@ -43,8 +43,8 @@ public:
     virtual void RemoveAt(int32_t index);
     virtual tTabDesc* GetEntry(uint32_t code);
     virtual tTabDesc* FindEntry(uint32_t code);
-    [[noreturn]] virtual void FailErase(uint32_t code);
-    [[noreturn]] virtual void FailMissing(uint32_t code);
+    virtual void FailErase(uint32_t code);
+    virtual void FailMissing(uint32_t code);
     virtual void SaveEntries(std::ostream& stream, int level, int mode);
     virtual void EraseAll(uint32_t except);
     using BodyCallback = void (*)(void* data, tCompiledCode* body, tlogoobject* owner);
@@ -77,8 +77,11 @@ public:
     tTabDesc* last = nullptr;
     tlogoobject* owner;
 
+protected:
+    // Insertion-list links; both take the table-list lock.
+    void Unlink(tTabDesc* descriptor);
+    void Link(tTabDesc* descriptor, tTabDesc* before = nullptr);
+
 private:
     void GrowFor(uint32_t code);
-    void Unlink(tTabDesc* descriptor);
-    void Link(tTabDesc* descriptor);
 };

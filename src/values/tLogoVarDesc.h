@@ -16,7 +16,6 @@ public:
 
     std::string DefinitionText() override;
     tlogoobject* Value() override { return value; }
-    void SaveEntry(std::ostream& stream, int level, int mode) override;
     // Stores a new value; computed variables override this to run their setter.
     virtual void Store(tlogoobject* newValue);
 

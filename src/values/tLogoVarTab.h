@@ -13,7 +13,7 @@ public:
     explicit tLogoVarTab(tlogoobject* owner = nullptr, const char* label = "variablesLabel",
                          EntryMaker entryClass = &MakeEntry<tLogoVarDesc>);
 
-    [[noreturn]] void FailErase(uint32_t code) override;
+    void FailErase(uint32_t code) override;
     errorConst MissingKey() const override { return erNoVal; }
 
     // Each yields whether the entry existed.
@@ -41,7 +41,6 @@ class tLogoEventTab : public tLogoVarTab {
 public:
     explicit tLogoEventTab(tlogoobject* owner = nullptr);
     errorConst MissingKey() const override { return erUnDefEvenet; }
-    [[noreturn]] void FailErase(uint32_t code) override;
     // Compiles every handler list in mode 0.
     void ForEachBody(BodyCallback callback, void* data) override;
 };
@@ -55,7 +54,6 @@ class tLogoObjectsTab : public tLogoVarTab {
 public:
     explicit tLogoObjectsTab(tlogoobject* owner = nullptr);
     errorConst MissingKey() const override { return erNoObject; }
-    [[noreturn]] void FailErase(uint32_t code) override;
     // Always puts a new entry in.
     bool Define(uint32_t code, tlogoobject* value, uint8_t flags) override;
     // Destroys the objects of the entries instead of removing the entries.
@@ -67,7 +65,6 @@ class tLogoPagesTab : public tLogoVarTab {
 public:
     explicit tLogoPagesTab(tlogoobject* owner = nullptr);
     errorConst MissingKey() const override { return erPageNotExist; }
-    [[noreturn]] void FailErase(uint32_t code) override;
     // 1-based place in the insertion order, -1 when absent.
     int32_t PositionOf(uint32_t code);
     void MoveToPosition(uint32_t code, int32_t position);

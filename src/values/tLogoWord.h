@@ -43,7 +43,7 @@ public:
     tCompiledCode* Compile(int mode) override;
     std::string PrintText(int mode) override;
     std::string SourceText(int mode) override;
-    void Dispose() override;
+    int32_t AsIntegerIn(int32_t min, int32_t max) override;
 
     // Word operations on the text (1-based positions).
     int32_t Count();
@@ -109,7 +109,6 @@ public:
 
     const char* ClassName() const override { return "tLogoWord"; }
 
-protected:
     // Drops the name code and compiled form when the value changes.
     void ResetWordCaches();
 

@@ -10,6 +10,8 @@
 class tlogonumber : public tLogoWord {
 public:
     const std::string& WordText() override;
+    // Numbers and booleans read back from their plain text ("fd -5", not "fd |-5|").
+    std::string SourceText(int) override { return WordText(); }
     bool IsNumber() override { return true; }
     bool IsEmpty() override { return false; }
     bool TakeValueOf(tlogoobject* other) override;

@@ -26,6 +26,9 @@ tLogoInt* NewInteger(int32_t value);
 tLogoReal* NewReal(long double value);
 tLogoString* NewWord(std::string_view text);
 tLogoBool* NewBoolean(bool value);
+// A word of exactly this text: for pieces cut out of other words, which must not be taken for
+// dictionary references.
+tLogoString* NewLiteralWord(std::string_view text);
 
 // Hand-back used by Dispose of pooled instances; false when the pool is full (then the
 // instance is freed by the caller).

@@ -1,0 +1,48 @@
+#include "values/tLogoBool.h"
+
+#include "language/Language.h"
+#include "values/eLogoException.h"
+#include "values/numberComparison.h"
+#include "values/valueMethodTables.h"
+#include "values/valuePools.h"
+
+tLogoBool::tLogoBool(bool value, std::string_view sourceText)
+    : tlogonumber(resolveNeutralName(sourceText)), value(value)
+{
+    AttachMethods();
+}
+
+void tLogoBool::SetValue(bool newValue)
+{
+    value = newValue;
+    ValueChanged();
+}
+
+tlogoobject* tLogoBool::Clone()
+{
+    auto* copy = new tLogoBool(value);
+    if (printedValid_) copy->printed_ = printed_, copy->printedValid_ = 1;
+    return copy;
+}
+
+void tLogoBool::Dispose()
+{
+    if (pooled && returnToPool(this)) return;
+    delete this;
+}
+
+void tLogoBool::AttachMethods() { methods = valueMethodTables().boolean; }
+
+std::string tLogoBool::FormatValue() { return boolWord(value); }
+
+void tLogoBool::CopyValueFrom(tlogonumber& other) { value = static_cast<tLogoBool&>(other).value; }
+
+tNumeric tLogoBool::ReceiverNumber() { throw eLogoException(erExpectNumber, this); }
+
+bool tLogoBool::Equals(tlogoobject* other)
+{
+    tHeldArgument held(other);
+    return other->IsBoolean() && other->AsBoolean() == static_cast<bool>(value);
+}
+
+int tLogoBool::Order(tlogoobject* other) { return textOrder(*this, *other); }

@@ -1,0 +1,109 @@
+#include "values/tLogoStack.h"
+
+#include <algorithm>
+
+#include "values/eLogoException.h"
+
+tLogoStack::tLogoStack(int capacity) : items_(new tlogoobject*[capacity]), capacity_(capacity) {}
+
+tLogoStack::~tLogoStack()
+{
+    truncate(0);
+    delete[] items_;
+}
+
+void tLogoStack::grow()
+{
+    auto** larger = new tlogoobject*[capacity_ + kGrowth];
+    std::copy(items_, items_ + count_, larger);
+    delete[] items_;
+    items_ = larger;
+    capacity_ += kGrowth;
+}
+
+tlogoobject* tLogoStack::top() const
+{
+    if (count_ == 0) throw eLogoException(erStackTop);
+    return items_[count_ - 1];
+}
+
+void tLogoStack::drop()
+{
+    if (count_ == 0) throw eLogoException(erStackDeletetop);
+    Release(items_[--count_]);
+}
+
+void tLogoStack::popInto(tlogoobject*& slot)
+{
+    if (count_ == 0) throw eLogoException(erStackPop);
+    tlogoobject* old = slot;
+    slot = items_[--count_];
+    Release(old);
+}
+
+tlogoobject* tLogoStack::popRaw()
+{
+    if (count_ == 0) throw eLogoException(erStackPop1);
+    return items_[--count_];
+}
+
+tlogoobject* tLogoStack::popUnhold()
+{
+    if (count_ == 0) throw eLogoException(erStackPopdec);
+    tlogoobject* value = items_[--count_];
+    Unhold(value);
+    return value;
+}
+
+void tLogoStack::expectNone()
+{
+    if (count_ == 0) throw eLogoException(erStackPopnil);
+    if (tlogoobject* value = items_[count_ - 1]) {
+        // The error holds the value now; the stack lets go of it.
+        eLogoException error(erWhatToDo, value);
+        Release(items_[--count_]);
+        throw error;
+    }
+    --count_;
+}
+
+tlogoobject* tLogoStack::peek(int k) const
+{
+    if (k < 0 || k >= count_) throw eLogoException(erStackLookstack);
+    return items_[count_ - 1 - k];
+}
+
+void tLogoStack::removeBelowTop()
+{
+    if (count_ < 2) throw eLogoException(erStackShiftTop);
+    tlogoobject* below = items_[count_ - 2];
+    items_[count_ - 2] = items_[count_ - 1];
+    --count_;
+    Release(below);
+}
+
+void tLogoStack::removeAt(int k)
+{
+    if (k < 0 || k >= count_) throw eLogoException(erStackShift);
+    const int index = count_ - 1 - k;
+    tlogoobject* removed = items_[index];
+    std::copy(items_ + index + 1, items_ + count_, items_ + index);
+    --count_;
+    Release(removed);
+}
+
+void tLogoStack::truncate(int newHeight)
+{
+    while (count_ > newHeight && count_ > 0) Release(items_[--count_]);
+}
+
+void tLogoStack::dropN(int n)
+{
+    for (; n > 0 && count_ > 0; --n) Release(items_[--count_]);
+}
+
+void tLogoStack::copyFrom(const tLogoStack& other, int n)
+{
+    n = std::min(n, other.count_);
+    for (int i = other.count_ - n; i < other.count_; ++i) push(other.items_[i]);
+}

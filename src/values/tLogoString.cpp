@@ -1,0 +1,145 @@
+#include "values/tLogoString.h"
+
+#include "language/Language.h"
+#include "values/eLogoException.h"
+#include "values/logoRandom.h"
+#include "values/numberComparison.h"
+#include "values/numberText.h"
+#include "values/valueMethodTables.h"
+#include "values/valuePools.h"
+
+tLogoString::tLogoString(std::string_view text) : text_(text) { AttachMethods(); }
+
+void tLogoString::SetText(std::string_view text)
+{
+    text_.assign(text.data(), text.size());
+    numericDone_ = isNumber_ = isInteger_ = booleanDone_ = isBoolean_ = booleanValue_ = 0;
+    ResetWordCaches();
+}
+
+tlogoobject* tLogoString::Clone() { return new tLogoString(text_); }
+
+void tLogoString::Dispose()
+{
+    if (pooled && returnToPool(this)) return;
+    delete this;
+}
+
+void tLogoString::AttachMethods() { methods = valueMethodTables().word; }
+
+void tLogoString::AnalyseNumber()
+{
+    numericDone_ = 1;
+    int32_t integer;
+    if (parseLogoInteger(text_, integer)) {
+        isNumber_ = isInteger_ = 1;
+        integerValue_ = integer;
+        realValue_ = integer;
+        return;
+    }
+    long double real;
+    if (parseLogoReal(text_, real)) {
+        isNumber_ = 1;
+        realValue_ = real;
+    }
+}
+
+bool tLogoString::IsNumber()
+{
+    if (!numericDone_) AnalyseNumber();
+    return isNumber_;
+}
+
+bool tLogoString::IsInteger() { return IsNumber() && isInteger_; }
+
+bool tLogoString::IsAnyWord() { return !text_.empty() && isWord("dict", "any", text_); }
+
+bool tLogoString::IsBoolean()
+{
+    if (!booleanDone_) {
+        const std::string resolved = resolveNeutralName(text_);
+        if (isTrueWord(resolved)) {
+            isBoolean_ = booleanValue_ = 1;
+        } else if (isFalseWord(resolved)) {
+            isBoolean_ = 1;
+        }
+        booleanDone_ = 1;
+    }
+    return isBoolean_;
+}
+
+int32_t tLogoString::AsInteger()
+{
+    if (IsNumber()) {
+        if (isInteger_) return integerValue_;
+        int32_t rounded;
+        if (!roundToInteger32(realValue_, rounded)) failInteger32(this);
+        return rounded;
+    }
+    if (IsAnyWord()) return randomInRange(1, 100);
+    throw eLogoException(erExpectNumber, this);
+}
+
+int32_t tLogoString::AsIntegerIn(int32_t min, int32_t max)
+{
+    if (!IsNumber() && IsAnyWord() && min <= max) return randomInRange(min, max);
+    return tLogoWord::AsIntegerIn(min, max);
+}
+
+long double tLogoString::AsReal()
+{
+    if (IsNumber()) return realValue_;
+    if (IsAnyWord()) return randomInRange(1, 100);
+    throw eLogoException(erExpectNumber, this);
+}
+
+bool tLogoString::AsBoolean()
+{
+    // A number word is a condition like the number, whatever was asked of it before.
+    if (IsNumber()) {
+        if (isInteger_) return integerValue_ > 0;
+        if (realValue_ <= 0) return false;
+        if (realValue_ >= 1) return true;
+        return randomUnit() <= realValue_;
+    }
+    if (IsBoolean()) return booleanValue_;
+    if (IsAnyWord()) return randomInRange(0, 1) == 1;
+    throw eLogoException(erNotBool, this);
+}
+
+tNumeric tLogoString::ReceiverNumber()
+{
+    if (!IsNumber()) throw eLogoException(erExpectNumber, this);
+    return {static_cast<bool>(isInteger_), integerValue_, realValue_, true};
+}
+
+int tLogoString::Order(tlogoobject* other)
+{
+    if (IsNumber() && other->IsNumber()) return numberOrder(*this, ReceiverNumber(), *other);
+    return textOrder(*this, *other);
+}
+
+bool tLogoString::Equals(tlogoobject* other)
+{
+    tHeldArgument held(other);
+    if (IsNumber() && other->IsNumber()) return numberOrder(*this, ReceiverNumber(), *other) == 0;
+    return other->IsWord() && compareWords(text_, other->WordText()) == 0;
+}
+
+bool tLogoString::EqualsExactly(tlogoobject* other)
+{
+    tHeldArgument held(other);
+    if (IsNumber() && other->IsNumber()) return numberOrder(*this, ReceiverNumber(), *other) == 0;
+    return other->IsWord() && text_ == other->WordText();
+}
+
+bool tLogoString::TakeValueOf(tlogoobject* other)
+{
+    tHeldArgument held(other);
+    if (other == this) return true;
+    if (refCount != 1 || !other->pooled) return false;
+    auto* word = dynamic_cast<tLogoString*>(other);
+    if (!word) return false;
+    SetText(word->text_);
+    return true;
+}

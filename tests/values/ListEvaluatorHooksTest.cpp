@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ListTestSupport.h"
+#include "values/tCompiledCode.h"
+
+namespace {
+
+// Records what the list layer asks of the evaluator.
+struct tRecordedCode : tCompiledCode {
+    explicit tRecordedCode(int mode) : mode(mode) {}
+    int mode;
+};
+
+int compilations = 0;
+std::vector<std::string> visits;
+
+tCompiledCode* recordCompile(tLogoList&, int mode)
+{
+    ++compilations;
+    return new tRecordedCode(mode);
+}
+
+bool firstElementIsTrue(tLogoList& list) { return list.first->WordText() == "yes"; }
+
+void recordForEach(tLogoList& list, uint32_t, tlogoobject* instructions)
+{
+    visits.push_back(list.PrintText(0) + " / " + instructions->PrintText(0));
+}
+
+class ListEvaluatorHooks : public testing::Test {
+protected:
+    static void SetUpTestSuite() { setUpListLayer(); }
+
+    void SetUp() override
+    {
+        saved = listEvaluator();
+        tListEvaluator evaluator = saved;
+        evaluator.compile = recordCompile;
+        evaluator.condition = firstElementIsTrue;
+        evaluator.forEach = recordForEach;
+        setListEvaluator(evaluator);
+        compilations = 0;
+        visits.clear();
+    }
+    void TearDown() override { setListEvaluator(saved); }
+
+    tListEvaluator saved;
+};
+
+TEST_F(ListEvaluatorHooks, CompiledFormIsCachedPerMode)
+{
+    tLogoRef<tLogoList> list = listOf("[fd 10]");
+    tCompiledCode* first = list->Compile(0);
+    EXPECT_EQ(list->Compile(0), first);
+    EXPECT_EQ(compilations, 1);
+    EXPECT_EQ(static_cast<tRecordedCode*>(list->Compile(3))->mode, 3);
+    EXPECT_EQ(compilations, 2);
+}
+
+TEST_F(ListEvaluatorHooks, NotNegatesTheCondition)
+{
+    EXPECT_FALSE(listOf("[yes]")->Not());
+    EXPECT_TRUE(listOf("[no]")->Not());
+}
+
+TEST_F(ListEvaluatorHooks, ForEachSkipsTheEmptyList)
+{
+    listOf("[]")->ForEach(1, valueOf("[print 1]").get());
+    listOf("[a b]")->ForEach(1, valueOf("[print 1]").get());
+    EXPECT_EQ(visits, std::vector<std::string>{"a b / print 1"});
+}
+
+TEST_F(ListEvaluatorHooks, MissingEvaluatorIsAnInternalError)
+{
+    setListEvaluator({});
+    EXPECT_THROW(listOf("[fd 10]")->Compile(0), eLogoException);
+    EXPECT_THROW(listOf("[yes]")->Not(), eLogoException);
+    EXPECT_THROW(listOf("[a]")->ForEach(1, valueOf("[]").get()), eLogoException);
+}
+
+TEST_F(ListEvaluatorHooks, LinesPrintOneAfterAnother)
+{
+    EXPECT_EQ(listOf("[[fd 10] [] [rt [90]]]")->LinesPrintText(), "fd 10\r\n\r\nrt [90]\r\n");
+}
+
+}  // namespace
