@@ -1,0 +1,423 @@
+#include "interpreter/Evaluator.h"
+
+#include <stdexcept>
+
+#include "interpreter/InstructionCompiler.h"
+#include "interpreter/NameResolution.h"
+#include "interpreter/ValueForEach.h"
+#include "interpreter/tCompiledForm.h"
+#include "interpreter/tLogoLocaltab.h"
+#include "interpreter/tProcessContext.h"
+#include "language/Language.h"
+#include "values/eLogoException.h"
+#include "values/eOutputException.h"
+#include "values/tLogoList.h"
+#include "values/tLogoString.h"
+#include "values/tProcDesc.h"
+
+namespace {
+
+bool statement(tProcessContext& context, tToken*& token);
+bool expression(tProcessContext& context, tToken*& token);
+bool additive(tProcessContext& context, tToken*& token);
+bool primary(tProcessContext& context, tToken*& token);
+
+tProcessContext& requireContext()
+{
+    tProcessContext* context = currentContext();
+    if (!context) throw eLogoException(erInternExecute);
+    return *context;
+}
+
+// Counts one active run for the nesting limit (and, for instruction runs, the body depth that
+// decides where tail calls may be left pending); both are restored however the run ends.
+class tRunLevel {
+public:
+    tRunLevel(tProcessContext& context, bool countsDepth) : context_(context), countsDepth_(countsDepth)
+    {
+        if (context.markActivity) raiseActivityFlag();
+        if (RunInterleaveHook hook = runInterleaveHook()) hook(context);
+        if (context.nesting >= tProcessContext::kNestingLimit) throw eLogoException(erStackOverflow);
+        ++context.nesting;
+        if (countsDepth_) ++context.runDepth;
+    }
+    ~tRunLevel()
+    {
+        --context_.nesting;
+        if (countsDepth_) --context_.runDepth;
+    }
+    tRunLevel(const tRunLevel&) = delete;
+    tRunLevel& operator=(const tRunLevel&) = delete;
+
+private:
+    tProcessContext& context_;
+    bool countsDepth_;
+};
+
+[[noreturn]] void failDidNotReport(uint32_t procedure)
+{
+    throw eLogoException(erDidNotReport, tCulpritName{procedure});
+}
+
+// Calls one entry point and gives the failures that leave it the procedure's name; runtime
+// arithmetic failures become Logo errors.
+template <class Call>
+void callTranslated(tProcDesc& descriptor, bool wantsValue, Call&& call)
+{
+    try {
+        call();
+    } catch (eLogoException& error) {
+        error.SetNeedingProcedure(descriptor.code);
+        throw;
+    } catch (eOutputException&) {
+        if (wantsValue) failDidNotReport(descriptor.code);
+        throw;
+    } catch (const std::domain_error&) {
+        throw eLogoException(erReal, tNeedingProcedure{descriptor.code});
+    } catch (const std::range_error&) {
+        throw eLogoException(erReal, tNeedingProcedure{descriptor.code});
+    } catch (const std::overflow_error&) {
+        throw eLogoException(erReal, tNeedingProcedure{descriptor.code});
+    }
+}
+
+// Runs a call inside the qualifying object's context when there is one.
+template <class Call>
+void inObjectContext(tProcessContext& context, tlogoobject* object, Call&& call)
+{
+    if (!object) {
+        call();
+        return;
+    }
+    context.PushAskInto(object);
+    try {
+        call();
+    } catch (...) {
+        context.PopAsk();
+        throw;
+    }
+    context.PopAsk();
+}
+
+// Carries out pending tail calls until none is left, then closes the frame that the first
+// procedure of the chain kept open.
+void trampoline(tProcessContext& context)
+{
+    try {
+        do {
+            tPendingCall call = context.pendingCall;
+            context.pendingCall = {};
+            context.exitRequested = 0;
+            context.foundLevel = call.level;
+            callTranslated(*call.descriptor, false, [&] { call.descriptor->CallTail(context.stack, call.inputs); });
+        } while (context.exitRequested && context.pendingCall.descriptor);
+    } catch (...) {
+        context.pendingCall = {};
+        context.exitRequested = 0;
+        context.localTable->CloseFrame();
+        context.testState = context.savedTestState;
+        throw;
+    }
+    context.localTable->CloseFrame();
+    context.testState = context.savedTestState;
+}
+
+// A procedure called for a value whose body ended in a tail call reports nothing: the call is
+// dropped with its inputs and the frame kept for it.
+void dropPendingCall(tProcessContext& context)
+{
+    context.stack.dropN(context.pendingCall.inputs);
+    context.pendingCall = {};
+    context.exitRequested = 0;
+    context.localTable->CloseFrame();
+    context.testState = context.savedTestState;
+}
+
+bool commandCall(tProcessContext& context, tToken*& token, const tResolvedName& resolved, int n)
+{
+    tProcDesc& descriptor = *resolved.descriptor;
+    if (descriptor.special == kOutputProc) {
+        context.outputValue = tLogoRef<tlogoobject>::adopt(context.stack.popRaw());
+        context.exitRequested = 1;
+        return true;
+    }
+    if (descriptor.special == kStopProc) {
+        context.exitRequested = 1;
+        return true;
+    }
+    if (token->kind == tkEnd && context.runDepth == 1 && !resolved.object && descriptor.tailCallable) {
+        context.pendingCall = {&descriptor, nullptr, resolved.level, n};
+        context.exitRequested = 1;
+        return true;
+    }
+    context.foundLevel = resolved.level;
+    inObjectContext(context, resolved.object, [&] {
+        callTranslated(descriptor, false, [&] { descriptor.CallCommand(context.stack, n); });
+        if (resolved.object && context.pendingCall.descriptor) trampoline(context);
+    });
+    if (context.exitRequested) {
+        if (!context.pendingCall.descriptor) return true;
+        trampoline(context);
+        if (context.exitRequested) return true;
+    }
+    context.stack.expectNone();
+    return false;
+}
+
+bool operationCall(tProcessContext& context, const tResolvedName& resolved, int n)
+{
+    tProcDesc& descriptor = *resolved.descriptor;
+    if (descriptor.special != kOrdinaryProc) failDidNotReport(descriptor.code);
+    int base = context.stack.height() - n;
+    context.foundLevel = resolved.level;
+    inObjectContext(context, resolved.object, [&] {
+        callTranslated(descriptor, true, [&] { descriptor.CallOperation(context.stack, n); });
+    });
+    if (context.pendingCall.descriptor) {
+        dropPendingCall(context);
+        failDidNotReport(descriptor.code);
+    }
+    if (context.exitRequested) return true;
+    if (context.stack.height() <= base || !context.stack.top()) failDidNotReport(descriptor.code);
+    return false;
+}
+
+bool applyOperator(tProcessContext& context, uint32_t code, int n)
+{
+    tResolvedName resolved;
+    try {
+        resolved = resolvePlainName(context, code);
+    } catch (eLogoException& error) {
+        error.SetNeedingProcedure(code);
+        throw;
+    }
+    return operationCall(context, resolved, n);
+}
+
+bool input(tProcessContext& context, tToken*& token, const tProcDesc& descriptor)
+{
+    try {
+        return descriptor.binding == 1 ? expression(context, token) : additive(context, token);
+    } catch (eLogoException& error) {
+        if (error.key == erDidNotReport) error.SetNeedingProcedure(descriptor.code);
+        throw;
+    }
+}
+
+// Steps over the name token and evaluates the inputs of the call; n is how many were pushed.
+bool collectInputs(tProcessContext& context, tToken*& token, const tProcDesc& descriptor, int& n)
+{
+    bool parenthesised = descriptor.variable && token->afterParen;
+    ++token;
+    n = 0;
+    if (parenthesised) {
+        while (token->kind != tkClose && token->kind != tkEnd &&
+               (descriptor.binding == 1 || token->kind != tkComparison)) {
+            if (input(context, token, descriptor)) return true;
+            ++n;
+        }
+        return false;
+    }
+    for (; n < descriptor.inputs; ++n) {
+        if (token->kind == tkEnd) throw eLogoException(erNotEnoughInputs, tNeedingProcedure{descriptor.code});
+        if (input(context, token, descriptor)) return true;
+    }
+    return false;
+}
+
+void pushOperand(tProcessContext& context, const tToken& token)
+{
+    context.stack.push(token.kind == tkVariable ? context.localTable->GetValue(token.code) : token.value);
+}
+
+bool statement(tProcessContext& context, tToken*& token)
+{
+    switch (token->kind) {
+    case tkName:
+    case tkQualifier:
+    case tkInherited: {
+        tResolvedName resolved = resolveName(context, token);
+        int n;
+        if (collectInputs(context, token, *resolved.descriptor, n)) return true;
+        return commandCall(context, token, resolved, n);
+    }
+    case tkOpen:
+        ++token;
+        if (statement(context, token)) return true;
+        if (token->kind != tkClose) throw eLogoException(erMissingRpar);
+        ++token;
+        return false;
+    case tkVariable:
+    case tkLiteral:
+        pushOperand(context, *token);
+        throw eLogoException(erWhatToDo, context.stack.top());
+    default:
+        throw eLogoException(erWrongSequence);
+    }
+}
+
+bool primary(tProcessContext& context, tToken*& token)
+{
+    switch (token->kind) {
+    case tkName:
+    case tkQualifier:
+    case tkInherited: {
+        tResolvedName resolved = resolveName(context, token);
+        int n;
+        if (collectInputs(context, token, *resolved.descriptor, n)) return true;
+        return operationCall(context, resolved, n);
+    }
+    case tkAdditive:
+        // A sign in operand position is decided once and for all in the cached form.
+        token->code = nameCode(token->code == nameCode("-") ? "<unary ->" : "<unary +>");
+        token->kind = tkUnarySign;
+        [[fallthrough]];
+    case tkUnarySign: {
+        uint32_t sign = token->code;
+        ++token;
+        if (primary(context, token)) return true;
+        return applyOperator(context, sign, 1);
+    }
+    case tkOpen:
+        ++token;
+        if (expression(context, token)) return true;
+        if (token->kind != tkClose) throw eLogoException(erMissingRpar);
+        ++token;
+        return false;
+    case tkVariable:
+    case tkLiteral:
+        pushOperand(context, *token);
+        ++token;
+        return false;
+    default:
+        throw eLogoException(erWrongSequence);
+    }
+}
+
+bool multiplicative(tProcessContext& context, tToken*& token)
+{
+    if (primary(context, token)) return true;
+    while (token->kind == tkMultiplicative) {
+        uint32_t op = token->code;
+        ++token;
+        if (primary(context, token) || applyOperator(context, op, 2)) return true;
+    }
+    return false;
+}
+
+bool additive(tProcessContext& context, tToken*& token)
+{
+    if (multiplicative(context, token)) return true;
+    while (token->kind == tkAdditive) {
+        uint32_t op = token->code;
+        ++token;
+        if (multiplicative(context, token) || applyOperator(context, op, 2)) return true;
+    }
+    return false;
+}
+
+// Comparisons do not chain: a second comparison operator is left for the caller.
+bool expression(tProcessContext& context, tToken*& token)
+{
+    if (additive(context, token)) return true;
+    if (token->kind != tkComparison) return false;
+    uint32_t op = token->code;
+    ++token;
+    return additive(context, token) || applyOperator(context, op, 2);
+}
+
+void runForm(tProcessContext& context, tCompiledForm& form)
+{
+    tRunLevel level(context, true);
+    tToken* token = form.begin();
+    try {
+        while (token->kind != tkEnd)
+            if (statement(context, token)) break;
+    } catch (eLogoException& error) {
+        error.AddPosition(form.PositionOf(token));
+        throw;
+    }
+}
+
+tLogoRef<tlogoobject> evaluateForm(tProcessContext& context, tCompiledForm& form)
+{
+    tRunLevel level(context, false);
+    tToken* token = form.begin();
+    try {
+        if (expression(context, token)) return {};
+        if (token->kind != tkEnd) {
+            if (expression(context, token)) return {};
+            context.stack.expectNone();
+        }
+        return tLogoRef<tlogoobject>::adopt(context.stack.popRaw());
+    } catch (eLogoException& error) {
+        error.AddPosition(form.PositionOf(token));
+        throw;
+    }
+}
+
+tCompiledCode* compileListEntry(tLogoList& list, int mode) { return compileList(list, mode); }
+tCompiledCode* compileWordEntry(tLogoWord& word, int mode) { return compileWord(word, mode); }
+
+tlogoobject* evaluateEntry(tlogoobject& expression)
+{
+    return EvaluateList(CompiledForm(&expression, tCompiledForm::kInstructions)).release();
+}
+
+bool conditionEntry(tLogoList& list) { return EvaluateCondition(&list); }
+
+}  // namespace
+
+void RunList(tCompiledForm& form) { runForm(requireContext(), form); }
+
+tLogoRef<tlogoobject> EvaluateList(tCompiledForm& form) { return evaluateForm(requireContext(), form); }
+
+bool EvaluateCondition(tlogoobject* list)
+{
+    tLogoRef<tlogoobject> held(list);
+    tLogoRef<tlogoobject> value = EvaluateList(CompiledForm(list, tCompiledForm::kInstructions));
+    return value && value->AsBoolean();
+}
+
+void RunInstructions(tlogoobject* instructions)
+{
+    tLogoRef<tlogoobject> held(instructions);
+    RunList(CompiledForm(instructions, tCompiledForm::kInstructions));
+}
+
+void FinishTopLevelRun(tProcessContext& context)
+{
+    if (!context.exitRequested) return;
+    bool output = static_cast<bool>(context.outputValue);
+    context.exitRequested = 0;
+    context.outputValue = nullptr;
+    if (output) throw eLogoException(erWrongPlace, tNeedingProcedureText{primaryName("output")});
+}
+
+void RunText(std::string_view text)
+{
+    tProcessContext& context = requireContext();
+    int height = context.stack.height();
+    try {
+        tLogoRef<tlogoobject> word(new tLogoString(text));
+        RunList(CompiledForm(word.get(), tCompiledForm::kInstructions));
+        FinishTopLevelRun(context);
+    } catch (...) {
+        context.stack.truncate(height);
+        context.exitRequested = 0;
+        context.outputValue = nullptr;
+        throw;
+    }
+    context.stack.truncate(height);
+}
+
+tCompiledForm& CompiledForm(tlogoobject* value, int mode)
+{
+    return *static_cast<tCompiledForm*>(value->Compile(mode));
+}
+
+void installEvaluator()
+{
+    setWordCompiler(&compileWordEntry);
+    setListEvaluator({&compileListEntry, &evaluateEntry, &conditionEntry, &forEachListElement});
+}

@@ -1,0 +1,90 @@
+#include "interpreter/NameResolution.h"
+
+#include <utility>
+
+#include "interpreter/objectResolution.h"
+#include "interpreter/tCompiledForm.h"
+#include "interpreter/tProcessContext.h"
+#include "language/Language.h"
+#include "values/eLogoException.h"
+#include "values/tProcDesc.h"
+#include "values/tlogoobject.h"
+
+namespace {
+
+// The default action of the object a name stands for, seen from `from`; on success the object
+// becomes the qualifying object.
+tProcDesc* defaultActionOf(tlogoobject* from, uint32_t code, tResolvedName& resolved)
+{
+    tlogoobject* object = findObject(from, code);
+    if (!object) return nullptr;
+    int level = 0;
+    tProcDesc* action = object->LookupMethod(nameCode(primaryWord("name", "defaultaction")), level);
+    if (action) {
+        resolved.object = object;
+        resolved.level = level;
+    }
+    return action;
+}
+
+// Qualified lookups see only the object's own chain, never the process's private table.
+class tPrivateTableAside {
+public:
+    explicit tPrivateTableAside(tProcessContext& context)
+        : context_(context), saved_(std::exchange(context.privateTable, nullptr))
+    {
+    }
+    ~tPrivateTableAside() { context_.privateTable = saved_; }
+
+private:
+    tProcessContext& context_;
+    tLogoTab* saved_;
+};
+
+tResolvedName resolveQualified(tProcessContext& context, tToken*& token)
+{
+    tlogoobject* object = context.currentObject;
+    for (; token->kind == tkQualifier; ++token) {
+        tlogoobject* next = findObject(object, token->code);
+        if (!next) throw eLogoException(erNoObject, tCulpritName{token->code});
+        object = next;
+    }
+    tPrivateTableAside aside(context);
+    tResolvedName resolved{nullptr, object, 0};
+    resolved.descriptor = object->LookupMethod(token->code, resolved.level);
+    if (!resolved.descriptor) resolved.descriptor = defaultActionOf(object, token->code, resolved);
+    if (!resolved.descriptor) throw eLogoException(erDoNotKnowHowTo, tCulpritName{token->code});
+    return resolved;
+}
+
+}  // namespace
+
+tResolvedName resolvePlainName(tProcessContext& context, uint32_t code)
+{
+    tResolvedName resolved{nullptr, nullptr, 0};
+    resolved.descriptor = context.currentObject->LookupMethod(code, resolved.level);
+    if (resolved.descriptor) return resolved;
+    resolved.level = 0;
+    if ((resolved.descriptor = defaultActionOf(context.currentObject, code, resolved))) return resolved;
+    throw eLogoException(erDoNotKnowHowTo, tCulpritName{code});
+}
+
+tResolvedName resolveName(tProcessContext& context, tToken*& token)
+{
+    tToken* start = token;
+    try {
+        if (token->kind == tkQualifier) return resolveQualified(context, token);
+        if (token->kind == tkInherited) {
+            tResolvedName resolved{nullptr, nullptr, context.procLevel};
+            resolved.descriptor = context.currentObject->FindNextMethod(resolved.level, token->code);
+            if (!resolved.descriptor) throw eLogoException(erDoNotKnowHowTo, tCulpritName{token->code});
+            return resolved;
+        }
+        return resolvePlainName(context, token->code);
+    } catch (eLogoException& error) {
+        // The name the user wrote, which for a qualified call is its last part.
+        for (token = start; token->kind == tkQualifier; ++token) {}
+        error.SetNeedingProcedure(token->code);
+        throw;
+    }
+}

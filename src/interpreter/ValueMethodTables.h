@@ -1,0 +1,6 @@
+#pragma once
+
+// Builds the shared method tables through which words, integers, reals, booleans and lists
+// answer the primitive names dispatched to them, and hands them to the value classes. Called
+// once at start-up, before the value pools are filled and before any value is made.
+void buildValueMethodTables();

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "values/tCompiledCode.h"
+
+class tlogoobject;
+
+// Token kinds of a compiled instruction list. The numbers are part of the design (the position
+// trail of an error counts tokens), so they stay as they are.
+enum tTokenKind : uint8_t {
+    tkComparison = 2,      // "=", "<", ">", "<=", ">=", "<>"
+    tkUnarySign = 3,       // "<unary ->" or "<unary +>", rewritten from tkAdditive at run time
+    tkAdditive = 4,        // "+" or "-"
+    tkMultiplicative = 5,  // "*" or "/"
+    tkName = 6,            // a procedure call
+    tkOpen = 7,
+    tkClose = 8,
+    tkVariable = 9,        // ":name"
+    tkLiteral = 10,        // number, quoted word, list or any other value
+    tkEnd = 11,
+    tkQualifier = 12,      // "object'": the next name is looked up in that object
+    tkInherited = 13,      // "usual'name": the next definition up the lookup chain
+};
+
+struct tToken {
+    uint8_t kind;
+    // Set when the token directly follows "(", possibly through qualifiers: a procedure with
+    // variable inputs then takes everything up to the ")".
+    uint8_t afterParen;
+    uint32_t code;          // name code of kinds 2 to 6, 9, 12, 13
+    tlogoobject* value;     // counted literal of kind 10
+};
+
+// The flat token array of an instruction list, cached in the list or word it was made from.
+// The last token is always tkEnd. Positions reported in errors are 1-based token indices.
+class tCompiledForm : public tCompiledCode {
+public:
+    // Compile modes: the elements are the instructions; the elements are lines; clause form.
+    // kTemplateLines is the lines mode of "apply"-like templates, in which "%" and "%n" name
+    // the inputs.
+    enum Mode : uint8_t { kInstructions = 0, kLines = 2, kClauses = 3, kTemplateLines = 4 };
+
+    explicit tCompiledForm(uint8_t mode) : mode(mode) {}
+    ~tCompiledForm() override;
+    tCompiledForm(const tCompiledForm&) = delete;
+    tCompiledForm& operator=(const tCompiledForm&) = delete;
+
+    void AddName(tTokenKind kind, uint32_t code);
+    void AddLiteral(tlogoobject* value);   // counts the value up
+    void AddPlain(tTokenKind kind);
+    void Finish();                         // appends End
+
+    tToken* begin() { return tokens.data(); }
+    int PositionOf(const tToken* token) const { return static_cast<int>(token - tokens.data()) + 1; }
+    // The header's mode byte: 1 for the clause form, 0 otherwise.
+    uint8_t HeaderMode() const { return mode == kClauses ? 1 : 0; }
+
+    uint8_t mode;
+    std::vector<tToken> tokens;
+
+private:
+    void Add(tToken token);
+};

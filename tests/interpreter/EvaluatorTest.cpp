@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include "LogoTestWorld.h"
+#include "interpreter/Evaluator.h"
+#include "interpreter/tCompiledForm.h"
+#include "language/Language.h"
+#include "values/LogoReader.h"
+#include "values/tLogoList.h"
+
+namespace {
+
+class EvaluatorTest : public ::testing::Test {
+protected:
+    tLogoTestWorld world;
+};
+
+struct tPrintCase {
+    const char* line;
+    const char* printed;
+};
+
+TEST_F(EvaluatorTest, InfixPrecedenceAndSigns)
+{
+    const tPrintCase cases[] = {
+        {"print 3 - 2", "1\n"},
+        {"print (- 2)", "-2\n"},
+        {"print - 3 * 4", "-12\n"},
+        {"print 3 - -4", "7\n"},
+        {"print 3-(-4)", "7\n"},
+        {"print 2 + 3 * 4", "14\n"},
+        {"print (2 + 3) * 4", "20\n"},
+        {"print 10 - 4 - 3", "3\n"},
+        {"print 1 = 1", "true\n"},
+        {"print 1 + 1 = 2", "true\n"},
+        {"print (sum 1 2 = 3)", "true\n"},
+        {"print sum 1 2", "3\n"},
+        {"print (sum 1 2 3 4)", "10\n"},
+        {"(print 1 2 3)", "1 2 3\n"},
+        {"print [a [b c]]", "a [b c]\n"},
+        {"print \"abc", "abc\n"},
+        {"print first [x y]", "x\n"},
+    };
+    for (const tPrintCase& c : cases) EXPECT_EQ(world.Run(c.line), c.printed) << c.line;
+}
+
+TEST_F(EvaluatorTest, ComparisonsDoNotChain)
+{
+    // The second "=" is left unread by print's input and fails as a statement start.
+    EXPECT_EQ(world.ErrorOf("print 1 = 1 = true").key, erWrongSequence);
+}
+
+TEST_F(EvaluatorTest, UnaryRewriteStaysInTheCachedForm)
+{
+    tLogoRef<tLogoList> line(ListFromText("print - 5", false));
+    tCompiledForm& form = CompiledForm(line.get(), tCompiledForm::kInstructions);
+    EXPECT_EQ(form.tokens[1].kind, tkAdditive);
+    RunList(form);
+    EXPECT_EQ(form.tokens[1].kind, tkUnarySign);
+    EXPECT_EQ(form.tokens[1].code, nameCode("<unary ->"));
+    EXPECT_EQ(world.printed, "-5\n");
+}
+
+struct tErrorCase {
+    const char* line;
+    errorConst key;
+};
+
+TEST_F(EvaluatorTest, StatementErrors)
+{
+    const tErrorCase cases[] = {
+        {"print 1 2 3", erWhatToDo},
+        {"print 3 -2", erWhatToDo},
+        {"5", erWhatToDo},
+        {"+ 3", erWrongSequence},
+        {")", erWrongSequence},
+        {"print (1 + 2", erMissingRpar},
+        {"(print 1", erMissingRpar},
+        {"print", erNotEnoughInputs},
+        {"nosuchname 1", erDoNotKnowHowTo},
+        {"print :nosuchvariable", erNoVal},
+        {"print 1 / 0 * 2", erDiv0},
+        {"print true + 1", erDoNotKnowHowTo},
+        {"print \"abc + 1", erExpectNumber},
+        {"print not 5", erNotBool},
+    };
+    for (const tErrorCase& c : cases) EXPECT_EQ(world.ErrorOf(c.line).key, c.key) << c.line;
+}
+
+TEST_F(EvaluatorTest, ErrorsCarryTheCulpritAndTheProcedure)
+{
+    eLogoException leftOver = world.ErrorOf("print 1 2");
+    ASSERT_TRUE(leftOver.culprit);
+    EXPECT_EQ(leftOver.culprit->PrintText(0), "2");
+    EXPECT_EQ(world.printed, "1\n");
+
+    eLogoException unknown = world.ErrorOf("print frobnicate");
+    EXPECT_EQ(codeName(unknown.culpritName), "frobnicate");
+    EXPECT_EQ(unknown.needingProcedure, "frobnicate");
+
+    eLogoException division = world.ErrorOf("print 1 / 0");
+    EXPECT_EQ(division.needingProcedure, "/");
+
+    eLogoException short_ = world.ErrorOf("make \"x");
+    EXPECT_EQ(short_.needingProcedure, "make");
+}
+
+TEST_F(EvaluatorTest, PositionTrailCountsTokensOfEveryLevel)
+{
+    // Outer list: print, 1, repeat, 2, [list] -> stood after the list (6); inner: x is token 2.
+    eLogoException error = world.ErrorOf("print 1 repeat 2 [print :x]");
+    ASSERT_EQ(error.positions.size(), 2u);
+    EXPECT_EQ(error.positions[0], 2);
+    EXPECT_EQ(error.positions[1], 6);
+}
+
+TEST_F(EvaluatorTest, EvaluateListWantsExactlyOneExpression)
+{
+    tLogoRef<tLogoList> one(ListFromText("2 * 21", false));
+    EXPECT_EQ(EvaluateList(CompiledForm(one.get(), 0))->PrintText(0), "42");
+
+    tLogoRef<tLogoList> two(ListFromText("1 2", false));
+    try {
+        EvaluateList(CompiledForm(two.get(), 0));
+        ADD_FAILURE() << "extra value accepted";
+    } catch (eLogoException& error) {
+        EXPECT_EQ(error.key, erWhatToDo);
+    }
+    tLogoRef<tLogoList> command(ListFromText("1 print 2", false));
+    try {
+        EvaluateList(CompiledForm(command.get(), 0));
+        ADD_FAILURE() << "extra command accepted";
+    } catch (eLogoException& error) {
+        EXPECT_EQ(error.key, erDidNotReport);
+    }
+    tLogoRef<tLogoList> condition(ListFromText("3 > 2", false));
+    EXPECT_TRUE(EvaluateCondition(condition.get()));
+}
+
+TEST_F(EvaluatorTest, TextRunsRestoreTheStack)
+{
+    int height = world.context->stack.height();
+    world.ErrorOf("print 1 + (2 * nosuch)");
+    EXPECT_EQ(world.context->stack.height(), height);
+    world.Run("print 1");
+    EXPECT_EQ(world.context->stack.height(), height);
+}
+
+TEST_F(EvaluatorTest, TopLevelOutputIsMisplacedButStopIsAccepted)
+{
+    eLogoException error = world.ErrorOf("output 3");
+    EXPECT_EQ(error.key, erWrongPlace);
+    EXPECT_EQ(error.needingProcedure, "output");
+    EXPECT_EQ(world.Run("repeat 3 [print repcount stop] print 9"), "1\n");
+    // The next line runs normally: the exit request was cleared.
+    EXPECT_EQ(world.Run("print 2"), "2\n");
+}
+
+TEST_F(EvaluatorTest, NestingLimitFailsWithStackOverflow)
+{
+    // Not a tail call: every level adds the body run and the "if" list run.
+    world.Define("to deep :n\nif :n > 0 [deep :n - 1]\nend");
+    runOnProcessStack([&] {
+        tContextScope scope(*world.context);
+        EXPECT_EQ(world.ErrorOf("deep 6000").key, erStackOverflow);
+        EXPECT_EQ(world.context->nesting, 0);
+        EXPECT_NO_THROW(world.Run("deep 4900"));
+    });
+}
+
+TEST_F(EvaluatorTest, WordsRunAsInstructionLists)
+{
+    world.Run("make \"code \"|print 7|");
+    tlogoobject* code = world.Global("code");
+    ASSERT_NE(code, nullptr);
+    RunInstructions(code);
+    EXPECT_EQ(world.printed, "7\n");
+}
+
+}  // namespace
