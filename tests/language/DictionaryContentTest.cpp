@@ -23,6 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kRoot = ZX_PROJECT_ROOT;
+const fs::path kDictionaries = kRoot / "resources" / "dictionaries";
 
 // Keys and sections are compared as the parser stores them: ASCII letters lower-cased.
 std::string lowered(std::string text)
@@ -32,7 +33,6 @@ std::string lowered(std::string text)
             c = static_cast<char>(c - 'A' + 'a');
     return text;
 }
-const fs::path kDictionaries = kRoot / "resources" / "dictionaries";
 
 std::string readFile(const fs::path& path)
 {
@@ -40,6 +40,15 @@ std::string readFile(const fs::path& path)
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+// Every match of `pattern` in the text from `from` to `to` (offsets; the whole text by default).
+std::vector<std::smatch> matchesIn(const std::string& text, const std::regex& pattern, size_t from = 0,
+                                   size_t to = std::string::npos)
+{
+    const auto begin = text.begin() + static_cast<long>(from);
+    const auto end = text.begin() + static_cast<long>(std::min(to, text.size()));
+    return {std::sregex_iterator(begin, end, pattern), std::sregex_iterator()};
 }
 
 const TDTables& languageDictionary()
@@ -64,8 +73,8 @@ std::vector<std::string> errorKeyNames()
     const std::string body = header.substr(open, header.find('}', open) - open);
     const std::regex enumerator(R"(\b(er\w+)\b)");
     std::vector<std::string> names;
-    for (auto it = std::sregex_iterator(body.begin(), body.end(), enumerator); it != std::sregex_iterator(); ++it)
-        names.push_back((*it)[1]);
+    for (const std::smatch& m : matchesIn(body, enumerator))
+        names.push_back(m[1]);
     return names;
 }
 
@@ -117,7 +126,7 @@ struct tRequest {
     std::string where;
 };
 
-// How a lookup function names its section and key; keyOnly functions have a fixed section.
+// How a lookup function names its section and key; some always look in one section.
 struct tLookupForm {
     const char* function;
     tRequest::Dictionary dictionary;
@@ -147,13 +156,14 @@ const std::set<std::string> kLiteralNames = {
     "in", "inw", "ind", "out", "outw", "outd", "ftpopen", "ftpclose", "downloadurl", "uploadurl",
     "postfile", "postrequest", "transferstatus", "lastcontenttype", "startprintjob", "endprintjob",
 };
+
 // A word that names an entry whatever the language: the byte 0xB7 and a "dict" key, "set" and
 // a "dict" key, or a section, 0xB7 and a key. C++ sources write the byte as an escape (and
 // may split the literal after it); Logo text holds the byte itself.
 struct tNeutralSpelling {
     std::vector<const char*> markers;  // a text that holds a neutral word holds one of these
-    std::regex word;           // group 1: what follows the first marker
-    std::regex sectionAndKey;  // groups 1 and 2 of a word with a second marker
+    std::regex word;                   // group 1: what follows the first marker
+    std::regex sectionAndKey;          // groups 1 and 2 of a word with a second marker
 };
 
 const tNeutralSpelling kEscapedInSource = {
@@ -171,6 +181,12 @@ const tNeutralSpelling kRawInLogo = {
 int lineOf(const std::string& text, size_t offset)
 {
     return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(offset), '\n'));
+}
+
+// "file:line" of an offset into the file's text.
+std::string location(const std::string& file, const std::string& text, long offset)
+{
+    return file + ":" + std::to_string(lineOf(text, static_cast<size_t>(offset)));
 }
 
 // A literal call whose report flag is false tolerates a missing entry.
@@ -202,12 +218,11 @@ void collectLookups(const std::string& text, const std::string& file, std::vecto
         if (text.find(form.function) == std::string::npos)
             continue;
         const std::regex& call = lookupPatterns()[f];
-        for (auto it = std::sregex_iterator(text.begin(), text.end(), call); it != std::sregex_iterator(); ++it) {
-            const std::smatch& m = *it;
+        for (const std::smatch& m : matchesIn(text, call)) {
             const std::string rest = m[form.fixedSection ? 2 : 3];
             if (isOptionalCall(rest))
                 continue;
-            const std::string where = file + ":" + std::to_string(lineOf(text, static_cast<size_t>(m.position())));
+            const std::string where = location(file, text, m.position());
             if (form.fixedSection)
                 requests.push_back({form.dictionary, form.fixedSection, lowered(m[1].str()), where});
             else
@@ -230,17 +245,15 @@ void addRegistration(std::string key, std::string where, std::vector<tRequest>& 
 
 void collectRegistrations(const std::string& text, const std::string& file, std::vector<tRequest>& requests)
 {
-    const auto where = [&](auto position) { return file + ":" + std::to_string(lineOf(text, static_cast<size_t>(position))); };
     if (text.find("RegisterByKey") != std::string::npos)
-        for (auto it = std::sregex_iterator(text.begin(), text.end(), kRegistration); it != std::sregex_iterator(); ++it)
-            addRegistration((*it)[1], where(it->position()), requests);
+        for (const std::smatch& m : matchesIn(text, kRegistration))
+            addRegistration(m[1], location(file, text, m.position()), requests);
     if (text.find("Row") == std::string::npos)
         return;
-    for (auto table = std::sregex_iterator(text.begin(), text.end(), kRowTable); table != std::sregex_iterator(); ++table) {
-        const auto rows = text.begin() + table->position() + table->length();
-        const auto end = text.begin() + static_cast<long>(std::min(text.find("};", static_cast<size_t>(rows - text.begin())), text.size()));
-        for (auto row = std::sregex_iterator(rows, end, kRowKey); row != std::sregex_iterator(); ++row)
-            addRegistration((*row)[1], where((rows - text.begin()) + row->position()), requests);
+    for (const std::smatch& table : matchesIn(text, kRowTable)) {
+        const size_t rowsAt = static_cast<size_t>(table.position() + table.length());
+        for (const std::smatch& row : matchesIn(text, kRowKey, rowsAt, text.find("};", rowsAt)))
+            addRegistration(row[1], location(file, text, static_cast<long>(rowsAt) + row.position()), requests);
     }
 }
 
@@ -250,9 +263,9 @@ void collectNeutralWords(const std::string& text, const std::string& file, const
     if (std::none_of(spelling.markers.begin(), spelling.markers.end(),
                      [&](const char* marker) { return text.find(marker) != std::string::npos; }))
         return;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), spelling.word); it != std::sregex_iterator(); ++it) {
-        const std::string name = (*it)[1];
-        const std::string where = file + ":" + std::to_string(lineOf(text, static_cast<size_t>(it->position())));
+    for (const std::smatch& m : matchesIn(text, spelling.word)) {
+        const std::string name = m[1];
+        const std::string where = location(file, text, m.position());
         std::smatch parts;
         if (std::regex_match(name, parts, spelling.sectionAndKey)) {
             requests.push_back({tRequest::language, lowered(parts[1].str()), lowered(parts[2].str()), where});
@@ -380,8 +393,8 @@ std::vector<std::string> wordsOf(const std::string& section, const std::string& 
         return splitWords(value);
     std::vector<std::string> words;
     const std::regex name(R"(\[([^\]]*)\]|([^\s\[\]]+))");
-    for (auto it = std::sregex_iterator(value.begin(), value.end(), name); it != std::sregex_iterator(); ++it)
-        words.push_back((*it)[1].matched ? std::string((*it)[1]) : std::string((*it)[2]));
+    for (const std::smatch& m : matchesIn(value, name))
+        words.push_back(m[1].matched ? m[1].str() : m[2].str());
     return words;
 }
 
@@ -395,6 +408,14 @@ std::map<std::string, std::set<std::string>> keysByWord(const TDTable& section)
     return keys;
 }
 
+const tSharedWord* sharedWord(const std::string& section, const std::string& word)
+{
+    for (const tSharedWord& shared : kSharedWords)
+        if (section == shared.section && word == shared.word)
+            return &shared;
+    return nullptr;
+}
+
 TEST(DictionaryContent, NoWordHidesAnotherKeyOfItsSection)
 {
     for (const char* name : kSectionsLookedUpByWord) {
@@ -403,16 +424,14 @@ TEST(DictionaryContent, NoWordHidesAnotherKeyOfItsSection)
         for (const auto& [word, keys] : keysByWord(*section)) {
             if (keys.size() < 2)
                 continue;
-            const auto shared = std::find_if(std::begin(kSharedWords), std::end(kSharedWords), [&](const tSharedWord& s) {
-                return section->Name() == s.section && word == s.word;
-            });
+            const tSharedWord* shared = sharedWord(section->Name(), word);
             const std::string listed = [&] {
                 std::string text;
                 for (const std::string& key : keys)
                     text += " " + key;
                 return text;
             }();
-            if (shared == std::end(kSharedWords))
+            if (!shared)
                 ADD_FAILURE() << "[" << name << "] the word " << word << " is a synonym of" << listed;
             else
                 EXPECT_EQ(keys, shared->keys) << "[" << name << "] the word " << word << " is shared by" << listed;
@@ -443,7 +462,8 @@ TEST(DictionaryContent, FurtherSetterAndGetterNamesHideNoOtherKey)
             for (const std::string& word : splitWords(value)) {
                 const auto owners = dictKeys.find(lowered(word));
                 EXPECT_TRUE(owners == dictKeys.end() || owners->second == std::set<std::string>{key})
-                    << "[" << name << "] " << key << ": " << word << " is a \"dict\" word of " << *owners->second.begin();
+                    << "[" << name << "] " << key << ": " << word << " is a \"dict\" word of "
+                    << *owners->second.begin();
             }
     }
 }
@@ -468,8 +488,8 @@ TEST(DictionaryContent, InterpreterMessagesUseOnlySubstitutedArguments)
 {
     const std::regex argument(R"(%(s[12]?)?)");
     for (const auto& [key, text] : languageDictionary().FindSection("text")->Entries())
-        for (auto it = std::sregex_iterator(text.begin(), text.end(), argument); it != std::sregex_iterator(); ++it)
-            EXPECT_TRUE((*it)[1].matched) << "[text] " << key << ": " << text;
+        for (const std::smatch& m : matchesIn(text, argument))
+            EXPECT_TRUE(m[1].matched) << "[text] " << key << ": " << text;
 }
 
 // ---- encoding -------------------------------------------------------------------------------
