@@ -356,8 +356,8 @@ TEST(DictionaryContent, SourceScannerFindsEachFormOfRequest)
 
 // Sections whose words are looked up to find a key: a word under two keys makes one of them
 // unreachable.
-const char* const kSectionsLookedUpByWord[] = {"dict",     "class",  "colors", "keynames", "pathnames",
-                                               "option",   "param",  "instrumentnames"};
+const char* const kSectionsLookedUpByWord[] = {"dict",   "class", "colors", "keynames",       "pathnames",
+                                               "option", "param", "other",  "instrumentnames"};
 
 // Words deliberately shared, each by exactly these keys.
 struct tSharedWord {
