@@ -5,6 +5,7 @@
 
 #include "language/TDTables.h"
 #include "values/errorConst.h"
+#include "values/tInprocType.h"
 
 #include <gtest/gtest.h>
 
@@ -63,29 +64,42 @@ const TDTables& interfaceDictionary()
     return tables;
 }
 
-// ---- error keys -----------------------------------------------------------------------
+// ---- error keys and error captions ----------------------------------------------------------
 
-// The enumerator names, read from the header so that the list grows with it.
-std::vector<std::string> errorKeyNames()
+// The enumerator names of an enum in a header under src/, read from the source so that the
+// list grows with it.
+std::vector<std::string> enumeratorNames(const char* header, const char* enumName, const char* prefix)
 {
-    const std::string header = readFile(kRoot / "src" / "values" / "errorConst.h");
-    const size_t open = header.find('{', header.find("enum errorConst"));
-    const std::string body = header.substr(open, header.find('}', open) - open);
-    const std::regex enumerator(R"(\b(er\w+)\b)");
+    const std::string text = readFile(kRoot / "src" / header);
+    const size_t open = text.find('{', text.find(std::string("enum ") + enumName));
+    const std::regex enumerator(std::string(R"(\b()") + prefix + R"(\w+)\b)");
     std::vector<std::string> names;
-    for (const std::smatch& m : matchesIn(body, enumerator))
+    for (const std::smatch& m : matchesIn(text, enumerator, open, text.find('}', open)))
         names.push_back(m[1]);
     return names;
 }
 
 TEST(DictionaryContent, EveryErrorKeyHasAMessage)
 {
-    const std::vector<std::string> names = errorKeyNames();
+    const std::vector<std::string> names = enumeratorNames("values/errorConst.h", "errorConst", "er");
     ASSERT_EQ(names.size(), static_cast<size_t>(kErrorConstCount)) << "errorConst.h was not read as expected";
     for (const std::string& name : names) {
         const std::string* message = interfaceDictionary().Find("errors", name);
         ASSERT_NE(message, nullptr) << "no \"errors\" entry for " << name;
         EXPECT_FALSE(message->empty()) << "empty message for " << name;
+    }
+}
+
+// An error report is headed by the caption of the kind of context it happened in.
+TEST(DictionaryContent, EveryContextKindHasAnErrorCaption)
+{
+    std::vector<std::string> names = enumeratorNames("values/tInprocType.h", "tInprocType", "ip");
+    ASSERT_EQ(names.size(), static_cast<size_t>(ipLoadFile) + 1) << "tInprocType.h was not read as expected";
+    names.insert(names.end(), {"Error", "errorinproc"});
+    for (const std::string& name : names) {
+        const std::string* caption = interfaceDictionary().Find("ErrorCaptions", name);
+        ASSERT_NE(caption, nullptr) << "no \"ErrorCaptions\" entry for " << name;
+        EXPECT_FALSE(caption->empty()) << "empty caption for " << name;
     }
 }
 
