@@ -1,6 +1,8 @@
 #include "processes/interpreterRelease.h"
 
 #include "processes/tInterpreterLock.h"
+#include "processes/tLogoprocess.h"
+#include "values/eTerminateException.h"
 
 namespace {
 thread_local int releaseDepth = 0;
@@ -10,12 +12,18 @@ void ReleaseInterpreter(bool waitForRun)
 {
     if (releaseDepth-- == 0)
         tInterpreterLock::Instance().Unlock();
+    tLogoprocess* process = tLogoprocess::Current();
+    if (waitForRun && process != nullptr)
+        process->runSignal.Wait();
 }
 
 void RetakeInterpreter(bool checkStop)
 {
     if (++releaseDepth == 0)
         tInterpreterLock::Instance().Lock();
+    tLogoprocess* process = tLogoprocess::Current();
+    if (checkStop && process != nullptr && process->StopRequested())
+        throw eTerminateException();
 }
 
 int interpreterReleaseDepth()

@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <numeric>
 #include <thread>
 #include <vector>
 
@@ -61,40 +62,29 @@ TEST(InterpreterLock, YieldingThreadsTakeTurnsInArrivalOrder)
         EXPECT_EQ(count, kPasses);
 }
 
-// Taking and releasing in a tight loop (no yield call): the releasing thread queues behind
-// the others, so all of them get through the same number of turns in the same time.
-TEST(InterpreterLock, ThreadsRelockingInATightLoopAllMakeProgress)
+// Threads that queue for the lock get it in the order they came, whatever order the
+// scheduler would wake them in.
+TEST(InterpreterLock, WaitersGetTheLockInArrivalOrder)
 {
     constexpr int kThreads = 10;
-    std::array<std::atomic<int>, kThreads> turns{};
-    std::atomic<bool> stop{false};
-    std::atomic<int> started{0};
+    std::vector<int> order;
 
+    lock().Lock();
     std::vector<std::thread> threads;
     for (int i = 0; i < kThreads; ++i) {
         threads.emplace_back([&, i] {
-            ++started;
-            while (!stop.load()) {
-                lock().Lock();
-                turns[i].fetch_add(1, std::memory_order_relaxed);
-                lock().Unlock();
-            }
+            tInterpreterLock::Holder held;
+            order.push_back(i);
         });
+        waitUntil([&] { return lock().Waiting() == i + 1; });
     }
-    waitUntil([&] { return started.load() == kThreads; });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    stop = true;
+    lock().Unlock();
     for (auto& thread : threads)
         thread.join();
 
-    int most = 0;
-    int least = turns[0].load();
-    for (auto& count : turns) {
-        most = std::max(most, count.load());
-        least = std::min(least, count.load());
-    }
-    EXPECT_GT(least, 0);
-    EXPECT_GE(least * 4, most) << "one thread got far fewer turns than another";
+    std::vector<int> arrival(kThreads);
+    std::iota(arrival.begin(), arrival.end(), 0);
+    EXPECT_EQ(order, arrival);
 }
 
 TEST(InterpreterLock, OnlyTheHoldingThreadHoldsIt)

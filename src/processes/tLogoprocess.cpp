@@ -1,0 +1,185 @@
+#include "processes/tLogoprocess.h"
+
+#include "processes/interpreterRelease.h"
+#include "processes/tInterpreterLock.h"
+#include "processes/tProcessThread.h"
+#include "processes/tWindowThread.h"
+#include "processes/tallthreads.h"
+#include "processes/programClosing.h"
+#include "values/eLogoException.h"
+#include "values/eTerminateException.h"
+#include "values/valuePools.h"
+
+#include <thread>
+
+namespace {
+thread_local tLogoprocess* currentProcess = nullptr;
+}
+
+tLogoprocess::tLogoprocess(tProcessStart start)
+    : name(std::move(start.name)),
+      kind(start.kind),
+      trigger(start.trigger),
+      code(std::move(start.code)),
+      startObject(std::move(start.startObject)),
+      receivers(std::move(start.receivers)),
+      privateTable(start.privateTable),
+      commander(start.commander ? std::move(start.commander) : defaultCommander()),
+      completion(std::move(start.completion))
+{
+}
+
+tLogoprocess::~tLogoprocess() = default;
+
+tLogoprocess* tLogoprocess::Current()
+{
+    return currentProcess;
+}
+
+void tLogoprocess::Launch()
+{
+    tallthreads::Instance().Register(shared_from_this());
+    try {
+        startProcessThread([self = shared_from_this()] { self->Execute(); });
+    } catch (...) {
+        tallthreads::Instance().Unregister(this);
+        throw;
+    }
+}
+
+void tLogoprocess::Execute()
+{
+    currentProcess = this;
+    setRunningLogoProcess(true);
+    tInterpreterLock::Instance().Lock();
+    running.store(true, std::memory_order_release);
+    try {
+        while (!StopRequested())
+            GuardedRun();
+    } catch (...) {
+        // GuardedRun reports everything; what escapes its reporting must not end the program.
+    }
+    // Logo values are counted under the interpreter lock, so they are let go before it is.
+    code = nullptr;
+    receivers = nullptr;
+    startObject = nullptr;
+    tallthreads::Instance().Unregister(this);
+    finished.store(true, std::memory_order_release);
+    RunCompletion();
+    tInterpreterLock::Instance().Unlock();
+    setRunningLogoProcess(false);
+    currentProcess = nullptr;
+    endedSignal.Set();
+}
+
+void tLogoprocess::GuardedRun()
+{
+    try {
+        RunOnce();
+    } catch (const eTerminateException&) {
+        stoppedSignal.Set();
+        RequestStop();
+    } catch (eLogoException& error) {
+        RequestStop();
+        NameTheProcessIn(error);
+        Report(error);
+    } catch (const std::exception& error) {
+        RequestStop();
+        Report(error);
+    }
+}
+
+void tLogoprocess::NameTheProcessIn(eLogoException& error) const
+{
+    // Unless a procedure already said where the error happened, it happened in this process:
+    // in the event of its object, or for other kinds in the object the process runs in.
+    if (!error.procedureName.empty() || error.contextKind != ipNone)
+        return;
+    error.SetContext(trigger, startObject.get(), error.line, kind);
+    if (error.owner == nullptr)
+        error.owner = startObject.get();
+}
+
+void tLogoprocess::Report(const std::exception& error)
+{
+    if (!commander)
+        return;
+    commander->Abort();
+    commander->ShowError(error);
+}
+
+void tLogoprocess::RunCompletion()
+{
+    std::function<void()> routine;
+    {
+        std::lock_guard<std::mutex> hold(completionGuard);
+        routine = std::move(completion.routine);
+        completion = {};
+    }
+    if (!routine || programClosing())
+        return;
+    try {
+        // The routine runs while this thread still holds the interpreter lock on its behalf.
+        RunOnWindowThread(routine);
+    } catch (...) {
+        // A failing completion routine must not keep the process from ending.
+    }
+}
+
+bool tLogoprocess::ForgetCompletion(const std::function<bool(const void*)>& worksOn)
+{
+    std::lock_guard<std::mutex> hold(completionGuard);
+    if (!completion.routine || completion.data == nullptr || !worksOn(completion.data))
+        return false;
+    completion = {};
+    return true;
+}
+
+void tLogoprocess::Stop()
+{
+    RequestStop();
+    stopSignal.Set();
+    runSignal.Set();
+}
+
+void tLogoprocess::StopAndWait()
+{
+    Stop();
+    WaitForEnd();
+}
+
+void tLogoprocess::WaitForEnd()
+{
+    if (this == currentProcess)
+        return;  // a process cannot outlive itself: waiting would never end
+    tWindowThread* window = windowThread();
+    if (window != nullptr && window->IsCurrent()) {
+        window->WaitServing(endedSignal);
+    } else if (tInterpreterLock::Instance().HeldByCaller()) {
+        tInterpreterLock::Releaser released;
+        endedSignal.Wait();
+    } else {
+        endedSignal.Wait();
+    }
+}
+
+void tLogoprocess::YieldAtListRun()
+{
+    auto free = [this] { return runSignal.IsSet() && !StopRequested(); };
+    if (free()) {
+        tInterpreterLock::Instance().Yield();
+        if (free())  // a pause or stop may have come while others ran
+            return;
+    }
+    ReleaseInterpreter(true);
+    RetakeInterpreter(true);
+}
+
+void tLogoprocess::WaitOnStop(uint32_t milliseconds)
+{
+    ReleaseInterpreter(false);
+    bool stopped = stopSignal.Wait(milliseconds);
+    RetakeInterpreter(false);
+    if (stopped)
+        throw eTerminateException();
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "processes/tCommander.h"
+#include "processes/tSyncEvent.h"
+#include "values/tInprocType.h"
+#include "values/tLogoRef.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+
+class eLogoException;
+class tLogoTab;
+
+// A routine run on the window thread once a process has ended. `data` names what it works
+// on, so that destroying that object can cancel the routine first.
+struct tCompletion {
+    std::function<void()> routine;
+    const void* data = nullptr;
+};
+
+// What a creator gives a new process.
+struct tProcessStart {
+    std::string name;
+    tInprocType kind = ipLaunch;
+    uint32_t trigger = 0;  // the event's name code, for event processes
+    tLogoRef<tlogoobject> code;
+    tLogoRef<tlogoobject> startObject;
+    tLogoRef<tlogoobject> receivers;
+    tLogoTab* privateTable = nullptr;
+    std::shared_ptr<tCommander> commander;  // none: the default commander
+    tCompletion completion;
+};
+
+// A Logo process: its own thread, its own evaluation context, and the interpreter lock
+// whenever it runs Logo code. The registry (tallthreads) holds it from creation until its
+// thread ends; whoever still holds a pointer to it (a waiter) keeps it alive after that.
+//
+// Stopping is cooperative: Stop sets the request and wakes the process wherever it waits;
+// the process ends at its next yield point (an instruction-list run or a wait) by
+// eTerminateException, which GuardedRun swallows.
+class tLogoprocess : public std::enable_shared_from_this<tLogoprocess> {
+public:
+    // Creates a process of class P (constructed from `start` and `extra`), enters it into the
+    // registry and starts its thread. The process runs once its thread gets the interpreter lock.
+    template <class P, class... Extra>
+    static std::shared_ptr<P> Start(tProcessStart start, Extra&&... extra)
+    {
+        std::shared_ptr<P> process(new P(std::move(start), std::forward<Extra>(extra)...));
+        process->Launch();
+        return process;
+    }
+
+    virtual ~tLogoprocess();
+    tLogoprocess(const tLogoprocess&) = delete;
+    tLogoprocess& operator=(const tLogoprocess&) = delete;
+
+    // The process whose thread calls; none on other threads.
+    static tLogoprocess* Current();
+
+    // One piece of the process's work; the thread repeats it until a stop is requested, and
+    // every piece requests the stop when it ends.
+    virtual void RunOnce() = 0;
+    // RunOnce with the handling of what escapes it: termination ends quietly, errors are
+    // shown through the commander.
+    virtual void GuardedRun();
+    // Returns once the process's thread has ended. A process waiting gives up the interpreter
+    // lock meanwhile; the window thread keeps serving hand-overs.
+    void WaitForEnd();
+
+    void Stop();
+    void StopAndWait();
+    void Pause() { runSignal.ResetEvent(); }
+    void Resume() { runSignal.Set(); }
+
+    // The yield point of an instruction-list run: lets waiting processes in, stays here while
+    // paused, and ends the process (eTerminateException) when it has been asked to stop.
+    void YieldAtListRun();
+    // Gives up the interpreter lock for up to `milliseconds` (tSyncEvent::kWaitForever: no
+    // limit); a stop request ends the wait and the process.
+    void WaitOnStop(uint32_t milliseconds);
+
+    // Cancels the completion routine when it works on `data`; true when it did.
+    bool ForgetCompletion(const std::function<bool(const void*)>& worksOn);
+
+    const std::string& Name() const { return name; }
+    tInprocType Kind() const { return kind; }
+    uint32_t Trigger() const { return trigger; }
+    tlogoobject* StartObject() const { return startObject.get(); }
+    tCommander& Commander() const { return *commander; }
+    bool StopRequested() const { return stopRequested.load(std::memory_order_acquire); }
+    bool Running() const { return running.load(std::memory_order_acquire); }
+    bool Finished() const { return finished.load(std::memory_order_acquire); }
+    bool Paused() const { return !runSignal.IsSet(); }
+
+    // Raised when an object the process runs in is destroyed while the process itself is the
+    // one destroying it; it ends once the destruction is complete.
+    std::atomic<bool> ownObjectDestroyed{false};
+
+    tSyncEvent stopSignal{tSyncEvent::kManualReset, false};
+    tSyncEvent stoppedSignal{tSyncEvent::kManualReset, false};
+    tSyncEvent runSignal{tSyncEvent::kManualReset, true};
+    // Set as the very last act of the thread: the end a waiter waits for.
+    tSyncEvent endedSignal{tSyncEvent::kManualReset, false};
+
+protected:
+    explicit tLogoprocess(tProcessStart start);
+
+    // Marks the work as done: the thread ends after the current piece.
+    void RequestStop() { stopRequested.store(true, std::memory_order_release); }
+
+    const std::string name;
+    const tInprocType kind;
+    const uint32_t trigger;
+    tLogoRef<tlogoobject> code;
+    tLogoRef<tlogoobject> startObject;
+    tLogoRef<tlogoobject> receivers;
+    tLogoTab* const privateTable;
+    const std::shared_ptr<tCommander> commander;
+
+private:
+    void Launch();
+    void Execute();
+    void NameTheProcessIn(eLogoException& error) const;
+    void Report(const std::exception& error);
+    void RunCompletion();
+
+    std::mutex completionGuard;
+    tCompletion completion;
+    std::atomic<bool> stopRequested{false};
+    std::atomic<bool> running{false};
+    std::atomic<bool> finished{false};
+};

@@ -1,0 +1,160 @@
+#include "processes/tallthreads.h"
+
+#include "language/Language.h"
+#include "processes/tLogoprocess.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char kNeutralMarker = '\xB7';
+constexpr std::string_view kSparedByStopAll = "%p%";
+
+}  // namespace
+
+std::string processNameForComparison(std::string_view name)
+{
+    if (!name.empty() && name.front() == kNeutralMarker)
+        return resolveNeutralName(name);
+    return std::string(name);
+}
+
+tallthreads& tallthreads::Instance()
+{
+    static tallthreads registry;
+    return registry;
+}
+
+void tallthreads::Register(std::shared_ptr<tLogoprocess> process)
+{
+    std::lock_guard<std::mutex> hold(guard);
+    processes.push_back(std::move(process));
+}
+
+void tallthreads::Unregister(const tLogoprocess* process)
+{
+    std::shared_ptr<tLogoprocess> leaving;  // freed after the registry lock is let go
+    std::lock_guard<std::mutex> hold(guard);
+    auto found = std::find_if(processes.begin(), processes.end(),
+                              [process](const auto& entry) { return entry.get() == process; });
+    if (found != processes.end()) {
+        leaving = std::move(*found);
+        processes.erase(found);
+    }
+}
+
+std::size_t tallthreads::Count()
+{
+    std::lock_guard<std::mutex> hold(guard);
+    return processes.size();
+}
+
+std::vector<std::shared_ptr<tLogoprocess>> tallthreads::Processes()
+{
+    std::lock_guard<std::mutex> hold(guard);
+    return processes;
+}
+
+template <class Match>
+std::shared_ptr<tLogoprocess> tallthreads::LastMatching(Match match)
+{
+    std::lock_guard<std::mutex> hold(guard);
+    auto found = std::find_if(processes.rbegin(), processes.rend(),
+                              [&](const auto& entry) { return match(*entry); });
+    return found == processes.rend() ? nullptr : *found;
+}
+
+void tallthreads::StopAll()
+{
+    const tLogoprocess* caller = tLogoprocess::Current();
+    auto isTarget = [caller](const tLogoprocess& process) {
+        return &process != caller && !process.Name().starts_with(kSparedByStopAll);
+    };
+    std::size_t rounds = 0;
+    for (const auto& process : Processes()) {
+        if (isTarget(*process)) {
+            process->Stop();
+            ++rounds;
+        }
+    }
+    // Bounded by the count at the start, so processes started meanwhile cannot keep this going.
+    for (; rounds > 0; --rounds) {
+        std::shared_ptr<tLogoprocess> last = LastMatching(isTarget);
+        if (!last)
+            break;
+        last->StopAndWait();
+    }
+}
+
+bool tallthreads::StopByName(std::string_view name)
+{
+    const tLogoprocess* caller = tLogoprocess::Current();
+    const std::string wanted = processNameForComparison(name);
+    bool callerHasName = caller != nullptr && sameWord(caller->Name(), wanted);
+    auto isTarget = [&](const tLogoprocess& process) {
+        return &process != caller && sameWord(process.Name(), wanted);
+    };
+    while (std::shared_ptr<tLogoprocess> target = LastMatching(isTarget))
+        target->StopAndWait();
+    return callerHasName;
+}
+
+bool tallthreads::Exists(std::string_view name)
+{
+    const std::string wanted = processNameForComparison(name);
+    return LastMatching([&](const tLogoprocess& process) { return sameWord(process.Name(), wanted); }) != nullptr;
+}
+
+std::string tallthreads::UniqueName(std::string_view base)
+{
+    std::lock_guard<std::mutex> hold(guard);
+    auto taken = [&](const std::string& candidate) {
+        return std::any_of(processes.begin(), processes.end(),
+                           [&](const auto& process) { return sameWord(process->Name(), candidate); });
+    };
+    std::string candidate(base);
+    for (int suffix = 1; taken(candidate); ++suffix)
+        candidate = std::string(base) + std::to_string(suffix);
+    return candidate;
+}
+
+void tallthreads::PauseAll()
+{
+    for (const auto& process : Processes())
+        process->Pause();
+}
+
+void tallthreads::ResumeAll()
+{
+    for (const auto& process : Processes())
+        process->Resume();
+}
+
+void tallthreads::ForgetObject(const tlogoobject* object, const std::function<bool(const void*)>& belongsToObject)
+{
+    auto worksOnObject = [&](const void* data) {
+        return data == object || (belongsToObject && belongsToObject(data));
+    };
+    for (const auto& process : Processes())
+        process->ForgetCompletion(worksOnObject);
+    // A process must not go on running in a destroyed object, whatever its completion was.
+    tLogoprocess* caller = tLogoprocess::Current();
+    if (caller != nullptr && caller->StartObject() == object)
+        caller->ownObjectDestroyed = true;
+    auto isTarget = [&](const tLogoprocess& process) {
+        return &process != caller && process.StartObject() == object;
+    };
+    while (std::shared_ptr<tLogoprocess> target = LastMatching(isTarget))
+        target->StopAndWait();
+}
+
+void tallthreads::KillAll()
+{
+    std::vector<std::shared_ptr<tLogoprocess>> all;
+    {
+        std::lock_guard<std::mutex> hold(guard);
+        all.swap(processes);
+    }
+    for (const auto& process : all)
+        process->Stop();
+}

@@ -1,0 +1,169 @@
+#include "ScriptedProcess.h"
+
+#include "language/Language.h"
+#include "processes/tallthreads.h"
+#include "values/tLogoRef.h"
+#include "values/tLogoString.h"
+#include "values/valuePools.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class ProcessRegistry : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { switchLanguage(""); }
+
+    void TearDown() override
+    {
+        EXPECT_TRUE(stopEveryProcess());
+    }
+
+    static tallthreads& registry() { return tallthreads::Instance(); }
+
+    std::shared_ptr<tScriptedProcess> start(std::string name, tScriptedProcess::Body body = tScriptedProcess::loopForever,
+                                            tlogoobject* startObject = nullptr, tCompletion completion = {})
+    {
+        tProcessStart start;
+        start.name = std::move(name);
+        start.commander = commander;
+        start.startObject = startObject;
+        start.completion = std::move(completion);
+        auto process = tLogoprocess::Start<tScriptedProcess>(std::move(start), std::move(body));
+        EXPECT_TRUE(eventually([&] { return process->Running(); }));
+        return process;
+    }
+
+    // A body that runs `work` once, as a process, then loops until stopped.
+    static tScriptedProcess::Body doing(std::function<void(tScriptedProcess&)> work, std::atomic<bool>& done)
+    {
+        return [work, &done](tScriptedProcess& self) {
+            work(self);
+            done = true;
+            tScriptedProcess::loopForever(self);
+        };
+    }
+
+    static bool keepsRunning(tScriptedProcess& process)
+    {
+        int before = process.passes;
+        return eventually([&] { return process.passes > before + 5; });
+    }
+
+    std::shared_ptr<tRecordingCommander> commander = std::make_shared<tRecordingCommander>();
+};
+
+TEST_F(ProcessRegistry, CountsNamesAndFindsProcessesAsWords)
+{
+    auto first = start("walker");
+    auto second = start("walker1");
+    EXPECT_EQ(registry().Count(), 2u);
+
+    struct Case {
+        const char* base;
+        const char* unique;
+    };
+    for (Case c : {Case{"walker", "walker2"}, Case{"WALKER", "WALKER2"}, Case{"runner", "runner"}, Case{"walker1", "walker11"}})
+        EXPECT_EQ(registry().UniqueName(c.base), c.unique) << c.base;
+
+    EXPECT_TRUE(registry().Exists("Walker"));
+    EXPECT_FALSE(registry().Exists("walk"));
+    first->StopAndWait();
+    EXPECT_FALSE(registry().Exists("walker"));
+    EXPECT_EQ(registry().Count(), 1u);
+}
+
+TEST_F(ProcessRegistry, StopByNameEndsEveryProcessOfThatNameOnly)
+{
+    auto a = start("Ticker");
+    auto b = start("ticker");
+    auto other = start("other");
+    EXPECT_FALSE(registry().StopByName("TICKER"));
+    EXPECT_TRUE(a->Finished());
+    EXPECT_TRUE(b->Finished());
+    EXPECT_TRUE(keepsRunning(*other));
+}
+
+TEST_F(ProcessRegistry, StopByNameLeavesTheCallerOfThatNameRunningAndSaysSo)
+{
+    auto twin = start("twin");
+    std::atomic<bool> done{false};
+    std::atomic<bool> callerHasName{false};
+    auto caller = start("twin", doing([&](tScriptedProcess&) { callerHasName = registry().StopByName("twin"); }, done));
+    ASSERT_TRUE(eventually([&] { return done.load(); }));
+    EXPECT_TRUE(callerHasName);
+    EXPECT_TRUE(twin->Finished());
+    EXPECT_TRUE(keepsRunning(*caller));
+}
+
+TEST_F(ProcessRegistry, StopAllSparesTheCallerAndTheProtectedProcesses)
+{
+    auto plain = start("plain");
+    auto keeper = start("%p%keeper");
+    std::atomic<bool> done{false};
+    auto caller = start("stopper", doing([](tScriptedProcess&) { registry().StopAll(); }, done));
+    ASSERT_TRUE(eventually([&] { return done.load(); }));
+    EXPECT_TRUE(plain->Finished());
+    EXPECT_TRUE(keepsRunning(*keeper));
+    EXPECT_TRUE(keepsRunning(*caller));
+    EXPECT_EQ(registry().Count(), 2u);
+}
+
+TEST_F(ProcessRegistry, PauseAllFromAProcessPausesItTooAndANewProcessResumesAll)
+{
+    auto bystander = start("bystander");
+    std::atomic<bool> paused{false};
+    auto pauser = start("pauser", doing([](tScriptedProcess&) { registry().PauseAll(); }, paused));
+    ASSERT_TRUE(eventually([&] { return paused.load(); }));
+    ASSERT_TRUE(eventually([&] { return bystander->Paused() && pauser->Paused(); }));
+    int frozenBystander = bystander->passes;
+    int frozenPauser = pauser->passes;
+    std::this_thread::sleep_for(30ms);
+    EXPECT_LE(bystander->passes, frozenBystander + 1);
+    EXPECT_LE(pauser->passes, frozenPauser + 1);
+
+    std::atomic<bool> resumed{false};
+    start("resumer", doing([](tScriptedProcess&) { registry().ResumeAll(); }, resumed));
+    ASSERT_TRUE(eventually([&] { return resumed.load(); }));
+    EXPECT_TRUE(keepsRunning(*bystander));
+    EXPECT_TRUE(keepsRunning(*pauser));
+}
+
+TEST_F(ProcessRegistry, ForgettingAnObjectStopsItsProcessesAndCancelsRoutinesOnIt)
+{
+    tLogoRef<tlogoobject> doomed(NewWord("doomed"));
+    tLogoRef<tlogoobject> survivor(NewWord("survivor"));
+    auto inDoomed = start("inDoomed", tScriptedProcess::loopForever, doomed.get());
+    auto inSurvivor = start("inSurvivor", tScriptedProcess::loopForever, survivor.get());
+    std::atomic<bool> completionRan{false};
+    auto watcher = start("watcher", tScriptedProcess::loopForever, survivor.get(),
+                         tCompletion{[&] { completionRan = true; }, doomed.get()});
+    std::atomic<bool> erased{false};
+    auto eraser = start("eraser", doing([&](tScriptedProcess&) { registry().ForgetObject(doomed.get()); }, erased),
+                        doomed.get());
+
+    ASSERT_TRUE(eventually([&] { return erased.load(); }));
+    EXPECT_TRUE(inDoomed->Finished());
+    EXPECT_TRUE(eraser->ownObjectDestroyed);
+    EXPECT_TRUE(keepsRunning(*eraser));
+    EXPECT_TRUE(keepsRunning(*inSurvivor));
+    EXPECT_FALSE(inSurvivor->ownObjectDestroyed);
+    watcher->StopAndWait();
+    EXPECT_FALSE(completionRan);
+}
+
+TEST_F(ProcessRegistry, KillAllForgetsEveryProcessAndAsksThemToStop)
+{
+    auto a = start("a");
+    auto b = start("b", [](tScriptedProcess& self) { self.WaitOnStop(tSyncEvent::kWaitForever); });
+    registry().KillAll();
+    EXPECT_EQ(registry().Count(), 0u);
+    EXPECT_TRUE(a->StopRequested());
+    a->WaitForEnd();
+    b->WaitForEnd();
+    EXPECT_TRUE(b->stoppedSignal.IsSet());
+}
+
+}  // namespace
