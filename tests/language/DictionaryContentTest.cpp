@@ -150,6 +150,7 @@ struct tLookupForm {
 const tLookupForm kLookupForms[] = {
     {"primaryName", tRequest::language, "dict"},
     {"dictWord", tRequest::language, "dict"},
+    {"nameCodes", tRequest::language, "dict"},
     {"textMessage", tRequest::language, "text"},
     {"getStr", tRequest::language, nullptr},
     {"primaryWord", tRequest::language, nullptr},
@@ -341,6 +342,7 @@ TEST(DictionaryContent, SourceScannerFindsEachFormOfRequest)
         c = getStr("system", "ansi", false);
         d = uiFormat("ZembrixCaption", {});
         e = textMessage("novalue");
+        g = nameCodes("destroy");
         RegisterByKey<tTurtleSetHeading>(turtle, "set*heading", 1, 0);
         RegisterLiteral<tObjectProc1Desc>(table, "+", 4);
         constexpr tPrimitiveRow kRows[] = {
@@ -362,7 +364,8 @@ TEST(DictionaryContent, SourceScannerFindsEachFormOfRequest)
     const std::set<std::string> expected = {"dict/forward", "other/true",   "strings/zembrixcaption",
                                             "text/novalue", "dict/heading", "dict/myplace",
                                             "dict/mousepos", "param/wrap",  "dict/pencolour",
-                                            "dict/home",     "other/end",    "dict/repeat"};
+                                            "dict/home",     "other/end",    "dict/repeat",
+                                            "dict/destroy"};
     EXPECT_EQ(found, expected);
 }
 
