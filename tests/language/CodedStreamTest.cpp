@@ -116,7 +116,8 @@ TEST(KeyedFilter, SeekingGivesTheSameBytesAsReadingOnFromTheStart)
     const struct {
         int64_t position;
         size_t length;
-    } visits[] = {{1000, 500}, {3001, 7}, {1000, 500}, {1002, 3}, {0, 16}, {4999, 1}, {2, 5}};
+    } visits[] = {{1000, 500}, {3001, 7}, {1000, 500}, {1002, 3}, {0, 16}, {4999, 1}, {2, 5},
+                  {1001, 10}, {1500, 3}, {1005, 2}, {3003, 9}};
     for (const auto& visit : visits) {
         ASSERT_EQ(seeking.Seek(visit.position, tSeekOrigin::begin), visit.position);
         EXPECT_EQ(readBytes(seeking, visit.length),
