@@ -485,6 +485,16 @@ TEST(DictionaryContent, FurtherSetterAndGetterNamesHideNoOtherKey)
     }
 }
 
+// New objects of a kind are named with the kind's prefix, so every kind needs one.
+TEST(DictionaryContent, EveryObjectKindHasANamePrefix)
+{
+    for (const auto& [kind, words] : languageDictionary().FindSection("class")->Entries()) {
+        const std::string* prefix = languageDictionary().Find("prefix", kind);
+        ASSERT_NE(prefix, nullptr) << "no \"prefix\" entry for the kind " << kind;
+        EXPECT_FALSE(splitWords(*prefix).empty()) << "empty prefix for the kind " << kind;
+    }
+}
+
 // ---- placeholders -------------------------------------------------------------------------
 
 // An unknown placeholder would be shown to the learner as it stands.
