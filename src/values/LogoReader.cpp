@@ -17,16 +17,17 @@ namespace {
 
 constexpr unsigned char kMiddleDot = 183;
 
+// Words keep their text as read (a neutral name is resolved when it is interned); only the
+// boolean test looks through a neutral name, and a boolean keeps the resolved text.
 tlogoobject* wordElement(const std::string& text)
 {
-    std::string resolved = text.size() > 1 && static_cast<unsigned char>(text[0]) == kMiddleDot
-                               ? resolveNeutralName(text)
-                               : text;
+    const bool neutral = text.size() > 1 && static_cast<unsigned char>(text[0]) == kMiddleDot;
+    const std::string resolved = neutral ? resolveNeutralName(text) : text;
     if (isTrueWord(resolved))
-        return new tLogoBool(true, resolved);
+        return new tLogoBool(true, text);
     if (isFalseWord(resolved))
-        return new tLogoBool(false, resolved);
-    return new tLogoString(resolved);
+        return new tLogoBool(false, text);
+    return new tLogoString(text);
 }
 
 tlogoobject* numberElement(const std::string& text)

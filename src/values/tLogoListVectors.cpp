@@ -110,47 +110,43 @@ tlogoobject* vectorWith(tLogoList* vector, tlogoobject* other, NumberOperation o
     return elementWise(vector, asList(other), operation);
 }
 
-// "+" and "-": points moved by a 2-vector, a 2-vector against each point, or two numeric
-// vectors of the same length.
+// The point-list forms of the four operators: each point with a 2-vector, or a 2-vector with
+// each point. None when neither side is a point list.
+tlogoobject* withPoints(tLogoList* list, tlogoobject* other, NumberOperation operation)
+{
+    if (isPointList(list)) {
+        if (!isTwoVector(other))
+            badStructure(other);
+        return mapPoints(list, [&](tLogoList* point) { return elementWise(point, asList(other), operation); });
+    }
+    if (isPointList(other)) {
+        if (!isTwoVector(list))
+            badStructure(list);
+        return mapPoints(asList(other), [&](tLogoList* point) { return elementWise(list, point, operation); });
+    }
+    return nullptr;
+}
+
+// "+" and "-" take lists only: points moved by a 2-vector, or two numeric vectors of the same
+// length.
 tlogoobject* sumOrDifference(tLogoList* list, tlogoobject* other, NumberOperation operation)
 {
     tHeldArgument hold(other);
     if (!other->IsList())
         badStructure(other);
-    if (isPointList(list)) {
-        if (!isTwoVector(other))
-            badStructure(other);
-        return mapPoints(list, [&](tLogoList* point) { return elementWise(point, asList(other), operation); });
-    }
-    if (isPointList(other)) {
-        if (!isTwoVector(list))
-            badStructure(list);
-        return mapPoints(asList(other), [&](tLogoList* point) { return elementWise(list, point, operation); });
-    }
-    if (!isNumericVector(list))
-        badStructure(list);
-    if (!isNumericVector(other) || asList(other)->Count() != list->Count())
-        badStructure(other);
-    return elementWise(list, asList(other), operation);
+    if (tlogoobject* moved = withPoints(list, other, operation))
+        return moved;
+    return vectorWith(list, other, operation);
 }
 
-// "*" and "/": points scaled by a number or a 2-vector, a 2-vector against each point, or a
-// numeric vector with a number or a vector of the same length.
+// "*" and "/" also scale points or a numeric vector by a number.
 tlogoobject* productOrQuotient(tLogoList* list, tlogoobject* other, NumberOperation operation)
 {
     tHeldArgument hold(other);
-    if (isPointList(list)) {
-        if (other->IsNumber())
-            return mapPoints(list, [&](tLogoList* point) { return eachWithNumber(point, operation, other); });
-        if (!isTwoVector(other))
-            badStructure(other);
-        return mapPoints(list, [&](tLogoList* point) { return elementWise(point, asList(other), operation); });
-    }
-    if (isPointList(other)) {
-        if (!isTwoVector(list))
-            badStructure(list);
-        return mapPoints(asList(other), [&](tLogoList* point) { return elementWise(list, point, operation); });
-    }
+    if (isPointList(list) && other->IsNumber())
+        return mapPoints(list, [&](tLogoList* point) { return eachWithNumber(point, operation, other); });
+    if (tlogoobject* scaled = withPoints(list, other, operation))
+        return scaled;
     return vectorWith(list, other, operation);
 }
 

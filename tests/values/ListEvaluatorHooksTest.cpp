@@ -36,18 +36,12 @@ protected:
 
     void SetUp() override
     {
-        saved = listEvaluator();
-        tListEvaluator evaluator = saved;
-        evaluator.compile = recordCompile;
-        evaluator.condition = firstElementIsTrue;
-        evaluator.forEach = recordForEach;
-        setListEvaluator(evaluator);
         compilations = 0;
         visits.clear();
     }
-    void TearDown() override { setListEvaluator(saved); }
 
-    tListEvaluator saved;
+    tEvaluatorOverride evaluator{
+        {.compile = recordCompile, .condition = firstElementIsTrue, .forEach = recordForEach}};
 };
 
 TEST_F(ListEvaluatorHooks, CompiledFormIsCachedPerMode)

@@ -16,16 +16,7 @@ class ListSubstitution : public testing::Test {
 protected:
     static void SetUpTestSuite() { setUpListLayer(); }
 
-    void SetUp() override
-    {
-        saved = listEvaluator();
-        tListEvaluator evaluator = saved;
-        evaluator.evaluate = describe;
-        setListEvaluator(evaluator);
-    }
-    void TearDown() override { setListEvaluator(saved); }
-
-    tListEvaluator saved;
+    tEvaluatorOverride evaluator{{.evaluate = describe}};
 };
 
 TEST_F(ListSubstitution, VariablesAndGroupsEverywhere)

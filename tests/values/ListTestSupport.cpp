@@ -1,5 +1,7 @@
 #include "ListTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include "language/Language.h"
 #include "values/LogoReader.h"
 #include "values/errorConst.h"
@@ -30,6 +32,13 @@ std::string outcome(std::string_view receiver, const ListOperation& operation, s
     } catch (const eLogoException& e) {
         return std::string("error ") + errorConstName(e.key);
     }
+}
+
+void checkCases(const char* name, const ListOperation& operation, std::initializer_list<tListCase> cases)
+{
+    for (const tListCase& c : cases)
+        EXPECT_EQ(outcome(c.receiver, operation, c.input, c.second), c.expected)
+            << name << " of " << c.receiver << " with " << c.input << " " << c.second;
 }
 
 tStrictLevel::tStrictLevel(int level) : saved(strictLevel()) { setStrictLevel(level); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,27 @@ std::string outcome(std::string_view receiver, const ListOperation& operation, s
 // An operation written as an expression of l (the list), x (the input) and y (the second input).
 #define LIST_OPERATION(call) \
     [](tLogoList& l, [[maybe_unused]] tlogoobject* x, [[maybe_unused]] tlogoobject* y) -> tlogoobject* { return call; }
+
+// One row of an operation table: the receiver, the inputs and the expected outcome.
+struct tListCase {
+    const char* receiver;
+    const char* input;
+    const char* expected;  // print form, or "error <key>"
+    const char* second = "";
+};
+
+// Checks every row; failures name the operation and the row.
+void checkCases(const char* name, const ListOperation& operation, std::initializer_list<tListCase> cases);
+
+// Installs evaluator hooks for the life of the object, then puts the previous ones back.
+class tEvaluatorOverride {
+public:
+    explicit tEvaluatorOverride(const tListEvaluator& hooks) : saved(listEvaluator()) { setListEvaluator(hooks); }
+    ~tEvaluatorOverride() { setListEvaluator(saved); }
+
+private:
+    tListEvaluator saved;
+};
 
 // Sets the "strict" level for the life of the object.
 class tStrictLevel {

@@ -4,27 +4,14 @@
 
 namespace {
 
-struct VectorCase {
-    const char* receiver;
-    const char* input;
-    const char* expected;  // print form, or "error <key>"
-};
-
 class ListVectors : public testing::Test {
 protected:
     static void SetUpTestSuite() { setUpListLayer(); }
-
-    static void check(const char* name, const ListOperation& operation, std::initializer_list<VectorCase> cases)
-    {
-        for (const VectorCase& c : cases)
-            EXPECT_EQ(outcome(c.receiver, operation, c.input), c.expected)
-                << name << " of " << c.receiver << " with " << c.input;
-    }
 };
 
 TEST_F(ListVectors, SumAndDifference)
 {
-    check("+", LIST_OPERATION(l.Add(x)), {
+    checkCases("+", LIST_OPERATION(l.Add(x)), {
         {"[1 2]", "[10 20]", "[11 22]"},
         {"[[0 0] [1 1]]", "[5 5]", "[[5 5] [6 6]]"},
         {"[5 5]", "[[0 0] [] [1 1]]", "[[5 5] [] [6 6]]"},
@@ -37,12 +24,12 @@ TEST_F(ListVectors, SumAndDifference)
         {"[[0 0] a]", "[1 2]", "error erBadStructure"},
         {"[]", "[]", "error erBadStructure"},
     });
-    check("-", LIST_OPERATION(l.Subtract(x)), {
+    checkCases("-", LIST_OPERATION(l.Subtract(x)), {
         {"[5 5]", "[[1 1] [2 3]]", "[[4 4] [3 2]]"},
         {"[[1 1]]", "[5 5]", "[[-4 -4]]"},
         {"[5 6]", "[1 2]", "[4 4]"},
     });
-    check("difference", LIST_OPERATION(l.Difference(x)), {
+    checkCases("difference", LIST_OPERATION(l.Difference(x)), {
         {"[5 6]", "1", "[4 5]"},
         {"[5 6]", "[1 2]", "[4 4]"},
         {"[5 6]", "[1]", "error erBadStructure"},
@@ -52,7 +39,7 @@ TEST_F(ListVectors, SumAndDifference)
 
 TEST_F(ListVectors, ProductAndQuotient)
 {
-    check("*", LIST_OPERATION(l.Multiply(x)), {
+    checkCases("*", LIST_OPERATION(l.Multiply(x)), {
         {"[1 2]", "3", "[3 6]"},
         {"[1 2]", "[3 4]", "[3 8]"},
         {"[[1 2] [] [3 4]]", "2", "[[2 4] [] [6 8]]"},
@@ -62,26 +49,26 @@ TEST_F(ListVectors, ProductAndQuotient)
         {"[]", "2", "error erBadStructure"},
         {"[[1 2]]", "[2 3 4]", "error erBadStructure"},
     });
-    check("/", LIST_OPERATION(l.Divide(x)), {
+    checkCases("/", LIST_OPERATION(l.Divide(x)), {
         {"[6 8]", "2", "[3 4]"},
         {"[[6 8]]", "[2 4]", "[[3 2]]"},
         {"[12 12]", "[[3 4]]", "[[4 3]]"},
     });
-    check("div", LIST_OPERATION(l.Div(x)), {{"[7 -7]", "2", "[3 -4]"}, {"[7 9]", "[2 4]", "[3 2]"}});
-    check("mod", LIST_OPERATION(l.Mod(x)), {{"[7 -7]", "2", "[1 1]"}, {"[7 7]", "[-2 3]", "[-1 1]"}});
+    checkCases("div", LIST_OPERATION(l.Div(x)), {{"[7 -7]", "2", "[3 -4]"}, {"[7 9]", "[2 4]", "[3 2]"}});
+    checkCases("mod", LIST_OPERATION(l.Mod(x)), {{"[7 -7]", "2", "[1 1]"}, {"[7 7]", "[-2 3]", "[-1 1]"}});
 }
 
 TEST_F(ListVectors, ElementWiseFunctions)
 {
-    check("negate", LIST_OPERATION(l.Negate()), {
+    checkCases("negate", LIST_OPERATION(l.Negate()), {
         {"[1 -2]", "", "[-1 2]"},
         {"[[1 2] [] [3 4]]", "", "[[-1 -2] [] [-3 -4]]"},
         {"[a]", "", "error erBadStructure"},
     });
-    check("unary plus", LIST_OPERATION(l.UnaryPlus()), {{"[[1 2] []]", "", "[[1 2] []]"}, {"[1 -2]", "", "[1 -2]"}});
-    check("int", LIST_OPERATION(l.Int()), {{"[1.5 -2.7]", "", "[1 -2]"}, {"[[1.5 1]]", "", "error erBadStructure"}});
-    check("round", LIST_OPERATION(l.Round()), {{"[2.5 -2.5 1]", "", "[3 -3 1]"}});
-    check("abs", LIST_OPERATION(l.Abs()), {
+    checkCases("unary plus", LIST_OPERATION(l.UnaryPlus()), {{"[[1 2] []]", "", "[[1 2] []]"}, {"[1 -2]", "", "[1 -2]"}});
+    checkCases("int", LIST_OPERATION(l.Int()), {{"[1.5 -2.7]", "", "[1 -2]"}, {"[[1.5 1]]", "", "error erBadStructure"}});
+    checkCases("round", LIST_OPERATION(l.Round()), {{"[2.5 -2.5 1]", "", "[3 -3 1]"}});
+    checkCases("abs", LIST_OPERATION(l.Abs()), {
         {"[3 4]", "", "5"},
         {"[-2]", "", "2"},
         {"[]", "", "error erEmptyList"},
@@ -105,7 +92,7 @@ TEST_F(ListVectors, RandomStaysWithinEachElement)
 
 TEST_F(ListVectors, VectorAngleAndRotation)
 {
-    check("vectorangle", LIST_OPERATION(l.VectorAngle(x)), {
+    checkCases("vectorangle", LIST_OPERATION(l.VectorAngle(x)), {
         {"[0 1]", "[1 0]", "90"},
         {"[1 0]", "[0 1]", "270"},
         {"[0 0]", "[0 -1]", "180"},
@@ -113,7 +100,7 @@ TEST_F(ListVectors, VectorAngleAndRotation)
         {"[1 2 3]", "[0 1]", "error erBadStructure"},
         {"[0 1]", "x", "error erBadStructure"},
     });
-    check("rotate", LIST_OPERATION(l.Rotate(x)), {
+    checkCases("rotate", LIST_OPERATION(l.Rotate(x)), {
         {"[0 1]", "90", "[1 0]"},
         {"[1 0]", "180", "[-1 0]"},
         {"[1 0]", "-90", "[0 1]"},
@@ -149,7 +136,7 @@ TEST_F(ListVectors, RandomPositionInARectangle)
             EXPECT_LE(p->rest->first->AsInteger(), c.yHigh) << c.rectangle;
         }
     }
-    check("randompos", LIST_OPERATION(l.RandomPos()), {
+    checkCases("randompos", LIST_OPERATION(l.RandomPos()), {
         {"[]", "", "error erEmptyList"},
         {"[1 2 3]", "", "error erBadStructure"},
         {"[1 2 3 4 5]", "", "error erBadStructure"},
@@ -160,7 +147,7 @@ TEST_F(ListVectors, RandomPositionInARectangle)
 
 TEST_F(ListVectors, Spline)
 {
-    check("spline", LIST_OPERATION(l.Spline()), {
+    checkCases("spline", LIST_OPERATION(l.Spline()), {
         {"[[0 0] [10 0]]", "", "[[0 0] [10 0]]"},
         {"[[0 0] [] [5 5]]", "", "[[0 0] [] [5 5]]"},
         {"[[] [0 0] [] [] [1 1] []]", "", "[[0 0] [] [1 1]]"},
