@@ -19,7 +19,7 @@ inline constexpr std::array<tInterfaceSlot, 9> kInterfaceSlots = {{
     {"italian", ""},
     {"polish", ""},
     {"czech", ""},
-    {"slovenian", "SI"},
+    {"slovenian", ""},
     {"lithuanian", ""},
 }};
 

@@ -15,8 +15,10 @@
 // the current language then stays.
 bool switchLanguage(std::string_view name, bool testOnly = false);
 std::string currentLanguage();
-// Called after every switch that changes the current language, on the switching thread;
-// tables derived from the dictionary (property rows, event codes, colour names) rebuild here.
+// Called after every switch that changes the current language (the first load of english
+// included), on the switching thread, in the order registered; tables derived from the
+// dictionary (property rows, event codes, colour names) rebuild here. A listener registered
+// after a language is loaded builds its tables once itself.
 void onLanguageSwitched(std::function<void()> listener);
 
 // Language dictionary lookups; keys and sections are English internal names.
