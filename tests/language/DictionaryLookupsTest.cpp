@@ -187,3 +187,28 @@ TEST(LanguageSwitching, ListenersRunAfterASwitch)
 }
 
 }
+
+namespace {
+
+TEST(LanguageReporting, FatalProblemsGoToStandardErrorAndEndTheProgram)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(reportFatalLanguageProblem("Internal error - Dictionary not initialised in getStr"),
+                ::testing::ExitedWithCode(1), "^Internal error - Dictionary not initialised in getStr\n$");
+}
+
+TEST(LanguageReporting, AReplacedReporterIsUsedUntilRestored)
+{
+    useFixtureLanguage();
+    reported.clear();
+    const tLanguageReporter standard = setLanguageReporter(collectReport);
+    getStr("dict", "unknown_one", true);
+    EXPECT_EQ(setLanguageReporter(nullptr), collectReport);
+    ::testing::internal::CaptureStderr();
+    getStr("dict", "unknown_two", true);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Translation Error - Unknown language string: dict-unknown_two\n");
+    EXPECT_EQ(reported, (std::vector<std::string>{"Translation Error - Unknown language string: dict-unknown_one"}));
+    setLanguageReporter(standard);
+}
+
+}
