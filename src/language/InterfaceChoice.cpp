@@ -14,13 +14,18 @@ const tInterfaceSlot& interfaceSlotFor(std::string_view language)
     return kInterfaceSlots.front();
 }
 
+const tInterfaceSlot& chooseInterfaceSlot(const tEmbeddedDirectory& program)
+{
+    const auto params = embeddedStartupParams(program);
+    return params ? interfaceSlotFor(params->interfaceLanguage) : kInterfaceSlots.front();
+}
+
 const tInterfaceSlot& chooseInterfaceSlot()
 {
     try {
-        if (const auto params = embeddedStartupParams())
-            return interfaceSlotFor(params->interfaceLanguage);
+        return chooseInterfaceSlot(tEmbeddedDirectory::Program());
     } catch (const eStreamError&) {
         // A program file that cannot be mapped has no parameters either.
+        return kInterfaceSlots.front();
     }
-    return kInterfaceSlots.front();
 }

@@ -3,6 +3,8 @@
 // The nine interface dictionaries built into the program and the choice among them from the
 // start-up parameters embedded in the program file.
 
+#include "language/tEmbeddedDirectory.h"
+
 #include <array>
 #include <string_view>
 
@@ -27,5 +29,6 @@ inline constexpr std::array<tInterfaceSlot, 9> kInterfaceSlots = {{
 // "lithuanian"); english when none does.
 const tInterfaceSlot& interfaceSlotFor(std::string_view language);
 
-// The slot named by the embedded start-up parameters; english without them.
+// The slot named by the start-up parameters embedded in the program file; english without them.
 const tInterfaceSlot& chooseInterfaceSlot();
+const tInterfaceSlot& chooseInterfaceSlot(const tEmbeddedDirectory& program);

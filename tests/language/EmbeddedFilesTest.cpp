@@ -78,6 +78,7 @@ protected:
 TEST_F(EmbeddedFiles, AProgramWithoutTrailerHasAnEmptyDirectory)
 {
     const tEmbeddedDirectory directory(path);
+    EXPECT_EQ(chooseInterfaceSlot(directory).name, "english");
     EXPECT_EQ(directory.State(), tEmbeddedDirectory::Status::noFiles);
     EXPECT_TRUE(directory.Files().empty());
     EXPECT_EQ(directory.Find(kStartupParamsName), nullptr);
@@ -115,7 +116,7 @@ TEST_F(EmbeddedFiles, AppendedFilesReadBack)
     EXPECT_EQ(params->projectKey, kProjectKey);
     EXPECT_EQ(params->instanceId, 4242);
     EXPECT_EQ(params->interfaceLanguage, "LithuanianNew");
-    EXPECT_EQ(interfaceSlotFor(params->interfaceLanguage).name, "lithuanian");
+    EXPECT_EQ(chooseInterfaceSlot(directory).name, "lithuanian");
 }
 
 TEST_F(EmbeddedFiles, AppendingANameAgainReplacesTheFile)
