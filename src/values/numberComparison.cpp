@@ -39,3 +39,27 @@ bool numberEquals(tLogoWord& receiver, const tNumeric& number, tlogoobject& othe
     if (!other.IsWord()) return false;
     return numberOrder(receiver, number, other) == 0;
 }
+
+bool tLogoWord::Less(tlogoobject* other)
+{
+    tHeldArgument held(other);
+    return Order(other) < 0;
+}
+
+bool tLogoWord::Greater(tlogoobject* other)
+{
+    tHeldArgument held(other);
+    return Order(other) > 0;
+}
+
+bool tLogoWord::LessOrEqual(tlogoobject* other)
+{
+    tHeldArgument held(other);
+    return Order(other) <= 0;
+}
+
+bool tLogoWord::GreaterOrEqual(tlogoobject* other)
+{
+    tHeldArgument held(other);
+    return Order(other) >= 0;
+}

@@ -18,18 +18,9 @@ void tLogoBool::SetValue(bool newValue)
     ValueChanged();
 }
 
-tlogoobject* tLogoBool::Clone()
-{
-    auto* copy = new tLogoBool(value);
-    if (printedValid_) copy->printed_ = printed_, copy->printedValid_ = 1;
-    return copy;
-}
+tlogonumber* tLogoBool::FreshCopy() { return new tLogoBool(value); }
 
-void tLogoBool::Dispose()
-{
-    if (pooled && returnToPool(this)) return;
-    delete this;
-}
+bool tLogoBool::ReturnToPool() { return returnToPool(this); }
 
 void tLogoBool::AttachMethods() { methods = valueMethodTables().boolean; }
 

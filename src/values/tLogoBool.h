@@ -13,8 +13,6 @@ public:
 
     void SetValue(bool newValue);
 
-    tlogoobject* Clone() override;
-    void Dispose() override;
     bool IsNumber() override { return false; }
     bool IsBoolean() override { return true; }
     bool AsBoolean() override { return value; }
@@ -30,4 +28,6 @@ public:
 protected:
     std::string FormatValue() override;
     void CopyValueFrom(tlogonumber& other) override;
+    tlogonumber* FreshCopy() override;
+    bool ReturnToPool() override;
 };

@@ -17,18 +17,9 @@ void tLogoInt::SetValue(int32_t newValue)
     ValueChanged();
 }
 
-tlogoobject* tLogoInt::Clone()
-{
-    auto* copy = new tLogoInt(value);
-    if (printedValid_) copy->printed_ = printed_, copy->printedValid_ = 1;
-    return copy;
-}
+tlogonumber* tLogoInt::FreshCopy() { return new tLogoInt(value); }
 
-void tLogoInt::Dispose()
-{
-    if (pooled && returnToPool(this)) return;
-    delete this;
-}
+bool tLogoInt::ReturnToPool() { return returnToPool(this); }
 
 void tLogoInt::AttachMethods() { methods = valueMethodTables().integer; }
 

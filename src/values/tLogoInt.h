@@ -12,8 +12,6 @@ public:
 
     void SetValue(int32_t newValue);
 
-    tlogoobject* Clone() override;
-    void Dispose() override;
     bool IsInteger() override { return true; }
     int32_t AsInteger() override { return value; }
     long double AsReal() override { return value; }
@@ -29,4 +27,6 @@ public:
 protected:
     std::string FormatValue() override;
     void CopyValueFrom(tlogonumber& other) override;
+    tlogonumber* FreshCopy() override;
+    bool ReturnToPool() override;
 };

@@ -20,18 +20,9 @@ void tLogoReal::SetValue(long double newValue)
     ValueChanged();
 }
 
-tlogoobject* tLogoReal::Clone()
-{
-    auto* copy = new tLogoReal(value);
-    if (printedValid_) copy->printed_ = printed_, copy->printedValid_ = 1;
-    return copy;
-}
+tlogonumber* tLogoReal::FreshCopy() { return new tLogoReal(value); }
 
-void tLogoReal::Dispose()
-{
-    if (pooled && returnToPool(this)) return;
-    delete this;
-}
+bool tLogoReal::ReturnToPool() { return returnToPool(this); }
 
 void tLogoReal::AttachMethods() { methods = valueMethodTables().real; }
 

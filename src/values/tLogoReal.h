@@ -11,8 +11,6 @@ public:
 
     void SetValue(long double newValue);
 
-    tlogoobject* Clone() override;
-    void Dispose() override;
     bool IsInteger() override;
     int32_t AsInteger() override;
     long double AsReal() override { return value; }
@@ -28,4 +26,6 @@ public:
 protected:
     std::string FormatValue() override;
     void CopyValueFrom(tlogonumber& other) override;
+    tlogonumber* FreshCopy() override;
+    bool ReturnToPool() override;
 };

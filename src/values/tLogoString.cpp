@@ -13,7 +13,7 @@ tLogoString::tLogoString(std::string_view text) : text_(text) { AttachMethods();
 void tLogoString::SetText(std::string_view text)
 {
     text_.assign(text.data(), text.size());
-    numericDone_ = isNumber_ = isInteger_ = booleanDone_ = isBoolean_ = booleanValue_ = 0;
+    numericDone_ = isNumber_ = isInteger_ = booleanDone_ = isBoolean_ = booleanValue_ = anyDone_ = isAny_ = 0;
     ResetWordCaches();
 }
 
@@ -52,7 +52,14 @@ bool tLogoString::IsNumber()
 
 bool tLogoString::IsInteger() { return IsNumber() && isInteger_; }
 
-bool tLogoString::IsAnyWord() { return !text_.empty() && isWord("dict", "any", text_); }
+bool tLogoString::IsAnyWord()
+{
+    if (!anyDone_) {
+        isAny_ = !text_.empty() && isWord("dict", "any", text_);
+        anyDone_ = 1;
+    }
+    return isAny_;
+}
 
 bool tLogoString::IsBoolean()
 {

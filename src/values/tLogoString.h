@@ -47,4 +47,6 @@ private:
     long double realValue_ = 0;
     int32_t integerValue_ = 0;
     uint8_t booleanValue_ = 0;
+    uint8_t anyDone_ = 0;
+    uint8_t isAny_ = 0;
 };

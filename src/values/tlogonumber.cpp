@@ -29,3 +29,19 @@ bool tlogonumber::TakeValueOf(tlogoobject* other)
     ValueChanged();
     return true;
 }
+
+tlogoobject* tlogonumber::Clone()
+{
+    tlogonumber* copy = FreshCopy();
+    if (printedValid_) {
+        copy->printed_ = printed_;
+        copy->printedValid_ = 1;
+    }
+    return copy;
+}
+
+void tlogonumber::Dispose()
+{
+    if (pooled && ReturnToPool()) return;
+    delete this;
+}

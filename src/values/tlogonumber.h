@@ -15,6 +15,9 @@ public:
     bool IsNumber() override { return true; }
     bool IsEmpty() override { return false; }
     bool TakeValueOf(tlogoobject* other) override;
+    // A copy keeps the text the value was read from; a pooled instance goes back to its pool.
+    tlogoobject* Clone() override;
+    void Dispose() override;
 
 protected:
     tlogonumber() = default;
@@ -26,6 +29,10 @@ protected:
     void ValueChanged();
     // Copies the value of another instance of the same class.
     virtual void CopyValueFrom(tlogonumber& other) = 0;
+    // A new unpooled instance of the same class and value.
+    virtual tlogonumber* FreshCopy() = 0;
+    // Hands a pooled instance back; false when its pool is full.
+    virtual bool ReturnToPool() = 0;
 
     uint8_t printedValid_ = 0;
     std::string printed_;

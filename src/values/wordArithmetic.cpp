@@ -283,27 +283,3 @@ tlogoobject* tLogoWord::BitXor(tLogoStack& stack, int n)
 {
     return foldBits(*this, stack, n, [](int32_t a, int32_t b) { return a ^ b; });
 }
-
-bool tLogoWord::Less(tlogoobject* other)
-{
-    tHeldArgument held(other);
-    return Order(other) < 0;
-}
-
-bool tLogoWord::Greater(tlogoobject* other)
-{
-    tHeldArgument held(other);
-    return Order(other) > 0;
-}
-
-bool tLogoWord::LessOrEqual(tlogoobject* other)
-{
-    tHeldArgument held(other);
-    return Order(other) <= 0;
-}
-
-bool tLogoWord::GreaterOrEqual(tlogoobject* other)
-{
-    tHeldArgument held(other);
-    return Order(other) >= 0;
-}
