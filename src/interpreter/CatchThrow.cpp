@@ -29,17 +29,6 @@ tProcessContext& requireContext()
     return *context;
 }
 
-void recordCaught(tProcessContext& context, eLogoException* error, const char* otherMessage)
-{
-    tCaughtError& record = context.caughtError;
-    record.caught = true;
-    record.key = error ? error->key : 0;
-    record.message = error ? MessageWithBreak(*error, "\xB6") : otherMessage;
-    record.needingProcedure = error ? error->needingProcedure : std::string();
-    record.culprit = error ? error->culprit.get() : nullptr;
-    record.culpritName = error ? error->culpritName : 0;
-}
-
 // Keeps the tag among the active catches while the body runs.
 class tActiveCatch {
 public:
@@ -82,13 +71,37 @@ bool RunCatch(tlogoobject* tag, const std::function<void()>& body)
         if (!(catchesTopLevel && exit.flag == 1)) throw;
     } catch (eOutputException&) {
         throw;
-    } catch (eLogoException& error) {
+    } catch (std::exception& error) {
         if (!catchesErrors) throw;
-        recordCaught(context, &error, nullptr);
-    } catch (std::exception& other) {
-        if (!catchesErrors) throw;
-        recordCaught(context, nullptr, other.what());
+        RecordCaughtError(context, error);
     }
     context.stack.truncate(height);
     return true;
+}
+
+void RecordCaughtError(tProcessContext& context, std::exception& caught)
+{
+    auto* error = dynamic_cast<eLogoException*>(&caught);
+    tCaughtError& record = context.caughtError;
+    record.caught = true;
+    record.key = error ? error->key : 0;
+    record.message = error ? MessageWithBreak(*error, "\xB6") : caught.what();
+    record.needingProcedure = error ? error->needingProcedure : std::string();
+    record.culprit = error ? error->culprit.get() : nullptr;
+    record.culpritName = error ? error->culpritName : 0;
+}
+
+std::vector<std::string> MessageLines(std::exception& caught)
+{
+    std::string message = caught.what();
+    if (auto* error = dynamic_cast<eLogoException*>(&caught)) {
+        FormatMessage(*error);
+        message = error->message;
+    }
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t lineBreak; (lineBreak = message.find("\r\n", start)) != std::string::npos; start = lineBreak + 2)
+        lines.push_back(message.substr(start, lineBreak - start));
+    lines.push_back(message.substr(start));
+    return lines;
 }

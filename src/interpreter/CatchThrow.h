@@ -1,8 +1,12 @@
 #pragma once
 
+#include <exception>
 #include <functional>
+#include <string>
+#include <vector>
 
 class tlogoobject;
+class tProcessContext;
 
 // The matching rules of "catch" and "throw". A catch of the "error" word catches every error
 // (and records it for "error"), a catch of the "toplevel" word catches only the return to the
@@ -15,3 +19,11 @@ class tlogoobject;
 // Runs the body as a catch of the tag. True when the catch ended it; the stack is then back at
 // the height it had when the catch began.
 bool RunCatch(tlogoobject* tag, const std::function<void()>& body);
+
+// Fills the context's caught-error record from an exception, as a catch of "error" does: key
+// (0 when it is not a Logo error), message with its placeholders filled and its first line
+// break shown as a pilcrow, needing procedure, culprit and culprit name.
+void RecordCaughtError(tProcessContext& context, std::exception& caught);
+
+// The lines of an error's message, placeholders filled (how a console reports it).
+std::vector<std::string> MessageLines(std::exception& caught);

@@ -152,7 +152,7 @@ const tMethodRow kListRows[] = {
     {"vectorangle", false, 0, kAll, add<tPasProcDesc1p, call1<L, &L::VectorAngle>>},
     {"div", false, 0, kAll, add<tPasProcDesc1p, call1<L, &L::Div>>},
     {"mod", false, 0, kAll, add<tPasProcDesc1p, call1<L, &L::Mod>>},
-    {"difference", false, 0, kAll, add<tPasProcDesc1p, call1<L, &L::Subtract>>},
+    {"difference", false, 0, kAll, add<tPasProcDesc1p, call1<L, &L::Difference>>},
     {"item", false, 0, kAll, add<tPasProcDesc1p, call1<L, &L::Item>>},
     {"deepitem", false, 0, kAll, add<tPasProcDesc1p, call1<L, &L::DeepItem>>},
     {"butmember", false, 0, kAll, add<tPasProcDesc1p, call1<L, &L::ButMember>>},

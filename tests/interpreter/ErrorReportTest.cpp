@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "LogoTestWorld.h"
+#include <stdexcept>
+
+#include "interpreter/CatchThrow.h"
 #include "interpreter/ErrorMessages.h"
 #include "interpreter/objectResolution.h"
 #include "interpreter/tProcessContext.h"
@@ -79,6 +82,9 @@ TEST_F(ErrorReportTest, MessageWithBreakReplacesTheFirstLineBreak)
     eLogoException error(erUser);
     error.message = "one\r\ntwo\r\nthree";
     EXPECT_EQ(MessageWithBreak(error, " | "), "one | two\r\nthree");
+    EXPECT_EQ(MessageLines(error), (std::vector<std::string>{"one", "two", "three"}));
+    std::runtime_error other("plain");
+    EXPECT_EQ(MessageLines(other), std::vector<std::string>{"plain"});
 }
 
 TEST_F(ErrorReportTest, ErrorLineSkipsCommentsAndDescendsIntoLists)
