@@ -1,14 +1,27 @@
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
+#include "app/runConsole.h"
+
+// zembrix --version | zembrix --console [FILE ...] | zembrix
+// There is no window yet, so every other start runs the console too.
 int main(int argc, char** argv)
 {
+    std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("zembrix %s\n", ZEMBRIX_VERSION);
             return 0;
         }
+        if (std::strcmp(argv[i], "--console") == 0) continue;
+        if (std::strcmp(argv[i], "--snapshot") == 0) {
+            std::fprintf(stderr, "zembrix: --snapshot needs pages, which this build does not have yet\n");
+            ++i;
+            continue;
+        }
+        files.emplace_back(argv[i]);
     }
-    std::fprintf(stderr, "usage: zembrix --version\n");
-    return 2;
+    return runConsole(files);
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <atomic>
+#include <string>
+
+#include "processes/tCommander.h"
+
+// The console's commander: lines come from standard input (with a prompt only on a terminal),
+// errors go to standard error, reports to standard output. It remembers whether any error was
+// reported, for the exit status.
+class tConsoleCommander : public tCommander {
+public:
+    void ShowError(const std::exception& error) override;
+    void Print(const std::string& text) override;
+    // At the end of input raises the termination exception, which ends the runner quietly.
+    std::string ReadLine() override;
+    void Abort() override {}
+
+    bool ErrorReported() const { return errorReported_; }
+
+private:
+    std::atomic<bool> errorReported_{false};
+};

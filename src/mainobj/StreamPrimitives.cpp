@@ -1,0 +1,138 @@
+#include "mainobj/mainPrimitives.h"
+
+#include <string>
+
+#include "language/Language.h"
+#include "mainobj/primitiveTable.h"
+#include "mainobj/tClipboard.h"
+#include "mainobj/tClipboardOutput.h"
+#include "mainobj/tMainLogoObject.h"
+#include "mainobj/tPrimitiveCall.h"
+#include "values/LogoReader.h"
+#include "values/tLogoList.h"
+#include "values/tLogoBool.h"
+#include "values/tLogoString.h"
+#include "values/valuePools.h"
+
+// The print family writes to the main object's output stream, the read family reads its input
+// stream; "printto" and "readfrom" choose them.
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+std::string joinedTexts(tPrimitiveCall& call, int mode, const char* separator)
+{
+    std::string text;
+    for (int i = 0; i < call.count(); ++i) {
+        if (i > 0) text += separator;
+        text += call[i]->PrintText(mode);
+    }
+    return text;
+}
+
+tlogoobject* type(tPrimitiveCall& call)
+{
+    mainLogoObject().Write(joinedTexts(call, 0, ""));
+    return nullptr;
+}
+
+tlogoobject* print(tPrimitiveCall& call)
+{
+    mainLogoObject().Write(joinedTexts(call, 0, " ") + kLineEnd);
+    return nullptr;
+}
+
+tlogoobject* show(tPrimitiveCall& call)
+{
+    mainLogoObject().Write(joinedTexts(call, 1, " ") + kLineEnd);
+    return nullptr;
+}
+
+tlogoobject* printline(tPrimitiveCall& call)
+{
+    std::string text;
+    for (int i = 0; i < call.count(); ++i) {
+        if (!call[i]->IsList()) {
+            text += call[i]->PrintText(0) + kLineEnd;
+            continue;
+        }
+        for (tlogoobject* element : elements(static_cast<tLogoList*>(call[i])))
+            text += element->PrintText(0) + kLineEnd;
+    }
+    if (!text.empty()) mainLogoObject().Write(text);
+    return nullptr;
+}
+
+bool namesClipboard(tlogoobject* name)
+{
+    const std::string& text = name->WordText();
+    return sameWord(text, "clipboard") || isWord("other", "clipboard", text);
+}
+
+bool closesStream(tlogoobject* input) { return input->IsList() && input->IsEmpty(); }
+
+tlogoobject* printto(tPrimitiveCall& call)
+{
+    tMainLogoObject& main = mainLogoObject();
+    main.SelectOutput(nullptr);
+    if (closesStream(call[0])) return nullptr;
+    if (namesClipboard(call[0]))
+        main.SelectOutput(std::make_unique<tClipboardOutput>());
+    else
+        main.SelectOutput(tStdioOutput::CreateFile(call.word(0)));
+    return nullptr;
+}
+
+tlogoobject* readfrom(tPrimitiveCall& call)
+{
+    tMainLogoObject& main = mainLogoObject();
+    main.SelectInput(std::nullopt);
+    if (closesStream(call[0])) return nullptr;
+    if (namesClipboard(call[0]))
+        main.SelectInput(tTextInput(clipboard().Text()));
+    else
+        main.SelectInput(tTextInput::FromFile(call.word(0)));
+    return nullptr;
+}
+
+std::string readLine()
+{
+    std::optional<tTextInput>& input = mainLogoObject().inputStream;
+    return input ? input->ReadLine() : std::string();
+}
+
+tlogoobject* readlist(tPrimitiveCall&) { return ListFromText(readLine(), false); }
+
+tlogoobject* readword(tPrimitiveCall&) { return NewLiteralWord(readLine()); }
+
+tlogoobject* readchar(tPrimitiveCall&)
+{
+    std::optional<tTextInput>& input = mainLogoObject().inputStream;
+    // Reading keys waits for the window's key queue, which the console does not have: there it
+    // reads like the end of a stream.
+    return NewLiteralWord(input ? input->ReadChar() : std::string());
+}
+
+tlogoobject* eofp(tPrimitiveCall&)
+{
+    std::optional<tTextInput>& input = mainLogoObject().inputStream;
+    return NewBoolean(input && input->AtEnd());
+}
+
+constexpr tPrimitiveRow kStreamRows[] = {
+    {"type", 1, kVariableInputs | kFullInputs, &type},
+    {"print", 1, kVariableInputs | kFullInputs, &print},
+    {"show", 1, kVariableInputs | kFullInputs, &show},
+    {"printline", 1, kVariableInputs | kFullInputs, &printline},
+    {"printto", 1, kFixedInputs, &printto},
+    {"readfrom", 1, kFixedInputs, &readfrom},
+    {"readlist", 0, kFixedInputs, &readlist},
+    {"readword", 0, kFixedInputs, &readword},
+    {"readchar", 0, kFixedInputs, &readchar},
+    {"eof?", 0, kFixedInputs, &eofp},
+};
+
+}  // namespace
+
+void registerStreamPrimitives(tLogoTab& table) { registerPrimitives(table, kStreamRows); }

@@ -1,0 +1,25 @@
+#include "mainobj/startInterpreter.h"
+
+#include "interpreter/Evaluator.h"
+#include "interpreter/ValueMethodTables.h"
+#include "mainobj/tMainLogoObject.h"
+#include "objects/objectList.h"
+#include "objects/objectNames.h"
+#include "values/ListCellPool.h"
+#include "values/installListOperations.h"
+#include "values/valuePools.h"
+
+void startInterpreter()
+{
+    // Values point at their method tables from birth, so the tables come before any value.
+    buildValueMethodTables();
+    createValuePools();
+    createListCellPool();
+    installListOperations();
+    installEvaluator();
+    installObjectResolution();
+    auto* main = new tMainLogoObject;
+    linkObject(main);
+    setMainObject(main);
+    main->SetUpTables();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "values/tLogoRef.h"
+
+class tLogoList;
+class tLogoStack;
+
+// The inputs of one call of a main-object primitive, taken off the stack in input order and
+// held until the call's result has been pushed. The typed getters raise the standard errors,
+// so a primitive body stays a few lines.
+class tPrimitiveCall {
+public:
+    tPrimitiveCall(tLogoStack& stack, int n, bool asOperation);
+    tPrimitiveCall(const tPrimitiveCall&) = delete;
+    tPrimitiveCall& operator=(const tPrimitiveCall&) = delete;
+
+    int count() const { return static_cast<int>(inputs_.size()); }
+    tlogoobject* operator[](int i) const { return inputs_[i].get(); }
+
+    int32_t integer(int i) const;
+    long double real(int i) const;
+    bool boolean(int i) const;
+    // erExpectList with the input when it is not a list.
+    tLogoList* list(int i) const;
+    // erExpectWord with the input when it is not a word (numbers are words).
+    const std::string& word(int i) const;
+
+    tLogoStack& stack;
+    const bool asOperation;
+
+private:
+    std::vector<tLogoRef<tlogoobject>> inputs_;
+};

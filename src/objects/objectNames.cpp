@@ -1,0 +1,62 @@
+#include "objects/objectNames.h"
+
+#include <string>
+
+#include "interpreter/objectResolution.h"
+#include "language/Language.h"
+#include "objects/objectList.h"
+#include "objects/tControlObject.h"
+#include "values/eLogoException.h"
+
+namespace {
+
+tmultiobject* inObjectsTable(tmultiobject* object, uint32_t code)
+{
+    tLogoObjectsTab* table = object->Objects();
+    tTabDesc* entry = table ? table->Lookup(code) : nullptr;
+    return entry ? static_cast<tmultiobject*>(entry->Value()) : nullptr;
+}
+
+tmultiobject* specialObject(tmultiobject* from, uint32_t code)
+{
+    std::string word = codeName(code);
+    if (isWord("dict", "receiver", word)) return from;
+    if (isWord("class", "main", word)) return mainObject();
+    if (isWord("dict", "myParent", word)) {
+        if (!from->FirstParent()) throw eLogoException(erNoObject, tCulpritName{code});
+        return from->FirstParent();
+    }
+    if (isWord("dict", "myPlace", word)) {
+        if (!from->place) throw eLogoException(erNoMyplace);
+        return from->place;
+    }
+    return nullptr;
+}
+
+tlogoobject* findFrom(tlogoobject* from, uint32_t code)
+{
+    auto* object = dynamic_cast<tmultiobject*>(from);
+    return object ? resolveObjectName(object, code) : nullptr;
+}
+
+std::string shownName(tlogoobject* object)
+{
+    if (auto* control = dynamic_cast<tControlObject*>(object)) return control->FullName();
+    auto* named = dynamic_cast<tmultiobject*>(object);
+    return named ? named->name : std::string();
+}
+
+}  // namespace
+
+tmultiobject* resolveObjectName(tmultiobject* from, uint32_t code)
+{
+    if (tmultiobject* found = inObjectsTable(from, code)) return found;
+    for (tmultiobject* ancestor : from->ancestors)
+        if (tmultiobject* found = inObjectsTable(ancestor, code)) return found;
+    return specialObject(from, code);
+}
+
+void installObjectResolution()
+{
+    setObjectResolution({&findFrom, &shownName, nullptr});
+}

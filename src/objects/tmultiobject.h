@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "values/tLogoTab.h"
+#include "values/tLogoVarTab.h"
+#include "values/tlogoobject.h"
+
+class tLogoStack;
+
+// A named object: own procedure, variable and event tables, parents it inherits from and the
+// dependents that inherit from it (or live in it). Names are found through four lookup chains
+// that are recomputed whenever parents or the place change, so a lookup is a walk over a flat
+// array of tables rather than over the parent graph.
+class tmultiobject : public tlogoobject {
+public:
+    // Parent counts of the basic construction.
+    static constexpr int kOnlyMain = 0;
+    static constexpr int kNoParents = -1;
+
+    // Basic construction: parentCount > 0 takes that many objects from the top of the stack
+    // (deepest first) as class parents; kOnlyMain inherits from the main object; kNoParents
+    // from nothing. An empty name gets an automatic one.
+    tmultiobject(tLogoStack* stack, std::string name, int parentCount);
+    ~tmultiobject() override;
+
+    // Objects are shared, never copied.
+    tlogoobject* Clone() override { return this; }
+    std::string PrintText(int mode) override;
+    std::string SourceText(int mode) override { return PrintText(mode); }
+    const char* ClassName() const override { return "tmultiobject"; }
+
+    tProcDesc* LookupMethod(uint32_t code, int& level) override;
+    tProcDesc* FindNextMethod(int& level, uint32_t code) override;
+    bool HasName(uint32_t code, tTabDesc*& entry) override;
+    void EraseProcedure(uint32_t code) override;
+
+    // The kind's table set-up: creates the procedure and variable tables and registers the
+    // kind's primitives. Called once by whoever constructs the object.
+    virtual void SetUpTables();
+    // Objects that can hold others are their own place for new objects.
+    virtual bool CanContain() const { return false; }
+    virtual tLogoObjectsTab* Objects() { return nullptr; }
+
+    void RebuildChains();
+    void SetPlace(tmultiobject* newPlace);
+    // Behaviours are parents added after the class parents. Handlers are run by the event layer,
+    // which does not exist yet, so the flag only copies the behaviour's variables.
+    void AddBehaviour(tmultiobject* behaviour, bool runHandlers);
+    void RemoveBehaviour(tmultiobject* behaviour);
+
+    tlogoeventdesc* FindEventHandler(uint32_t code);
+    // The variable of that code along the variable chain; none when no table has it.
+    tLogoVarDesc* FindVariable(uint32_t code);
+    tmultiobject* FirstParent() const { return parents.empty() ? nullptr : parents.front(); }
+    bool IsDependentOf(const tmultiobject* object) const;
+
+    std::string name;
+    std::vector<tmultiobject*> parents;  // counted
+    int classParentCount = 0;
+    std::vector<tmultiobject*> dependents;
+    tmultiobject* place = nullptr;  // counted
+    std::unique_ptr<tLogoTab> procTable;
+    std::unique_ptr<tLogoVarTab> varTable;
+    std::unique_ptr<tLogoEventTab> eventTable;
+    std::vector<tLogoTab*> varChain, procChain, eventChain, lifecycleChain;
+    std::vector<tmultiobject*> ancestors;
+    bool rebuilding = false;
+    bool isInstance = false;
+    bool isPrototype = false;
+    bool needsPlace = true;
+    bool shownAtStart = true;
+    bool creationDone = false;
+    int32_t objectNumber = 0;
+    tmultiobject* previous = nullptr;
+    tmultiobject* next = nullptr;
+
+protected:
+    // Unhooks the object from parents, place and dependents and from the global list; kinds
+    // that hold more call it from their own teardown.
+    void DetachAll();
+
+private:
+    void AddDependent(tmultiobject* dependent);
+    void RemoveDependent(tmultiobject* dependent);
+    void RebuildOwnChains();
+};
