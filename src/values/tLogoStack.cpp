@@ -12,6 +12,8 @@ tLogoStack::~tLogoStack()
     delete[] items_;
 }
 
+void tLogoStack::fail(errorConst key) { throw eLogoException(key); }
+
 void tLogoStack::grow()
 {
     auto** larger = new tlogoobject*[capacity_ + kGrowth];
@@ -21,38 +23,12 @@ void tLogoStack::grow()
     capacity_ += kGrowth;
 }
 
-tlogoobject* tLogoStack::top() const
-{
-    if (count_ == 0) throw eLogoException(erStackTop);
-    return items_[count_ - 1];
-}
-
-void tLogoStack::drop()
-{
-    if (count_ == 0) throw eLogoException(erStackDeletetop);
-    Release(items_[--count_]);
-}
-
 void tLogoStack::popInto(tlogoobject*& slot)
 {
     if (count_ == 0) throw eLogoException(erStackPop);
     tlogoobject* old = slot;
     slot = items_[--count_];
     Release(old);
-}
-
-tlogoobject* tLogoStack::popRaw()
-{
-    if (count_ == 0) throw eLogoException(erStackPop1);
-    return items_[--count_];
-}
-
-tlogoobject* tLogoStack::popUnhold()
-{
-    if (count_ == 0) throw eLogoException(erStackPopdec);
-    tlogoobject* value = items_[--count_];
-    Unhold(value);
-    return value;
 }
 
 void tLogoStack::expectNone()
@@ -65,12 +41,6 @@ void tLogoStack::expectNone()
         throw error;
     }
     --count_;
-}
-
-tlogoobject* tLogoStack::peek(int k) const
-{
-    if (k < 0 || k >= count_) throw eLogoException(erStackLookstack);
-    return items_[count_ - 1 - k];
 }
 
 void tLogoStack::removeBelowTop()

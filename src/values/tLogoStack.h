@@ -1,5 +1,6 @@
 #pragma once
 
+#include "values/errorConst.h"
 #include "values/tlogoobject.h"
 
 // A process's evaluation stack of counted values; entries may be none (a command's result).
@@ -22,19 +23,41 @@ public:
         if (count_ == capacity_) grow();
         items_[count_++] = AddRef(value);
     }
-    tlogoobject* top() const;
+    tlogoobject* top() const
+    {
+        if (count_ == 0) [[unlikely]] fail(erStackTop);
+        return items_[count_ - 1];
+    }
     // Removes the top entry and releases it.
-    void drop();
+    void drop()
+    {
+        if (count_ == 0) [[unlikely]] fail(erStackDeletetop);
+        Release(items_[--count_]);
+    }
     // Releases the slot's old value and moves the top entry into it (no count change).
     void popInto(tlogoobject*& slot);
     // Removes the top entry keeping its count: the caller owns that reference.
-    tlogoobject* popRaw();
+    tlogoobject* popRaw()
+    {
+        if (count_ == 0) [[unlikely]] fail(erStackPop1);
+        return items_[--count_];
+    }
     // Removes the top entry and counts it down without disposing: the caller takes it.
-    tlogoobject* popUnhold();
+    tlogoobject* popUnhold()
+    {
+        if (count_ == 0) [[unlikely]] fail(erStackPopdec);
+        tlogoobject* value = items_[--count_];
+        Unhold(value);
+        return value;
+    }
     // The top entry must be none and is removed; a value there fails erWhatToDo with it.
     void expectNone();
     // The entry k below the top (0 = top).
-    tlogoobject* peek(int k) const;
+    tlogoobject* peek(int k) const
+    {
+        if (k < 0 || k >= count_) [[unlikely]] fail(erStackLookstack);
+        return items_[count_ - 1 - k];
+    }
     void removeBelowTop();
     void removeAt(int k);
     void truncate(int newHeight);
@@ -43,6 +66,7 @@ public:
 
 private:
     void grow();
+    [[noreturn]] static void fail(errorConst key);
 
     tlogoobject** items_;
     int count_ = 0;

@@ -4,6 +4,7 @@
 
 #include "language/Language.h"
 #include "values/eLogoException.h"
+#include "values/numberText.h"
 
 namespace {
 WordCompiler registeredCompiler = nullptr;
@@ -59,7 +60,15 @@ std::string tLogoWord::SourceText(int mode)
 
 int32_t tLogoWord::AsIntegerIn(int32_t min, int32_t max)
 {
-    const int32_t value = AsInteger();
+    // A real beyond 32 bits is reported against the wanted bounds, not the 32-bit ones.
+    int32_t value;
+    if (IsNumber()) {
+        const tNumeric number = ReceiverNumber();
+        value = number.integer;
+        if (!number.isInteger && !roundToInteger32(number.real, value)) throw eLogoException(erMinMax, min, max, this);
+    } else {
+        value = AsInteger();
+    }
     if (value < min || value > max) throw eLogoException(erMinMax, min, max, this);
     return value;
 }

@@ -36,16 +36,20 @@ TEST(Conversion, FailuresCarryTheirKeysAndBounds)
     EXPECT_EQ(raisedKey([&] { truth->AsInteger(); }), erExpectNumber);
     EXPECT_EQ(raisedKey([&] { text->AsColor(); }), erExpectColors);
 
-    tLogoRef<tlogoobject> five(new tLogoInt(5));
-    try {
-        five->AsIntegerIn(0, 3);
-        FAIL() << "5 accepted in 0..3";
-    } catch (const eLogoException& error) {
-        EXPECT_EQ(error.key, erMinMax);
-        EXPECT_EQ(error.lowerBound, 0);
-        EXPECT_EQ(error.upperBound, 3);
-        EXPECT_EQ(error.culprit.get(), five.get());
+    for (tlogoobject* value : {static_cast<tlogoobject*>(new tLogoInt(5)), static_cast<tlogoobject*>(new tLogoReal(3.6L)),
+                               static_cast<tlogoobject*>(new tLogoReal(3e9L)), static_cast<tlogoobject*>(new tLogoString("-1e12"))}) {
+        tLogoRef<tlogoobject> held(value);
+        try {
+            held->AsIntegerIn(0, 3);
+            ADD_FAILURE() << held->WordText() << " accepted in 0..3";
+        } catch (const eLogoException& error) {
+            EXPECT_EQ(error.key, erMinMax);
+            EXPECT_EQ(error.lowerBound, 0) << held->WordText();
+            EXPECT_EQ(error.upperBound, 3) << held->WordText();
+            EXPECT_EQ(error.culprit.get(), held.get());
+        }
     }
+    EXPECT_EQ(tLogoRef<tlogoobject>(new tLogoReal(2.5L))->AsIntegerIn(0, 3), 3);
 }
 
 TEST(Conversion, ConditionsFromNumbersWordsAndBooleans)
