@@ -6,6 +6,7 @@
 #include "values/tLogoReal.h"
 #include "values/tLogoString.h"
 #include "values/colorConversion.h"
+#include "values/valuePools.h"
 #include "valueTestSupport.h"
 
 namespace {
@@ -147,6 +148,20 @@ TEST(Conversion, ColoursGoThroughTheRegisteredConverter)
     EXPECT_EQ(four->AsColor(), 4u);
     EXPECT_EQ(raisedKey([&] { tooBig->AsColor(); }), erExpectColors);
     setColorConverter(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DictionaryReference, NewWordsNamingDictionaryEntriesTakeTheirText)
+{
+    EXPECT_EQ(textOf(NewWord("\xB7" "forward")), "forward");
+    EXPECT_EQ(textOf(NewWord("\xB7" "forward'x")), "forward'x");  // the part from the apostrophe stays
+    EXPECT_EQ(textOf(NewWord("\xB7")), "\xB7");                      // one character names nothing
+    EXPECT_EQ(textOf(NewLiteralWord("\xB7" "forward")), "\xB7" "forward");
+    EXPECT_EQ(textOf(new tLogoBool(true, "\xB7" "other" "\xB7" "true")), "true");
+    EXPECT_TRUE(tLogoRef<tlogoobject>(new tLogoString("\xB7" "other" "\xB7" "false"))->IsBoolean());
 }
 
 }  // namespace
