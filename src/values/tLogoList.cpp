@@ -7,6 +7,7 @@
 #include "values/logoRandom.h"
 #include "values/strictOption.h"
 #include "values/tListBuilder.h"
+#include "values/tLogoTab.h"
 #include "values/tLogoRef.h"
 #include "values/tLogoStack.h"
 
@@ -22,7 +23,14 @@ tLogoList* asNonEmptyRest(tLogoList* rest)
 
 }  // namespace
 
-void setListMethodTable(tLogoTab* table) { listTable = table; }
+// Every list points at this one table; no list may free it.
+void setListMethodTable(tLogoTab* table)
+{
+    if (table)
+        table->shared = 1;
+    listTable = table;
+}
+
 tLogoTab* listMethodTable() { return listTable; }
 
 void setListEvaluator(const tListEvaluator& newEvaluator) { evaluator = newEvaluator; }
