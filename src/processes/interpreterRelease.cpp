@@ -1,5 +1,7 @@
 #include "processes/interpreterRelease.h"
 
+#include "interpreter/tProcessContext.h"
+#include "processes/processEnvironment.h"
 #include "processes/tInterpreterLock.h"
 #include "processes/tLogoprocess.h"
 #include "values/eTerminateException.h"
@@ -39,4 +41,15 @@ tInterpreterLock::Releaser::Releaser(bool waitForRun)
 tInterpreterLock::Releaser::~Releaser()
 {
     RetakeInterpreter(false);
+}
+
+void installRunInterleaving()
+{
+    setRunInterleaveHook([](tProcessContext& context) {
+        if (auto* process = static_cast<tLogoprocess*>(context.process))
+            process->YieldAtListRun();
+        else if (tInterpreterLock::Instance().HeldByCaller())
+            tInterpreterLock::Instance().Yield();
+    });
+    setActivityFlagHook(raiseActivity);
 }

@@ -12,3 +12,7 @@ void RetakeInterpreter(bool checkStop);
 
 // How many releases of the calling thread are open (0 while it interprets).
 int interpreterReleaseDepth();
+
+// Makes every instruction-list run of the evaluator a yield point: waiting processes get
+// the lock, a paused process stays there, a stopped one ends. Called once at start-up.
+void installRunInterleaving();

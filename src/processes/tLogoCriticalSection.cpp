@@ -20,11 +20,11 @@ tLogoCriticalSection& tLogoCriticalSection::Named(std::string_view name)
     return sections.emplace_back(std::string(name));
 }
 
-void tLogoCriticalSection::Enter(tLogoprocess& caller)
+void tLogoCriticalSection::Enter(tLogoprocess* caller)
 {
     ReleaseInterpreter(false);
     // The stop signal comes first, so a stopped process never takes the section.
-    bool stopped = tSyncEvent::WaitForAny({&caller.stopSignal, &free}) == 0;
+    bool stopped = caller != nullptr ? tSyncEvent::WaitForAny({&caller->stopSignal, &free}) == 0 : !free.Wait();
     RetakeInterpreter(false);
     if (stopped)
         throw eTerminateException();

@@ -14,8 +14,9 @@ public:
     static tLogoCriticalSection& Named(std::string_view name);
 
     // Waits, with the interpreter lock given up, until the caller owns the section; a stop
-    // request to the calling process wins and ends it with eTerminateException.
-    void Enter(tLogoprocess& caller);
+    // request to the calling process wins and ends it with eTerminateException. A caller that
+    // is no process just waits.
+    void Enter(tLogoprocess* caller);
     void Leave() { free.Set(); }
 
     const std::string& Name() const { return name; }

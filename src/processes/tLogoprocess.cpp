@@ -1,6 +1,10 @@
 #include "processes/tLogoprocess.h"
 
+#include "interpreter/Evaluator.h"
+#include "interpreter/tLogoLocaltab.h"
+#include "interpreter/tProcessContext.h"
 #include "processes/interpreterRelease.h"
+#include "processes/processEnvironment.h"
 #include "processes/tInterpreterLock.h"
 #include "processes/tProcessThread.h"
 #include "processes/tWindowThread.h"
@@ -8,7 +12,6 @@
 #include "processes/programClosing.h"
 #include "values/eLogoException.h"
 #include "values/eTerminateException.h"
-#include "values/valuePools.h"
 
 #include <thread>
 
@@ -25,6 +28,8 @@ tLogoprocess::tLogoprocess(tProcessStart start)
       receivers(std::move(start.receivers)),
       privateTable(start.privateTable),
       commander(start.commander ? std::move(start.commander) : defaultCommander()),
+      inStartup(startupInProgress()),
+      startLocals(std::move(start.localTable)),
       completion(std::move(start.completion))
 {
 }
@@ -50,14 +55,11 @@ void tLogoprocess::Launch()
 void tLogoprocess::Execute()
 {
     currentProcess = this;
-    setRunningLogoProcess(true);
     tInterpreterLock::Instance().Lock();
-    running.store(true, std::memory_order_release);
     try {
-        while (!StopRequested())
-            GuardedRun();
+        Work();
     } catch (...) {
-        // GuardedRun reports everything; what escapes its reporting must not end the program.
+        // Only setting the context up can fail here (out of memory); the process just ends.
     }
     // Logo values are counted under the interpreter lock, so they are let go before it is.
     code = nullptr;
@@ -67,9 +69,46 @@ void tLogoprocess::Execute()
     finished.store(true, std::memory_order_release);
     RunCompletion();
     tInterpreterLock::Instance().Unlock();
-    setRunningLogoProcess(false);
     currentProcess = nullptr;
     endedSignal.Set();
+}
+
+void tLogoprocess::Work()
+{
+    tProcessEnvironment environment = processEnvironment();
+    tProcessContext state(environment.globals, environment.mainObject);
+    if (startLocals)
+        state.localTable = std::move(startLocals);
+    if (startObject)
+        state.currentObject = startObject.get();
+    state.privateTable = privateTable;
+    state.receivers = receivers;
+    state.askStack.reserve(100);
+    state.process = this;
+    state.markActivity = !inStartup;
+    tContextScope scope(state);
+    context = &state;
+    running.store(true, std::memory_order_release);
+    while (!StopRequested())
+        GuardedRun();
+    context = nullptr;
+}
+
+void tLogoprocess::RunOnce()
+{
+    RunCode();
+    RequestStop();
+}
+
+void tLogoprocess::RunCode()
+{
+    RunList(CompiledForm(code.get(), 0));
+    FinishTopLevelRun(*context);
+}
+
+tlogoobject* tLogoprocess::CurrentObject() const
+{
+    return context != nullptr ? context->currentObject : startObject.get();
 }
 
 void tLogoprocess::GuardedRun()
@@ -86,6 +125,9 @@ void tLogoprocess::GuardedRun()
     } catch (const std::exception& error) {
         RequestStop();
         Report(error);
+    } catch (...) {
+        RequestStop();
+        Report(eLogoException(erUnexpected));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interpreter/tLogoLocaltab.h"
 #include "processes/tCommander.h"
 #include "processes/tSyncEvent.h"
 #include "values/tInprocType.h"
@@ -14,6 +15,7 @@
 
 class eLogoException;
 class tLogoTab;
+class tProcessContext;
 
 // A routine run on the window thread once a process has ended. `data` names what it works
 // on, so that destroying that object can cancel the routine first.
@@ -31,7 +33,8 @@ struct tProcessStart {
     tLogoRef<tlogoobject> startObject;
     tLogoRef<tlogoobject> receivers;
     tLogoTab* privateTable = nullptr;
-    std::shared_ptr<tCommander> commander;  // none: the default commander
+    std::unique_ptr<tLogoLocaltab> localTable;  // none: an empty one
+    std::shared_ptr<tCommander> commander;      // none: the default commander
     tCompletion completion;
 };
 
@@ -62,8 +65,8 @@ public:
     static tLogoprocess* Current();
 
     // One piece of the process's work; the thread repeats it until a stop is requested, and
-    // every piece requests the stop when it ends.
-    virtual void RunOnce() = 0;
+    // every piece requests the stop when it ends. Here: the code, run once.
+    virtual void RunOnce();
     // RunOnce with the handling of what escapes it: termination ends quietly, errors are
     // shown through the commander.
     virtual void GuardedRun();
@@ -90,7 +93,12 @@ public:
     tInprocType Kind() const { return kind; }
     uint32_t Trigger() const { return trigger; }
     tlogoobject* StartObject() const { return startObject.get(); }
-    tCommander& Commander() const { return *commander; }
+    // The object the process addresses now; read under the interpreter lock.
+    tlogoobject* CurrentObject() const;
+    // The running context, published so that destroying an object can clear what refers to
+    // it; none before the process runs and after it ended. Used under the interpreter lock.
+    tProcessContext* Context() const { return context; }
+    const std::shared_ptr<tCommander>& SharedCommander() const { return commander; }
     bool StopRequested() const { return stopRequested.load(std::memory_order_acquire); }
     bool Running() const { return running.load(std::memory_order_acquire); }
     bool Finished() const { return finished.load(std::memory_order_acquire); }
@@ -109,6 +117,10 @@ public:
 protected:
     explicit tLogoprocess(tProcessStart start);
 
+    // Runs the code as a top-level instruction list: a call at its end just runs, a "stop"
+    // there ends the run, an "output" there fails.
+    void RunCode();
+
     // Marks the work as done: the thread ends after the current piece.
     void RequestStop() { stopRequested.store(true, std::memory_order_release); }
 
@@ -120,14 +132,19 @@ protected:
     tLogoRef<tlogoobject> receivers;
     tLogoTab* const privateTable;
     const std::shared_ptr<tCommander> commander;
+    // Taken at creation: processes started during start-up do not mark activity.
+    const bool inStartup;
 
 private:
     void Launch();
     void Execute();
+    void Work();
     void NameTheProcessIn(eLogoException& error) const;
     void Report(const std::exception& error);
     void RunCompletion();
 
+    std::unique_ptr<tLogoLocaltab> startLocals;
+    tProcessContext* context = nullptr;
     std::mutex completionGuard;
     tCompletion completion;
     std::atomic<bool> stopRequested{false};

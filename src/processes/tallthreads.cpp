@@ -1,7 +1,11 @@
 #include "processes/tallthreads.h"
 
+#include "interpreter/tProcessContext.h"
 #include "language/Language.h"
-#include "processes/tLogoprocess.h"
+#include "processes/tLogouserProcess.h"
+#include "values/tListBuilder.h"
+#include "values/tLogoString.h"
+#include "values/valuePools.h"
 
 #include <algorithm>
 
@@ -9,6 +13,35 @@ namespace {
 
 constexpr char kNeutralMarker = '\xB7';
 constexpr std::string_view kSparedByStopAll = "%p%";
+
+// The list without the object; the list itself when it does not hold it.
+tLogoRef<tlogoobject> withoutObject(const tLogoRef<tlogoobject>& list, const tlogoobject* object)
+{
+    if (!list || !list->IsList())
+        return list;
+    auto* cells = static_cast<tLogoList*>(list.get());
+    bool holds = false;
+    for (tlogoobject* element : elements(cells))
+        holds |= element == object;
+    if (!holds)
+        return list;
+    tListBuilder kept;
+    for (tlogoobject* element : elements(cells)) {
+        if (element != object)
+            kept.Append(element);
+    }
+    return tLogoRef<tlogoobject>(kept.Take());
+}
+
+void forgetInContext(tProcessContext& context, const tlogoobject* object)
+{
+    context.receivers = withoutObject(context.receivers, object);
+    for (tAskFrame& frame : context.askStack) {
+        if (frame.currentObject == object)
+            frame.currentObject = nullptr;
+        frame.receivers = withoutObject(frame.receivers, object);
+    }
+}
 
 }  // namespace
 
@@ -118,6 +151,18 @@ std::string tallthreads::UniqueName(std::string_view base)
     return candidate;
 }
 
+tlogoobject* tallthreads::Names()
+{
+    tListBuilder names;
+    for (const auto& process : Processes()) {
+        if (auto* started = dynamic_cast<const tLogouserProcess*>(process.get()))
+            names.Append(started->NameValue());
+        else
+            names.Append(NewWord(process->Name()));
+    }
+    return names.Take();
+}
+
 void tallthreads::PauseAll()
 {
     for (const auto& process : Processes())
@@ -139,13 +184,18 @@ void tallthreads::ForgetObject(const tlogoobject* object, const std::function<bo
         process->ForgetCompletion(worksOnObject);
     // A process must not go on running in a destroyed object, whatever its completion was.
     tLogoprocess* caller = tLogoprocess::Current();
-    if (caller != nullptr && caller->StartObject() == object)
-        caller->ownObjectDestroyed = true;
-    auto isTarget = [&](const tLogoprocess& process) {
-        return &process != caller && process.StartObject() == object;
+    auto runsIn = [object](const tLogoprocess& process) {
+        return process.StartObject() == object || process.CurrentObject() == object;
     };
+    if (caller != nullptr && runsIn(*caller))
+        caller->ownObjectDestroyed = true;
+    auto isTarget = [&](const tLogoprocess& process) { return &process != caller && runsIn(process); };
     while (std::shared_ptr<tLogoprocess> target = LastMatching(isTarget))
         target->StopAndWait();
+    for (const auto& process : Processes()) {
+        if (tProcessContext* context = process->Context())
+            forgetInContext(*context, object);
+    }
 }
 
 void tallthreads::KillAll()

@@ -32,12 +32,16 @@ public:
     bool Exists(std::string_view name);
     // The base when no process has it, else the base followed by the first free 1, 2, 3 ...
     std::string UniqueName(std::string_view base);
+    // The names of all processes as a new list: the name value of those programs started,
+    // the name as a word for the others. Under the interpreter lock.
+    tlogoobject* Names();
     // Pauses every process, the caller included, at its next yield point.
     void PauseAll();
     void ResumeAll();
     // An object is being destroyed: cancels the completion routines that work on it (or on
     // what `belongsToObject` says is part of it), stops and waits for the other processes that
-    // run in it, and marks the caller when it runs in it itself.
+    // run in it, marks the caller when it runs in it itself, and takes it out of the receivers
+    // and saved contexts of the processes that remain. Under the interpreter lock.
     void ForgetObject(const tlogoobject* object, const std::function<bool(const void*)>& belongsToObject = {});
     // At program exit: asks every process to stop and forgets them all without waiting.
     void KillAll();

@@ -49,8 +49,10 @@ public:
     {
         std::lock_guard<std::mutex> hold(guard);
         shown.emplace_back(error.what());
-        if (auto* logoError = dynamic_cast<const eLogoException*>(&error))
+        if (auto* logoError = dynamic_cast<const eLogoException*>(&error)) {
             kinds.push_back(logoError->contextKind);
+            keys.push_back(logoError->key);
+        }
         lastAbortedFirst = aborts > 0;
         aborts = 0;
     }
@@ -70,12 +72,19 @@ public:
         return kinds;
     }
 
+    std::vector<int> Keys()
+    {
+        std::lock_guard<std::mutex> hold(guard);
+        return keys;
+    }
+
     std::atomic<bool> lastAbortedFirst{false};
 
 private:
     std::mutex guard;
     std::vector<std::string> shown;
     std::vector<tInprocType> kinds;
+    std::vector<int> keys;
     std::atomic<int> aborts{0};
 };
 
