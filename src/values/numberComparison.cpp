@@ -11,13 +11,11 @@ int threeWay(T a, T b)
 }
 }  // namespace
 
-bool asIntegerOperand(tlogoobject& other, int32_t& value)
+tNumeric operandNumber(tlogoobject& other)
 {
-    if (!other.IsInteger()) return false;
-    const long double real = other.AsReal();
-    if (real < -2147483648.0L || real > 2147483647.0L) return false;
-    value = other.AsInteger();
-    return true;
+    tNumeric number;
+    if (!other.AsOperand(number)) number = {false, 0, other.AsReal(), false};
+    return number;
 }
 
 int textOrder(tLogoWord& receiver, tlogoobject& other)
@@ -28,10 +26,10 @@ int textOrder(tLogoWord& receiver, tlogoobject& other)
 
 int numberOrder(tLogoWord& receiver, const tNumeric& number, tlogoobject& other)
 {
-    int32_t otherInteger;
-    if (number.isInteger && asIntegerOperand(other, otherInteger)) return threeWay(number.integer, otherInteger);
-    if (other.IsNumber()) return threeWay(number.real, other.AsReal());
-    return textOrder(receiver, other);
+    tNumeric otherNumber;
+    if (!other.AsOperand(otherNumber)) return textOrder(receiver, other);
+    if (number.isInteger && otherNumber.isInteger) return threeWay(number.integer, otherNumber.integer);
+    return threeWay(number.real, otherNumber.real);
 }
 
 bool numberEquals(tLogoWord& receiver, const tNumeric& number, tlogoobject& other)

@@ -4,9 +4,9 @@
 
 #include "values/tLogoWord.h"
 
-// The other operand of a comparison or of arithmetic counts as an integer when it is one (an
-// integer, an integer word, a whole real) and fits in 32 bits.
-bool asIntegerOperand(tlogoobject& other, int32_t& value);
+// The other operand of arithmetic: AsOperand, or for a value that is no number its AsReal
+// (an any-word's random value; anything else fails erExpectNumber).
+tNumeric operandNumber(tlogoobject& other);
 
 // Ordering of a number receiver against another value: integers compare as integers, other
 // numbers as reals, a non-numeric word by the language's word comparison of the texts; anything

@@ -19,6 +19,11 @@ public:
     bool Equals(tlogoobject* other) override;
     void AttachMethods() override;
     tNumeric ReceiverNumber() override { return {true, value, static_cast<long double>(value), false}; }
+    bool AsOperand(tNumeric& number) override
+    {
+        number = {true, value, static_cast<long double>(value), false};
+        return true;
+    }
     int Order(tlogoobject* other) override;
     const char* ClassName() const override { return "tLogoInt"; }
 

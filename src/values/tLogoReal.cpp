@@ -39,6 +39,13 @@ int32_t tLogoReal::AsInteger()
     return rounded;
 }
 
+bool tLogoReal::AsOperand(tNumeric& number)
+{
+    const bool whole = value == std::trunc(value) && value >= -2147483648.0L && value <= 2147483647.0L;
+    number = {whole, whole ? static_cast<int32_t>(value) : 0, value, false};
+    return true;
+}
+
 bool tLogoReal::AsBoolean()
 {
     if (value <= 0) return false;

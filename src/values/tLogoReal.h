@@ -18,6 +18,7 @@ public:
     bool Equals(tlogoobject* other) override;
     void AttachMethods() override;
     tNumeric ReceiverNumber() override { return {false, 0, value, false}; }
+    bool AsOperand(tNumeric& number) override;
     int Order(tlogoobject* other) override;
     const char* ClassName() const override { return "tLogoReal"; }
 

@@ -120,6 +120,13 @@ tNumeric tLogoString::ReceiverNumber()
     return {static_cast<bool>(isInteger_), integerValue_, realValue_, true};
 }
 
+bool tLogoString::AsOperand(tNumeric& number)
+{
+    if (!IsNumber()) return false;
+    number = {static_cast<bool>(isInteger_), integerValue_, realValue_, true};
+    return true;
+}
+
 int tLogoString::Order(tlogoobject* other)
 {
     if (IsNumber() && other->IsNumber()) return numberOrder(*this, ReceiverNumber(), *other);

@@ -32,6 +32,7 @@ public:
     void AttachMethods() override;
     bool TakeValueOf(tlogoobject* other) override;
     tNumeric ReceiverNumber() override;
+    bool AsOperand(tNumeric& number) override;
     int Order(tlogoobject* other) override;
     const char* ClassName() const override { return "tLogoString"; }
 

@@ -20,14 +20,6 @@ void setWordCompiler(WordCompiler compiler);
 using WordSourceFormatter = std::string (*)(const std::string& text, int mode);
 void setWordSourceFormatter(WordSourceFormatter formatter);
 
-// How a word receiver takes part in arithmetic: as a 32-bit integer or as an extended real.
-struct tNumeric {
-    bool isInteger;
-    int32_t integer;
-    long double real;
-    bool fromText;  // the receiver is a word held as text, not a number object
-};
-
 // Live word objects, counted by every word constructor and destructor.
 long liveWordCount();
 
@@ -102,7 +94,8 @@ public:
     tlogoobject* BitOr(tLogoStack& stack, int n);
     tlogoobject* BitXor(tLogoStack& stack, int n);
 
-    // The receiver as a number for arithmetic; fails erExpectNumber when it is none.
+    // The receiver as a number for arithmetic (a whole real stays a real); fails erExpectNumber
+    // when it is none.
     virtual tNumeric ReceiverNumber() = 0;
     // Ordering against another value: negative, zero or positive.
     virtual int Order(tlogoobject* other) = 0;

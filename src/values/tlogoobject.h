@@ -5,6 +5,7 @@
 #include <string>
 
 #include "values/TheapObject.h"
+#include "values/tNumeric.h"
 
 class tLogoTab;
 class tTabDesc;
@@ -40,6 +41,10 @@ public:
     // The cached compiled form, owned by this value.
     virtual tCompiledCode* Compile(int mode);
     virtual bool AsBoolean();
+    // The value as the other operand of arithmetic and comparison, in one call: an integer when
+    // it counts as one (an integer, an integer word, a whole real) and fits in 32 bits, else its
+    // real. False when it is no number (an any-word included: its AsReal draws the value).
+    virtual bool AsOperand(tNumeric&) { return false; }
     virtual bool IsEmpty() { return false; }
     // Two-operand operations count the other operand up on entry and release it on exit,
     // so callers may pass a fresh temporary.

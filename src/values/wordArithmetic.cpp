@@ -75,13 +75,13 @@ tlogoobject* binary(tLogoWord& receiver, tlogoobject* other, IntegerStep integer
 {
     tHeldArgument held(other);
     const tNumeric a = receiver.ReceiverNumber();
-    int32_t b;
+    const tNumeric b = operandNumber(*other);
     int64_t result;
-    if (a.isInteger && asIntegerOperand(*other, b)) {
-        if (integerStep(a.integer, b, result)) return NewInteger(static_cast<int32_t>(result));
-        return checkedReal(realStep(a.integer, b));
+    if (a.isInteger && b.isInteger) {
+        if (integerStep(a.integer, b.integer, result)) return NewInteger(static_cast<int32_t>(result));
+        return checkedReal(realStep(a.integer, b.integer));
     }
-    return checkedReal(realStep(a.real, other->AsReal()));
+    return checkedReal(realStep(a.real, b.real));
 }
 
 // Folds the receiver with n further operands from the top of the stack: in integers while every
@@ -93,15 +93,14 @@ tlogoobject* fold(tLogoWord& receiver, tLogoStack& stack, int n, IntegerStep int
     int32_t integerSum = a.integer;
     long double realSum = a.real;
     for (int i = 0; i < n; ++i) {
-        tlogoobject* operand = stack.top();
-        int32_t b;
+        const tNumeric b = operandNumber(*stack.top());
         int64_t result;
-        if (integral && asIntegerOperand(*operand, b) && integerStep(integerSum, b, result)) {
+        if (integral && b.isInteger && integerStep(integerSum, b.integer, result)) {
             integerSum = static_cast<int32_t>(result);
         } else {
             if (integral) realSum = integerSum;
             integral = false;
-            realSum = realStep(realSum, operand->AsReal());
+            realSum = realStep(realSum, b.real);
         }
         stack.drop();
     }
