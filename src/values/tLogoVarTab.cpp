@@ -48,6 +48,8 @@ bool tLogoVarTab::SetIfDifferent(uint32_t code, tlogoobject* value)
 {
     tHeldArgument held(value);
     tlogoobject* current = FindValue(code);
+    // A computed variable hands out a fresh value that nothing else holds.
+    tHeldArgument heldCurrent(current);
     if (current && current->EqualsExactly(value)) return false;
     Define(code, value, 0);
     return true;
