@@ -61,6 +61,8 @@ TEST_F(Reader, ElementClassesAndKeptNumberTexts)
         {"99999999999 1e99999", "tLogoReal tLogoString ", "99999999999 1e99999"},
         {"true FALSE \"true", "tLogoBool tLogoBool tLogoString ", "true FALSE \"true"},
         {"[] [[]]", "tLogoList tLogoList ", "[] [[]]"},
+        {"\xB7" "other" "\xB7" "true", "tLogoBool ", "true"},
+        {"\xB7" "forward", "tLogoString ", "\xB7" "forward"},
         {"", "", ""},
     };
     for (const auto& c : cases) {
