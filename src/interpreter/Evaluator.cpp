@@ -21,6 +21,9 @@ bool statement(tProcessContext& context, tToken*& token);
 bool expression(tProcessContext& context, tToken*& token);
 bool additive(tProcessContext& context, tToken*& token);
 bool primary(tProcessContext& context, tToken*& token);
+bool operationCall(tProcessContext& context, const tResolvedName& resolved, int n);
+bool collectInputs(tProcessContext& context, tToken*& token, const tProcDesc& descriptor, int& n);
+bool outputStatement(tProcessContext& context, tToken*& token, const tProcDesc& output);
 
 tProcessContext& requireContext()
 {
@@ -57,6 +60,14 @@ private:
 [[noreturn]] void failDidNotReport(uint32_t procedure)
 {
     throw eLogoException(erDidNotReport, tCulpritName{procedure});
+}
+
+// A procedure called by "output name ..." that reported nothing.
+[[noreturn]] void failDidNotReportToOutput(uint32_t procedure)
+{
+    eLogoException error(erDidNotReport, tCulpritName{procedure});
+    error.SetNeedingProcedure(primaryName("output"));
+    throw error;
 }
 
 // Calls one entry point and gives the failures that leave it the procedure's name; runtime
@@ -99,38 +110,57 @@ void inObjectContext(tProcessContext& context, tlogoobject* object, Call&& call)
     context.PopAsk();
 }
 
-// Carries out pending tail calls until none is left, then closes the frame that the first
-// procedure of the chain kept open.
-void trampoline(tProcessContext& context)
+// The end of a tail-call chain: the frame the first procedure kept open is closed.
+void endTailChain(tProcessContext& context)
 {
-    try {
-        do {
-            tPendingCall call = context.pendingCall;
-            context.pendingCall = {};
-            context.exitRequested = 0;
-            context.foundLevel = call.level;
-            callTranslated(*call.descriptor, false, [&] { call.descriptor->CallTail(context.stack, call.inputs); });
-        } while (context.exitRequested && context.pendingCall.descriptor);
-    } catch (...) {
-        context.pendingCall = {};
-        context.exitRequested = 0;
-        context.localTable->CloseFrame();
-        context.testState = context.savedTestState;
-        throw;
-    }
-    context.localTable->CloseFrame();
-    context.testState = context.savedTestState;
-}
-
-// A procedure called for a value whose body ended in a tail call reports nothing: the call is
-// dropped with its inputs and the frame kept for it.
-void dropPendingCall(tProcessContext& context)
-{
-    context.stack.dropN(context.pendingCall.inputs);
     context.pendingCall = {};
     context.exitRequested = 0;
     context.localTable->CloseFrame();
     context.testState = context.savedTestState;
+}
+
+// Carries out pending tail calls until none is left. A procedure whose value was wanted (it was
+// called by "output name ...") must report one: when it ends in a command tail call, that call
+// is dropped, and either way the chain fails erDidNotReport naming it.
+void trampoline(tProcessContext& context)
+{
+    uint32_t silent = 0;
+    tPendingCall last;
+    try {
+        do {
+            tPendingCall call = context.pendingCall;
+            last = call;
+            context.pendingCall = {};
+            context.exitRequested = 0;
+            context.foundLevel = call.level;
+            callTranslated(*call.descriptor, false, [&] { call.descriptor->CallTail(context.stack, call.inputs); });
+            if (call.wantsValue && context.pendingCall.descriptor && !context.pendingCall.wantsValue) {
+                context.stack.dropN(context.pendingCall.inputs);
+                silent = call.descriptor->code;
+                break;
+            }
+        } while (context.exitRequested && context.pendingCall.descriptor);
+    } catch (...) {
+        endTailChain(context);
+        throw;
+    }
+    endTailChain(context);
+    if (silent) failDidNotReportToOutput(silent);
+    if (last.wantsValue && !context.stack.top()) failDidNotReportToOutput(last.descriptor->code);
+}
+
+// After a call made for a value: a pending "output" tail call is carried out; a pending command
+// tail call is dropped with its inputs, since a body ending in one reports nothing.
+void settlePendingForValue(tProcessContext& context, const tProcDesc& descriptor)
+{
+    if (!context.pendingCall.descriptor) return;
+    if (context.pendingCall.wantsValue) {
+        trampoline(context);
+        return;
+    }
+    context.stack.dropN(context.pendingCall.inputs);
+    endTailChain(context);
+    failDidNotReport(descriptor.code);
 }
 
 bool commandCall(tProcessContext& context, tToken*& token, const tResolvedName& resolved, int n)
@@ -153,13 +183,9 @@ bool commandCall(tProcessContext& context, tToken*& token, const tResolvedName& 
     context.foundLevel = resolved.level;
     inObjectContext(context, resolved.object, [&] {
         callTranslated(descriptor, false, [&] { descriptor.CallCommand(context.stack, n); });
-        if (resolved.object && context.pendingCall.descriptor) trampoline(context);
+        if (context.pendingCall.descriptor) trampoline(context);
     });
-    if (context.exitRequested) {
-        if (!context.pendingCall.descriptor) return true;
-        trampoline(context);
-        if (context.exitRequested) return true;
-    }
+    if (context.exitRequested) return true;
     context.stack.expectNone();
     return false;
 }
@@ -172,11 +198,8 @@ bool operationCall(tProcessContext& context, const tResolvedName& resolved, int 
     context.foundLevel = resolved.level;
     inObjectContext(context, resolved.object, [&] {
         callTranslated(descriptor, true, [&] { descriptor.CallOperation(context.stack, n); });
+        settlePendingForValue(context, descriptor);
     });
-    if (context.pendingCall.descriptor) {
-        dropPendingCall(context);
-        failDidNotReport(descriptor.code);
-    }
     if (context.exitRequested) return true;
     if (context.stack.height() <= base || !context.stack.top()) failDidNotReport(descriptor.code);
     return false;
@@ -237,6 +260,8 @@ bool statement(tProcessContext& context, tToken*& token)
     case tkQualifier:
     case tkInherited: {
         tResolvedName resolved = resolveName(context, token);
+        if (resolved.descriptor->special == kOutputProc && context.runDepth == 1 && token[1].kind == tkName)
+            return outputStatement(context, token, *resolved.descriptor);
         int n;
         if (collectInputs(context, token, *resolved.descriptor, n)) return true;
         return commandCall(context, token, resolved, n);
@@ -294,9 +319,9 @@ bool primary(tProcessContext& context, tToken*& token)
     }
 }
 
-bool multiplicative(tProcessContext& context, tToken*& token)
+// The operator loops of each level, applied to a left operand already on the stack.
+bool multiplicativeRest(tProcessContext& context, tToken*& token)
 {
-    if (primary(context, token)) return true;
     while (token->kind == tkMultiplicative) {
         uint32_t op = token->code;
         ++token;
@@ -305,9 +330,13 @@ bool multiplicative(tProcessContext& context, tToken*& token)
     return false;
 }
 
-bool additive(tProcessContext& context, tToken*& token)
+bool multiplicative(tProcessContext& context, tToken*& token)
 {
-    if (multiplicative(context, token)) return true;
+    return primary(context, token) || multiplicativeRest(context, token);
+}
+
+bool additiveRest(tProcessContext& context, tToken*& token)
+{
     while (token->kind == tkAdditive) {
         uint32_t op = token->code;
         ++token;
@@ -316,14 +345,50 @@ bool additive(tProcessContext& context, tToken*& token)
     return false;
 }
 
-// Comparisons do not chain: a second comparison operator is left for the caller.
-bool expression(tProcessContext& context, tToken*& token)
+bool additive(tProcessContext& context, tToken*& token)
 {
-    if (additive(context, token)) return true;
+    return multiplicative(context, token) || additiveRest(context, token);
+}
+
+// Comparisons do not chain: a second comparison operator is left for the caller.
+bool comparisonRest(tProcessContext& context, tToken*& token)
+{
     if (token->kind != tkComparison) return false;
     uint32_t op = token->code;
     ++token;
     return additive(context, token) || applyOperator(context, op, 2);
+}
+
+bool expression(tProcessContext& context, tToken*& token)
+{
+    return additive(context, token) || comparisonRest(context, token);
+}
+
+// "output name inputs" as the last statement of a procedure body: the call's value would be the
+// body's output, so the call is left pending like a command tail call and recursion of this
+// shape also runs in constant stack. Any other input of "output" is evaluated as usual.
+bool outputStatement(tProcessContext& context, tToken*& token, const tProcDesc& output)
+{
+    ++token;
+    try {
+        tResolvedName callee = resolveName(context, token);
+        int n;
+        if (collectInputs(context, token, *callee.descriptor, n)) return true;
+        if (token->kind == tkEnd && !callee.object && callee.descriptor->tailCallable) {
+            context.pendingCall = {callee.descriptor, nullptr, callee.level, n, 1};
+            context.exitRequested = 1;
+            return true;
+        }
+        if (operationCall(context, callee, n) || multiplicativeRest(context, token) ||
+            additiveRest(context, token) || (output.binding == 1 && comparisonRest(context, token)))
+            return true;
+    } catch (eLogoException& error) {
+        if (error.key == erDidNotReport) error.SetNeedingProcedure(output.code);
+        throw;
+    }
+    context.outputValue = tLogoRef<tlogoobject>::adopt(context.stack.popRaw());
+    context.exitRequested = 1;
+    return true;
 }
 
 void runForm(tProcessContext& context, tCompiledForm& form)

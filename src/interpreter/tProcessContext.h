@@ -19,6 +19,8 @@ struct tPendingCall {
     tlogoobject* object = nullptr;
     int level = 0;
     int inputs = 0;
+    // Set for "output name ..." closing a body: the call's value is the body's output.
+    uint8_t wantsValue = 0;
 };
 
 // One saved addressing context of "ask", "tell" and qualified calls.

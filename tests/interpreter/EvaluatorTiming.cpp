@@ -18,6 +18,8 @@ const tTimedProgram kPrograms[] = {
     {"make x :x + 1, 3 000 000 times", nullptr, "make \"x 0 repeat 3000000 [make \"x :x + 1] print :x"},
     {"command tail recursion 1 000 000", "to walkdown :n\nif :n = 0 [stop]\nwalkdown :n - 1\nend",
      "walkdown 1000000 print \"done"},
+    {"output tail recursion 1 000 000",
+     "to sumto :n :acc\nif :n = 0 [output :acc]\noutput sumto :n - 1 :acc + 1\nend", "print sumto 1000000 0"},
     {"fput, first, butfirst, item over 20 000", nullptr,
      "make \"big [] repeat 20000 [make \"big fput repcount :big] make \"rest :big make \"s 0 "
      "repeat 20000 [make \"s :s + first :rest make \"rest butfirst :rest] "

@@ -88,6 +88,44 @@ TEST_F(ProcedureTest, TailRecursionRunsInConstantDepth)
     EXPECT_EQ(world.context->localTable->FindEntry(nameCode("n")), nullptr);
 }
 
+TEST_F(ProcedureTest, OutputOfACallClosingTheBodyRunsInConstantDepth)
+{
+    world.Define("to sumto :n :acc\nif :n = 0 [output :acc]\nmake \"deepest nesting\noutput sumto :n - 1 :acc + 1\nend");
+    runOnProcessStack([&] {
+        tContextScope scope(*world.context);
+        EXPECT_EQ(world.Run("print sumto 100000 0"), "100000\n");
+    });
+    EXPECT_EQ(world.Global("deepest")->PrintText(0), "2");
+    EXPECT_FALSE(world.context->localTable->FrameOpen());
+    EXPECT_EQ(world.context->stack.height(), 0);
+    // Called as a command, the value it outputs has nowhere to go.
+    EXPECT_EQ(world.ErrorOf("sumto 3 0").key, erWhatToDo);
+}
+
+TEST_F(ProcedureTest, OutputOfACallThatDoesNotReport)
+{
+    world.Define("to silent :x\nmake \"s :x\nend");
+    world.Define("to relaysilent :x\noutput silent :x\nend");
+    world.Define("to chain :x\noutput relayquiet :x\nend");
+    world.Define("to relayquiet :x\nsilent :x\nend");
+    world.Define("to plusone :x\noutput silent :x + 1\nend");
+    const struct {
+        const char* line;
+        const char* silent;
+    } cases[] = {{"print relaysilent 1", "silent"},
+                 {"relaysilent 1", "silent"},
+                 {"print chain 1", "relayquiet"},
+                 {"print plusone 1", "silent"}};
+    for (const auto& c : cases) {
+        eLogoException error = world.ErrorOf(c.line);
+        EXPECT_EQ(error.key, erDidNotReport) << c.line;
+        EXPECT_EQ(codeName(error.culpritName), c.silent) << c.line;
+        EXPECT_EQ(error.needingProcedure, "output") << c.line;
+        EXPECT_FALSE(world.context->localTable->FrameOpen()) << c.line;
+        EXPECT_EQ(world.context->pendingCall.descriptor, nullptr) << c.line;
+    }
+}
+
 TEST_F(ProcedureTest, TopLevelCallAtTheEndRunsAtOnce)
 {
     world.Define("to last\nprint \"ran\nend");
