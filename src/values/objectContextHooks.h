@@ -28,5 +28,6 @@ struct tObjectContextHooks {
     void (*destroyObject)(tlogoobject* object) = nullptr;
 };
 
+// Several layers fill parts of it: read the current set, change your fields, set it back.
 void setObjectContextHooks(const tObjectContextHooks& hooks);
 const tObjectContextHooks& objectContextHooks();
