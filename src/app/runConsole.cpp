@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "app/tConsoleCommander.h"
-#include "mainobj/programEnd.h"
 #include "mainobj/startInterpreter.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
+#include "processes/processPrimitives.h"
 #include "processes/tInterpreterLock.h"
 #include "processes/tQueuedWindowThread.h"
 #include "processes/tallthreads.h"
@@ -38,7 +38,7 @@ int runConsole(const std::vector<std::string>& files)
     installWindowThread(&windowThread);
     commander = std::make_shared<tConsoleCommander>();
     setDefaultCommander(commander);
-    setProgramCloser(&closeConsole);
+    setMainWindowCloser(&closeConsole);
     {
         tInterpreterLock::Holder setUp;
         startInterpreter();
@@ -47,6 +47,7 @@ int runConsole(const std::vector<std::string>& files)
     tProcessStart start;
     start.name = "@console";
     start.startObject = &mainLogoObject();
+    start.openFrame = true;
     start.commander = commander;
     auto runner = tLogoprocess::Start<tCommandRunner>(std::move(start), files);
     runner->WaitForEnd();

@@ -1,13 +1,14 @@
 #include "mainobj/mainPrimitives.h"
 
 #include "interpreter/Evaluator.h"
+#include "interpreter/ValueForEach.h"
 #include "interpreter/tCompiledForm.h"
 #include "interpreter/tLogoLocaltab.h"
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
 #include "mainobj/primitiveTable.h"
 #include "mainobj/tPrimitiveCall.h"
-#include "processes/tLogoprocess.h"
+#include "processes/processPrimitives.h"
 #include "values/eLogoException.h"
 #include "values/registration.h"
 #include "values/tLogoList.h"
@@ -153,8 +154,7 @@ tlogoobject* for_(tPrimitiveCall& call)
 
 tlogoobject* foreach(tPrimitiveCall& call)
 {
-    call[1]->ForEach(call[0]->NameCode(), call[2]);
-    return nullptr;
+    return forEachValue(*call[1], call[0], call[2]);
 }
 
 tlogoobject* test(tPrimitiveCall& call)
@@ -186,18 +186,9 @@ tlogoobject* case_(tPrimitiveCall& call)
     return nullptr;
 }
 
-// Unit codes of the "ellapseunit" option: milliseconds, hundredths, tenths.
-constexpr int64_t kMillisecondsPerUnit[] = {1, 10, 100};
-
 tlogoobject* wait(tPrimitiveCall& call)
 {
-    tLogoprocess* process = tLogoprocess::Current();
-    if (!process) throw eLogoException(erInternWait0);
-    // The option store does not exist yet, so the unit is always its initial one.
-    int unit = 0;
-    // A negative duration is kept as a huge unsigned one: an unlimited wait.
-    auto milliseconds = static_cast<uint32_t>(static_cast<int64_t>(call.integer(0)) * kMillisecondsPerUnit[unit]);
-    process->WaitOnStop(milliseconds);
+    waitInProcess(call.integer(0));
     return nullptr;
 }
 

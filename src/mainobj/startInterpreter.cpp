@@ -5,6 +5,8 @@
 #include "mainobj/tMainLogoObject.h"
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
+#include "processes/interpreterRelease.h"
+#include "processes/processEnvironment.h"
 #include "values/ListCellPool.h"
 #include "values/installListOperations.h"
 #include "values/valuePools.h"
@@ -17,9 +19,11 @@ void startInterpreter()
     createListCellPool();
     installListOperations();
     installEvaluator();
+    installRunInterleaving();
     installObjectResolution();
     auto* main = new tMainLogoObject;
     linkObject(main);
     setMainObject(main);
     main->SetUpTables();
+    setProcessEnvironment({main->globalVarTable.get(), main});
 }

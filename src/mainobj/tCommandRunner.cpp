@@ -3,9 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "interpreter/tProcessContext.h"
 #include "mainobj/tCommandLines.h"
-#include "mainobj/tMainLogoObject.h"
 #include "processes/tInterpreterLock.h"
 #include "values/eLogoException.h"
 #include "values/eTerminateException.h"
@@ -17,16 +15,13 @@ tCommandRunner::tCommandRunner(tProcessStart start, std::vector<std::string> fil
 
 void tCommandRunner::RunOnce()
 {
-    // The work is done in one piece: the process ends when the input does.
-    RequestStop();
-    tMainLogoObject& main = mainLogoObject();
-    tProcessContext context(main.globalVarTable.get(), &main, true);
-    context.process = this;
-    tContextScope scope(context);
     for (const std::string& path : files_) Load(path);
-    tCommandLines lines((*commander));
+    tCommandLines lines(*commander);
     while (std::optional<std::string> line = NextLine()) lines.Feed(*line);
     lines.Finish();
+    // The work is done in one piece: the process ends with its input. Asked any earlier, the
+    // stop would end the process at its first list run.
+    RequestStop();
 }
 
 std::optional<std::string> tCommandRunner::NextLine()

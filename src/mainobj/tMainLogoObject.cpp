@@ -3,8 +3,8 @@
 #include "language/Language.h"
 #include "mainobj/commandTiming.h"
 #include "mainobj/mainPrimitives.h"
-#include "mainobj/programEnd.h"
 #include "objects/objectList.h"
+#include "processes/processPrimitives.h"
 #include "values/tLogoString.h"
 #include "values/tLogoInt.h"
 #include "values/valuePools.h"
@@ -32,10 +32,10 @@ void tMainLogoObject::SetUpTables()
     registerBuildingPrimitives(table);
     registerVariablePrimitives(table);
     registerControlPrimitives(table);
+    registerProcessPrimitives(table);
     registerHigherOrderPrimitives(table);
     registerErrorPrimitives(table);
     registerCommandTimingPrimitives(table);
-    registerProgramEndPrimitives(table);
 
     std::string prefix = primaryWord("prefix", "main");
     prefix = prefix.substr(0, prefix.find(' '));
