@@ -80,6 +80,8 @@ public:
     uint8_t markActivity = 0;
     int nesting = 0;
     std::vector<std::string> catchTags;  // lower-cased, innermost last
+    // The object this process created last (not counted: destroying it clears the field).
+    tlogoobject* lastCreated = nullptr;
     tCaughtError caughtError;
 };
 
