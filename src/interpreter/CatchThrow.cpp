@@ -22,13 +22,6 @@ std::string lowerCase(std::string text)
 
 bool isTopLevelWord(const std::string& tag) { return sameWord(tag, primaryName("toplevel")); }
 
-tProcessContext& requireContext()
-{
-    tProcessContext* context = currentContext();
-    if (!context) throw eLogoException(erInternExecute);
-    return *context;
-}
-
 // Keeps the tag among the active catches while the body runs.
 class tActiveCatch {
 public:

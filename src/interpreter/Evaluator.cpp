@@ -25,13 +25,6 @@ bool operationCall(tProcessContext& context, const tResolvedName& resolved, int 
 bool collectInputs(tProcessContext& context, tToken*& token, const tProcDesc& descriptor, int& n);
 bool outputStatement(tProcessContext& context, tToken*& token, const tProcDesc& output);
 
-tProcessContext& requireContext()
-{
-    tProcessContext* context = currentContext();
-    if (!context) throw eLogoException(erInternExecute);
-    return *context;
-}
-
 // Counts one active run for the nesting limit (and, for instruction runs, the body depth that
 // decides where tail calls may be left pending); both are restored however the run ends.
 class tRunLevel {
@@ -248,6 +241,12 @@ bool collectInputs(tProcessContext& context, tToken*& token, const tProcDesc& de
     return false;
 }
 
+void closeParenthesis(tToken*& token)
+{
+    if (token->kind != tkClose) throw eLogoException(erMissingRpar);
+    ++token;
+}
+
 void pushOperand(tProcessContext& context, const tToken& token)
 {
     context.stack.push(token.kind == tkVariable ? context.localTable->GetValue(token.code) : token.value);
@@ -269,8 +268,7 @@ bool statement(tProcessContext& context, tToken*& token)
     case tkOpen:
         ++token;
         if (statement(context, token)) return true;
-        if (token->kind != tkClose) throw eLogoException(erMissingRpar);
-        ++token;
+        closeParenthesis(token);
         return false;
     case tkVariable:
     case tkLiteral:
@@ -306,8 +304,7 @@ bool primary(tProcessContext& context, tToken*& token)
     case tkOpen:
         ++token;
         if (expression(context, token)) return true;
-        if (token->kind != tkClose) throw eLogoException(erMissingRpar);
-        ++token;
+        closeParenthesis(token);
         return false;
     case tkVariable:
     case tkLiteral:
@@ -319,31 +316,29 @@ bool primary(tProcessContext& context, tToken*& token)
     }
 }
 
-// The operator loops of each level, applied to a left operand already on the stack.
-bool multiplicativeRest(tProcessContext& context, tToken*& token)
+using Level = bool (*)(tProcessContext& context, tToken*& token);
+
+// The operators of one level, left to right, applied to a left operand already on the stack;
+// each takes its right operand from the level below.
+template <tTokenKind Kind, Level Operand>
+bool operatorsOfLevel(tProcessContext& context, tToken*& token)
 {
-    while (token->kind == tkMultiplicative) {
+    while (token->kind == Kind) {
         uint32_t op = token->code;
         ++token;
-        if (primary(context, token) || applyOperator(context, op, 2)) return true;
+        if (Operand(context, token) || applyOperator(context, op, 2)) return true;
     }
     return false;
 }
+
+constexpr Level multiplicativeRest = operatorsOfLevel<tkMultiplicative, primary>;
 
 bool multiplicative(tProcessContext& context, tToken*& token)
 {
     return primary(context, token) || multiplicativeRest(context, token);
 }
 
-bool additiveRest(tProcessContext& context, tToken*& token)
-{
-    while (token->kind == tkAdditive) {
-        uint32_t op = token->code;
-        ++token;
-        if (multiplicative(context, token) || applyOperator(context, op, 2)) return true;
-    }
-    return false;
-}
+constexpr Level additiveRest = operatorsOfLevel<tkAdditive, multiplicative>;
 
 bool additive(tProcessContext& context, tToken*& token)
 {

@@ -17,8 +17,7 @@ namespace {
 template <class Bind>
 void runForEach(uint32_t name, tlogoobject* instructions, int count, Bind&& bind)
 {
-    tProcessContext* context = currentContext();
-    if (!context) throw eLogoException(erInternExecute);
+    tProcessContext* context = &requireContext();
     tLogoLocaltab& locals = *context->localTable;
     tLogoRef<tlogoobject> held(instructions);
     locals.AddLocal(name, nullptr);

@@ -50,6 +50,12 @@ void tProcessContext::PopAsk()
 
 tProcessContext* currentContext() { return threadContext; }
 
+tProcessContext& requireContext()
+{
+    if (!threadContext) throw eLogoException(erInternExecute);
+    return *threadContext;
+}
+
 tContextScope::tContextScope(tProcessContext& context) : previous_(threadContext)
 {
     threadContext = &context;

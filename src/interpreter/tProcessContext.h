@@ -87,6 +87,8 @@ public:
 
 // The context of the calling thread; none on threads that run no Logo process.
 tProcessContext* currentContext();
+// The same, failing erInternExecute on a thread that runs no Logo process.
+tProcessContext& requireContext();
 
 // Installs a context for the calling thread for the lifetime of the scope.
 class tContextScope {

@@ -118,19 +118,15 @@ TEST_F(EvaluatorTest, EvaluateListWantsExactlyOneExpression)
     tLogoRef<tLogoList> one(ListFromText("2 * 21", false));
     EXPECT_EQ(EvaluateList(CompiledForm(one.get(), 0))->PrintText(0), "42");
 
-    tLogoRef<tLogoList> two(ListFromText("1 2", false));
-    try {
-        EvaluateList(CompiledForm(two.get(), 0));
-        ADD_FAILURE() << "extra value accepted";
-    } catch (eLogoException& error) {
-        EXPECT_EQ(error.key, erWhatToDo);
-    }
-    tLogoRef<tLogoList> command(ListFromText("1 print 2", false));
-    try {
-        EvaluateList(CompiledForm(command.get(), 0));
-        ADD_FAILURE() << "extra command accepted";
-    } catch (eLogoException& error) {
-        EXPECT_EQ(error.key, erDidNotReport);
+    const tErrorCase extras[] = {{"1 2", erWhatToDo}, {"1 print 2", erDidNotReport}, {"", erWrongSequence}};
+    for (const tErrorCase& c : extras) {
+        tLogoRef<tLogoList> list(ListFromText(c.line, false));
+        try {
+            EvaluateList(CompiledForm(list.get(), 0));
+            ADD_FAILURE() << "accepted: " << c.line;
+        } catch (eLogoException& error) {
+            EXPECT_EQ(error.key, c.key) << c.line;
+        }
     }
     tLogoRef<tLogoList> condition(ListFromText("3 > 2", false));
     EXPECT_TRUE(EvaluateCondition(condition.get()));
