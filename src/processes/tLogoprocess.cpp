@@ -3,6 +3,7 @@
 #include "interpreter/Evaluator.h"
 #include "interpreter/tLogoLocaltab.h"
 #include "interpreter/tProcessContext.h"
+#include "language/Language.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processEnvironment.h"
 #include "processes/tInterpreterLock.h"
@@ -29,6 +30,7 @@ tLogoprocess::tLogoprocess(tProcessStart start)
       privateTable(start.privateTable),
       commander(start.commander ? std::move(start.commander) : defaultCommander()),
       inStartup(startupInProgress()),
+      openFrame(start.openFrame),
       startLocals(std::move(start.localTable)),
       completion(std::move(start.completion))
 {
@@ -76,7 +78,7 @@ void tLogoprocess::Execute()
 void tLogoprocess::Work()
 {
     tProcessEnvironment environment = processEnvironment();
-    tProcessContext state(environment.globals, environment.mainObject);
+    tProcessContext state(environment.globals, environment.mainObject, openFrame);
     if (startLocals)
         state.localTable = std::move(startLocals);
     if (startObject)
@@ -134,12 +136,12 @@ void tLogoprocess::GuardedRun()
 void tLogoprocess::NameTheProcessIn(eLogoException& error) const
 {
     // Unless a procedure already said where the error happened, it happened in this process:
-    // in the event of its object, or for other kinds in the object the process runs in.
+    // in the event of its object, or for other kinds in the process of that name.
     if (!error.procedureName.empty() || error.contextKind != ipNone)
         return;
-    error.SetContext(trigger, startObject.get(), error.line, kind);
-    if (error.owner == nullptr)
-        error.owner = startObject.get();
+    error.procedureName = kind == ipEvent && trigger != 0 ? codeName(trigger) : name;
+    error.owner = startObject.get();
+    error.contextKind = kind;
 }
 
 void tLogoprocess::Report(const std::exception& error)
@@ -203,6 +205,20 @@ void tLogoprocess::WaitForEnd()
     } else {
         endedSignal.Wait();
     }
+}
+
+void tLogoprocess::AwaitAsHandler()
+{
+    tLogoprocess* caller = currentProcess;
+    if (caller == nullptr) {
+        WaitForEnd();
+        return;
+    }
+    if (caller == this)
+        return;
+    ReleaseInterpreter(false);
+    tSyncEvent::WaitForAny({&caller->stopSignal, &endedSignal});
+    RetakeInterpreter(true);
 }
 
 void tLogoprocess::YieldAtListRun()

@@ -34,6 +34,7 @@ struct tProcessStart {
     tLogoRef<tlogoobject> receivers;
     tLogoTab* privateTable = nullptr;
     std::unique_ptr<tLogoLocaltab> localTable;  // none: an empty one
+    bool openFrame = false;                     // the empty one lets top-level "local" bind
     std::shared_ptr<tCommander> commander;      // none: the default commander
     tCompletion completion;
 };
@@ -73,6 +74,11 @@ public:
     // Returns once the process's thread has ended. A process waiting gives up the interpreter
     // lock meanwhile; the window thread keeps serving hand-overs.
     void WaitForEnd();
+
+    // Waits for the end of this process (an event handler) on behalf of the caller: a calling
+    // process gives up the lock meanwhile and ends (eTerminateException) when it is stopped
+    // itself; another thread waits as WaitForEnd does.
+    void AwaitAsHandler();
 
     void Stop();
     void StopAndWait();
@@ -134,6 +140,7 @@ protected:
     const std::shared_ptr<tCommander> commander;
     // Taken at creation: processes started during start-up do not mark activity.
     const bool inStartup;
+    const bool openFrame;
 
 private:
     void Launch();

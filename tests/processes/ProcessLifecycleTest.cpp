@@ -4,6 +4,7 @@
 #include "processes/tInterpreterLock.h"
 #include "processes/tQueuedWindowThread.h"
 #include "processes/tallthreads.h"
+#include "language/Language.h"
 #include "values/eLogoException.h"
 
 #include <gtest/gtest.h>
@@ -131,27 +132,38 @@ INSTANTIATE_TEST_SUITE_P(Kinds, ProcessFailures,
                                            Failure{"OtherException", [] { throw std::runtime_error("broken"); }, "broken"}),
                          [](const auto& info) { return std::string(info.param.label); });
 
-// Where the error is shown to have happened: the process's kind unless a procedure already
-// recorded itself.
-TEST_F(ProcessLifecycle, AnErrorNamesTheProcessKindUnlessAProcedureRecordedItself)
+// Where the error is shown to have happened: in the process (of its kind and name), or in
+// the event of an event process, unless a procedure already recorded itself.
+TEST_F(ProcessLifecycle, AnErrorNamesItsProcessUnlessAProcedureRecordedItself)
 {
     struct Case {
+        tInprocType kind;
+        const char* trigger;
         bool insideProcedure;
         tInprocType shownKind;
+        const char* shownPlace;
     };
-    for (Case c : {Case{false, ipLaunch}, Case{true, ipProc}}) {
+    const Case cases[] = {
+        {ipLaunch, nullptr, false, ipLaunch, "walker"},
+        {ipEvent, "onclick", false, ipEvent, "onclick"},
+        {ipForever, nullptr, true, ipProc, "square"},
+    };
+    for (const Case& c : cases) {
         auto recording = std::make_shared<tRecordingCommander>();
-        tProcessStart launch;
-        launch.name = "failing";
-        launch.commander = recording;
-        auto process = tLogoprocess::Start<tScriptedProcess>(std::move(launch), [&](tScriptedProcess&) {
+        tProcessStart start;
+        start.name = "walker";
+        start.kind = c.kind;
+        start.trigger = c.trigger ? nameCode(c.trigger) : 0;
+        start.commander = recording;
+        auto process = tLogoprocess::Start<tScriptedProcess>(std::move(start), [&](tScriptedProcess&) {
             eLogoException error(erBadValue);
             if (c.insideProcedure)
-                error.SetContext(0, nullptr, 3, ipProc);
+                error.SetContext(nameCode("square"), nullptr, 3, ipProc);
             throw error;
         });
         process->WaitForEnd();
         EXPECT_EQ(recording->Kinds(), std::vector<tInprocType>{c.shownKind});
+        EXPECT_EQ(recording->Places(), std::vector<std::string>{c.shownPlace});
     }
 }
 

@@ -1,6 +1,9 @@
 #include "ScriptedProcess.h"
 
+#include "interpreter/tProcessContext.h"
 #include "language/Language.h"
+#include "processes/tInterpreterLock.h"
+#include "values/tListBuilder.h"
 #include "processes/tallthreads.h"
 #include "values/tLogoRef.h"
 #include "values/tLogoString.h"
@@ -152,6 +155,79 @@ TEST_F(ProcessRegistry, ForgettingAnObjectStopsItsProcessesAndCancelsRoutinesOnI
     EXPECT_FALSE(inSurvivor->ownObjectDestroyed);
     watcher->StopAndWait();
     EXPECT_FALSE(completionRan);
+}
+
+// A process addressing the object (its current object, not its start object) is stopped too;
+// one that only holds it among its receivers or in a saved context lets go of it there.
+TEST_F(ProcessRegistry, ForgettingAnObjectClearsItFromTheContextsOfTheOthers)
+{
+    tInterpreterLock::Instance().Lock();
+    tLogoRef<tlogoobject> doomed(NewWord("doomed"));
+    tLogoRef<tlogoobject> survivor(NewWord("survivor"));
+    tInterpreterLock::Instance().Unlock();
+    std::atomic<bool> ready{false};
+    auto holder = start("holder", doing([&](tScriptedProcess&) {
+        tProcessContext& context = *currentContext();
+        context.PushAskInto(doomed.get());
+        context.PushAskInto(survivor.get());
+        tListBuilder receivers;
+        receivers.Append(doomed.get());
+        receivers.Append(survivor.get());
+        context.receivers = receivers.Take();
+    }, ready));
+    std::atomic<bool> addressing{false};
+    auto addresser = start("addresser", doing([&](tScriptedProcess&) { currentContext()->PushAskInto(doomed.get()); },
+                                              addressing));
+    ASSERT_TRUE(eventually([&] { return ready && addressing; }));
+
+    std::string receiversLeft;
+    bool savedContextCleared = false;
+    std::atomic<bool> erased{false};
+    start("eraser", doing([&](tScriptedProcess&) {
+        registry().ForgetObject(doomed.get());
+        tProcessContext& seen = *holder->Context();
+        receiversLeft = seen.receivers->PrintText(0);
+        savedContextCleared = seen.askStack.back().currentObject == nullptr;
+    }, erased));
+    ASSERT_TRUE(eventually([&] { return erased.load(); }));
+    EXPECT_TRUE(addresser->Finished());
+    EXPECT_TRUE(keepsRunning(*holder));
+    EXPECT_EQ(receiversLeft, "survivor");
+    EXPECT_TRUE(savedContextCleared);
+}
+
+// An event handler's caller waits for its end without holding the lock, and ends when it is
+// stopped itself while waiting.
+TEST_F(ProcessRegistry, ACallerAwaitsItsHandlerUnlessItIsStopped)
+{
+    std::atomic<bool> handlerDone{false};
+    std::atomic<bool> callerWoke{false};
+    start("caller", [&](tScriptedProcess&) {
+        tProcessStart handler;
+        handler.name = "@handler";
+        handler.kind = ipEvent;
+        tLogoprocess::Start<tScriptedProcess>(std::move(handler), [&](tScriptedProcess& self) {
+            self.WaitOnStop(20);
+            handlerDone = true;
+        })->AwaitAsHandler();
+        callerWoke = handlerDone.load();
+    })->WaitForEnd();
+    EXPECT_TRUE(callerWoke);
+
+    auto stuckHandler = std::make_shared<std::shared_ptr<tLogoprocess>>();
+    auto waiting = start("waiting", [&](tScriptedProcess&) {
+        tProcessStart handler;
+        handler.name = "@stuck";
+        *stuckHandler = tLogoprocess::Start<tScriptedProcess>(std::move(handler), tScriptedProcess::loopForever);
+        (*stuckHandler)->AwaitAsHandler();
+        callerWoke = true;
+    });
+    callerWoke = false;
+    ASSERT_TRUE(eventually([&] { return *stuckHandler != nullptr; }));
+    waiting->StopAndWait();
+    EXPECT_FALSE(callerWoke);
+    EXPECT_TRUE(waiting->stoppedSignal.IsSet());
+    EXPECT_TRUE(keepsRunning(static_cast<tScriptedProcess&>(**stuckHandler)));
 }
 
 TEST_F(ProcessRegistry, KillAllForgetsEveryProcessAndAsksThemToStop)

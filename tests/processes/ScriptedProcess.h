@@ -51,6 +51,7 @@ public:
         shown.emplace_back(error.what());
         if (auto* logoError = dynamic_cast<const eLogoException*>(&error)) {
             kinds.push_back(logoError->contextKind);
+            places.push_back(logoError->procedureName);
             keys.push_back(logoError->key);
         }
         lastAbortedFirst = aborts > 0;
@@ -72,6 +73,12 @@ public:
         return kinds;
     }
 
+    std::vector<std::string> Places()
+    {
+        std::lock_guard<std::mutex> hold(guard);
+        return places;
+    }
+
     std::vector<int> Keys()
     {
         std::lock_guard<std::mutex> hold(guard);
@@ -85,6 +92,7 @@ private:
     std::vector<std::string> shown;
     std::vector<tInprocType> kinds;
     std::vector<int> keys;
+    std::vector<std::string> places;
     std::atomic<int> aborts{0};
 };
 
