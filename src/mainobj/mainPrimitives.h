@@ -9,4 +9,5 @@ void registerVariablePrimitives(tLogoTab& table);
 void registerControlPrimitives(tLogoTab& table);
 void registerHigherOrderPrimitives(tLogoTab& table);
 void registerErrorPrimitives(tLogoTab& table);
+void registerObjectPrimitives(tLogoTab& table);
 void registerValueMethodPrimitives(tLogoTab& table);

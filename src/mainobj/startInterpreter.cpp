@@ -3,6 +3,7 @@
 #include "interpreter/Evaluator.h"
 #include "interpreter/ValueMethodTables.h"
 #include "mainobj/tMainLogoObject.h"
+#include "objects/objectLifecycle.h"
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
 #include "processes/interpreterRelease.h"
@@ -21,6 +22,7 @@ void startInterpreter()
     installEvaluator();
     installRunInterleaving();
     installObjectResolution();
+    installObjectDestruction();
     auto* main = new tMainLogoObject;
     linkObject(main);
     setMainObject(main);

@@ -35,6 +35,7 @@ void tMainLogoObject::SetUpTables()
     registerProcessPrimitives(table);
     registerHigherOrderPrimitives(table);
     registerErrorPrimitives(table);
+    registerObjectPrimitives(table);
     registerCommandTimingPrimitives(table);
 
     std::string prefix = primaryWord("prefix", "main");

@@ -57,6 +57,9 @@ public:
     tLogoVarDesc* FindVariable(uint32_t code);
     tmultiobject* FirstParent() const { return parents.empty() ? nullptr : parents.front(); }
     bool IsDependentOf(const tmultiobject* object) const;
+    // Unhooks the object from parents, place and dependents; a destroyed object keeps nothing
+    // alive and nothing counts it as an instance any more.
+    void DetachAll();
 
     std::string name;
     std::vector<tmultiobject*> parents;  // counted
@@ -77,11 +80,6 @@ public:
     int32_t objectNumber = 0;
     tmultiobject* previous = nullptr;
     tmultiobject* next = nullptr;
-
-protected:
-    // Unhooks the object from parents, place and dependents and from the global list; kinds
-    // that hold more call it from their own teardown.
-    void DetachAll();
 
 private:
     void AddDependent(tmultiobject* dependent);

@@ -1,0 +1,117 @@
+#include "mainobj/mainPrimitives.h"
+
+#include "interpreter/tProcessContext.h"
+#include "mainobj/primitiveTable.h"
+#include "mainobj/tPrimitiveCall.h"
+#include "objects/objectLifecycle.h"
+#include "objects/objectList.h"
+#include "objects/objectNames.h"
+#include "objects/tcontainerobject.h"
+#include "values/eLogoException.h"
+#include "values/tLogoList.h"
+#include "values/tLogoStack.h"
+
+// Classes, instances, erasing and behaviours.
+
+namespace {
+
+tmultiobject* currentObject() { return static_cast<tmultiobject*>(currentContext()->currentObject); }
+
+// The nearest object that holds others, from the current object outwards through places.
+tcontainerobject& containerHere()
+{
+    for (tmultiobject* at = currentObject(); at; at = at->place)
+        if (auto* container = dynamic_cast<tcontainerobject*>(at)) return *container;
+    return *static_cast<tcontainerobject*>(mainObject());
+}
+
+// An object named by a word as seen from the current object; erNoObject when there is none.
+tmultiobject* namedObject(tlogoobject* name)
+{
+    if (auto* object = dynamic_cast<tmultiobject*>(name)) return object;
+    tmultiobject* found = resolveObjectName(currentObject(), name->NameCode());
+    if (!found) throw eLogoException(erNoObject, name);
+    return found;
+}
+
+// The empty list stands for the main object.
+tmultiobject* classNamed(tlogoobject* name)
+{
+    if (name->IsList() && name->IsEmpty()) return mainObject();
+    return namedObject(name);
+}
+
+// Used where a value is expected, creating outputs the new object; as a command it does not.
+tlogoobject* madeObject(const tPrimitiveCall& call, tmultiobject* object) { return call.asOperation ? object : nullptr; }
+
+tlogoobject* newInstance(tPrimitiveCall& call)
+{
+    tLogoList* properties = call.list(1);
+    return madeObject(call, createInstance(containerHere(), classNamed(call[0]), {}, properties));
+}
+
+tlogoobject* newobject(tPrimitiveCall& call)
+{
+    if (call.count() < 1) throw eLogoException(erNotEnoughInputs);
+    for (int i = 1; i < call.count(); ++i) call.stack.push(call[i]);
+    tLogoRef<tLogoList> properties(tLogoList::ListFromStack(call.stack, call.count() - 1));
+    return madeObject(call, createInstance(containerHere(), classNamed(call[0]), {}, properties.get()));
+}
+
+tlogoobject* newclass(tPrimitiveCall& call)
+{
+    tLogoList* properties = call.list(2);
+    return madeObject(call, createClass(containerHere(), classNamed(call[0]), call.word(1), properties));
+}
+
+void eraseNamed(tlogoobject* name, bool evenClasses)
+{
+    tmultiobject* object = namedObject(name);
+    if (object == mainObject()) throw eLogoException(erNoObject, name);
+    if (!evenClasses && hasInstances(object)) throw eLogoException(erEraseDesc, name);
+    destroyObject(object);
+}
+
+tlogoobject* eraseobject(tPrimitiveCall& call)
+{
+    for (int i = 0; i < call.count(); ++i) {
+        if (!call[i]->IsList()) {
+            eraseNamed(call[i], false);
+            continue;
+        }
+        for (tlogoobject* name : elements(static_cast<tLogoList*>(call[i]))) eraseNamed(name, false);
+    }
+    return nullptr;
+}
+
+tlogoobject* erasecomplete(tPrimitiveCall& call)
+{
+    eraseNamed(call[0], true);
+    return nullptr;
+}
+
+tlogoobject* addBehaviour(tPrimitiveCall& call)
+{
+    currentObject()->AddBehaviour(namedObject(call[0]), true);
+    return nullptr;
+}
+
+tlogoobject* removeBehaviour(tPrimitiveCall& call)
+{
+    currentObject()->RemoveBehaviour(namedObject(call[0]));
+    return nullptr;
+}
+
+constexpr tPrimitiveRow kObjectRows[] = {
+    {"newobject", 1, kVariableInputs, &newobject},
+    {"new", 2, kFixedInputs, &newInstance},
+    {"newclass", 3, kFixedInputs, &newclass},
+    {"eraseobject", 1, kVariableInputs, &eraseobject},
+    {"erasecomplete", 1, kFixedInputs, &erasecomplete},
+    {"addBehaviour", 1, kFixedInputs, &addBehaviour},
+    {"removeBehaviour", 1, kFixedInputs, &removeBehaviour},
+};
+
+}  // namespace
+
+void registerObjectPrimitives(tLogoTab& table) { registerPrimitives(table, kObjectRows); }
