@@ -15,13 +15,13 @@ namespace {
 tLogoWord* word(const char* text) { return new tLogoString(text); }
 tlogoobject* number(int32_t v) { return new tLogoInt(v); }
 
-// A list of the given elements.
+// A list of the given elements, with count 0 like any fresh value.
 tLogoList* listOf(std::initializer_list<tlogoobject*> items)
 {
-    tLogoList* list = new tLogoList();
+    tLogoRef<tLogoList> list(new tLogoList());
     std::vector<tlogoobject*> all(items);
-    for (auto it = all.rbegin(); it != all.rend(); ++it) list = tLogoList::Cons(*it, list);
-    return list;
+    for (auto it = all.rbegin(); it != all.rend(); ++it) list = tLogoList::Cons(*it, list.get());
+    return handOver(list);
 }
 
 class WordOperations : public ::testing::Test {
