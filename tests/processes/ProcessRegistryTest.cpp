@@ -214,20 +214,18 @@ TEST_F(ProcessRegistry, ACallerAwaitsItsHandlerUnlessItIsStopped)
     })->WaitForEnd();
     EXPECT_TRUE(callerWoke);
 
-    auto stuckHandler = std::make_shared<std::shared_ptr<tLogoprocess>>();
     auto waiting = start("waiting", [&](tScriptedProcess&) {
         tProcessStart handler;
         handler.name = "@stuck";
-        *stuckHandler = tLogoprocess::Start<tScriptedProcess>(std::move(handler), tScriptedProcess::loopForever);
-        (*stuckHandler)->AwaitAsHandler();
+        tLogoprocess::Start<tScriptedProcess>(std::move(handler), tScriptedProcess::loopForever)->AwaitAsHandler();
         callerWoke = true;
     });
     callerWoke = false;
-    ASSERT_TRUE(eventually([&] { return *stuckHandler != nullptr; }));
+    ASSERT_TRUE(eventually([&] { return registry().Exists("@stuck"); }));
     waiting->StopAndWait();
     EXPECT_FALSE(callerWoke);
     EXPECT_TRUE(waiting->stoppedSignal.IsSet());
-    EXPECT_TRUE(keepsRunning(static_cast<tScriptedProcess&>(**stuckHandler)));
+    EXPECT_TRUE(registry().Exists("@stuck"));
 }
 
 TEST_F(ProcessRegistry, KillAllForgetsEveryProcessAndAsksThemToStop)
