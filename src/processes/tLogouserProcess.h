@@ -25,27 +25,27 @@ public:
     void RunOnce() override;
 };
 
-// Intervals are in milliseconds, converted by the creator from the elapse unit.
-class tLogoEveryProcess : public tLogouserProcess {
+// "every" and "after": an interval in milliseconds, converted by the creator from the
+// elapse unit.
+class tLogoIntervalProcess : public tLogouserProcess {
 public:
-    tLogoEveryProcess(tProcessStart start, tLogoRef<tlogoobject> nameValue, uint32_t interval)
+    tLogoIntervalProcess(tProcessStart start, tLogoRef<tlogoobject> nameValue, uint32_t interval)
         : tLogouserProcess(std::move(start), std::move(nameValue)), interval(interval)
     {
     }
-    void RunOnce() override;
 
-private:
+protected:
     const uint32_t interval;
 };
 
-class tLogoAfterProcess : public tLogouserProcess {
+class tLogoEveryProcess : public tLogoIntervalProcess {
 public:
-    tLogoAfterProcess(tProcessStart start, tLogoRef<tlogoobject> nameValue, uint32_t interval)
-        : tLogouserProcess(std::move(start), std::move(nameValue)), interval(interval)
-    {
-    }
+    using tLogoIntervalProcess::tLogoIntervalProcess;
     void RunOnce() override;
+};
 
-private:
-    const uint32_t interval;
+class tLogoAfterProcess : public tLogoIntervalProcess {
+public:
+    using tLogoIntervalProcess::tLogoIntervalProcess;
+    void RunOnce() override;
 };
