@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
         tRunCase{"make \"n 1 define \"q [[n] [inc \"n print :n]] q 10 print :n", "11\n1\n"},
         // "let": words and values, lists of pairs with ":name" and "( ... )" values.
         tRunCase{"(let \"a 1 \"b 2) print :a + :b", "3\n"},
-        tRunCase{"make \"v 4 let [a :v b (2 * 3)] print :a print :b", "4\n6\n"},
+        tRunCase{"make \"v 4 (let [a :v b (2 * 3)]) print :a print :b", "4\n6\n"},
         tRunCase{"(let []) print \"ok", "ok\n"},
         tRunCase{"define \"r [[] [let \"z 9 print :z]] make \"z 1 r print :z", "9\n1\n"}));
 

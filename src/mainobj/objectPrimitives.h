@@ -1,0 +1,8 @@
+#pragma once
+
+class tLogoTab;
+
+// The object side of the variables family, registered with it: object variables and the
+// primitives that choose the addressed objects.
+void registerObjectVariablePrimitives(tLogoTab& table);
+void registerAddressingPrimitives(tLogoTab& table);
