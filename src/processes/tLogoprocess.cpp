@@ -15,9 +15,37 @@
 #include "values/eTerminateException.h"
 
 #include <thread>
+#include <vector>
 
 namespace {
+
 thread_local tLogoprocess* currentProcess = nullptr;
+
+std::mutex endHooksGuard;
+std::vector<tProcessEndHook> endHooks;
+
+void runEndHooks(tLogoprocess& process)
+{
+    std::vector<tProcessEndHook> hooks;
+    {
+        std::lock_guard<std::mutex> hold(endHooksGuard);
+        hooks = endHooks;
+    }
+    for (tProcessEndHook hook : hooks) {
+        try {
+            hook(process);
+        } catch (...) {
+            // Giving a resource back must not keep the process from ending.
+        }
+    }
+}
+
+}  // namespace
+
+void addProcessEndHook(tProcessEndHook hook)
+{
+    std::lock_guard<std::mutex> hold(endHooksGuard);
+    endHooks.push_back(hook);
 }
 
 tLogoprocess::tLogoprocess(tProcessStart start)
@@ -68,6 +96,7 @@ void tLogoprocess::Execute()
     receivers = nullptr;
     startObject = nullptr;
     tallthreads::Instance().Unregister(this);
+    runEndHooks(*this);
     finished.store(true, std::memory_order_release);
     RunCompletion();
     tInterpreterLock::Instance().Unlock();

@@ -24,6 +24,14 @@ struct tCompletion {
     const void* data = nullptr;
 };
 
+// The network transfer a process is running, for the transfer primitives to report on.
+struct tTransferState {
+    std::string direction;
+    int64_t expected = 0;
+    int64_t moved = 0;
+    std::string contentType;  // of the last answer received
+};
+
 // What a creator gives a new process.
 struct tProcessStart {
     std::string name;
@@ -114,6 +122,9 @@ public:
     // one destroying it; it ends once the destruction is complete.
     std::atomic<bool> ownObjectDestroyed{false};
 
+    // Under the interpreter lock, by the process itself.
+    tTransferState transfer;
+
     tSyncEvent stopSignal{tSyncEvent::kManualReset, false};
     tSyncEvent stoppedSignal{tSyncEvent::kManualReset, false};
     tSyncEvent runSignal{tSyncEvent::kManualReset, true};
@@ -158,3 +169,9 @@ private:
     std::atomic<bool> running{false};
     std::atomic<bool> finished{false};
 };
+
+// Run on every process's thread when its work is over, whatever ended it, before it counts as
+// finished: the subsystems that hand resources to processes (MIDI channels, FTP connections)
+// take them back here. Registered once at start-up.
+using tProcessEndHook = void (*)(tLogoprocess& process);
+void addProcessEndHook(tProcessEndHook hook);

@@ -57,8 +57,18 @@ tlogoobject* wait(void*, tlogoobject* duration)
     return nullptr;
 }
 
+// Stand-ins for the project loaders: they only say what they were asked to load.
+tlogoobject* load(void* verb, tlogoobject* fileName)
+{
+    std::lock_guard<std::mutex> hold(transcriptGuard);
+    transcript += static_cast<const char*>(verb) + (" " + fileName->PrintText(0)) + "\n";
+    return nullptr;
+}
+
 void registerTestPrimitives(tLogoTab& table)
 {
+    RegisterByKey<tMainPasProcDesc1p>(table, "load", uint8_t{0}, &load, const_cast<char*>("load"));
+    RegisterByKey<tMainPasProcDesc1p>(table, ".load", uint8_t{0}, &load, const_cast<char*>(".load"));
     RegisterByKey<tMainPasProcDesc>(table, "print", uint8_t{1}, int32_t{1}, &print, nullptr);
     RegisterByKey<tMainPasProcDesc2p>(table, "make", uint8_t{0}, &make, nullptr);
     RegisterByKey<tMainPasProcDesc2p>(table, "repeat", uint8_t{0}, &repeat, nullptr);

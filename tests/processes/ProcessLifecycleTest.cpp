@@ -167,6 +167,27 @@ TEST_F(ProcessLifecycle, AnErrorNamesItsProcessUnlessAProcedureRecordedItself)
     }
 }
 
+std::mutex endedGuard;
+std::vector<std::string> endedBeforeFinishing;
+
+void recordEnd(tLogoprocess& process)
+{
+    std::lock_guard<std::mutex> hold(endedGuard);
+    if (!process.Finished())
+        endedBeforeFinishing.push_back(process.Name());
+}
+
+TEST_F(ProcessLifecycle, EndHooksRunForEveryProcessHoweverItEnds)
+{
+    static bool added = (addProcessEndHook(recordEnd), true);
+    (void)added;
+    start([](tScriptedProcess&) {}, "quiet")->WaitForEnd();
+    start([](tScriptedProcess&) { throw std::runtime_error("broken"); }, "failing")->WaitForEnd();
+    start(tScriptedProcess::loopForever, "stopped")->StopAndWait();
+    std::lock_guard<std::mutex> hold(endedGuard);
+    EXPECT_EQ(endedBeforeFinishing, (std::vector<std::string>{"quiet", "failing", "stopped"}));
+}
+
 class CompletionRoutines : public ProcessLifecycle {
 protected:
     void SetUp() override { installWindowThread(&window); }

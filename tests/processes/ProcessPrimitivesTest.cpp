@@ -1,10 +1,18 @@
 #include "LogoProcessWorld.h"
 
 #include "processes/processPrimitives.h"
+#include "processes/tInterpreterLock.h"
+#include "processes/tSpecialProcess.h"
 #include "processes/tQueuedWindowThread.h"
 #include "values/errorConst.h"
 
+#include "values/tLogoString.h"
+#include "values/valuePools.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
 
 namespace {
 
@@ -166,6 +174,29 @@ TEST_F(ProcessPrimitives, ByeClosesTheMainWindowOnTheWindowThread)
     EXPECT_EQ(closedOn, std::this_thread::get_id());
     setMainWindowCloser({});
     installWindowThread(nullptr);
+}
+
+TEST_F(ProcessPrimitives, LoaderProcessesHandTheirFileToTheLoadPrimitives)
+{
+    const std::string existing = ::testing::TempDir() + "project.zxp";
+    std::ofstream(existing) << "print 1";
+    auto load = [&](auto loader, const std::string& fileName) {
+        tInterpreterLock::Holder held;
+        tProcessStart start;
+        start.name = "@load";
+        start.code = NewWord(fileName);
+        start.commander = world.commander;
+        return loader(std::move(start));
+    };
+    auto startup = [](tProcessStart start) { return tLogoprocess::Start<tLoadProcess>(std::move(start)); };
+    auto opening = [](tProcessStart start) { return tLogoprocess::Start<tdotLoadProcess>(std::move(start)); };
+    load(startup, "*exe.bin")->WaitForEnd();
+    load(startup, existing)->WaitForEnd();
+    load(startup, existing + ".missing")->WaitForEnd();
+    load(opening, "elsewhere.zxp")->WaitForEnd();
+    EXPECT_EQ(world.Printed(), "load *exe.bin\nload " + existing + "\n.load elsewhere.zxp\n");
+    EXPECT_TRUE(world.ErrorKeys().empty());
+    std::remove(existing.c_str());
 }
 
 }  // namespace
