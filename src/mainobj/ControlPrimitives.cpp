@@ -111,7 +111,10 @@ tlogoobject* waituntil(tPrimitiveCall& call)
     return nullptr;
 }
 
-// The loop variable is one real value whose number changes in place from pass to pass.
+// The loop variable's value and the binding that names it: its holders while nothing else keeps it.
+constexpr int32_t kLoopHolders = 2;
+
+// The loop variable: a local of the current frame for the length of the loop.
 class tLoopVariable {
 public:
     tLoopVariable(uint32_t name, tLogoReal* value) : name_(name)
@@ -144,6 +147,10 @@ tlogoobject* for_(tPrimitiveCall& call)
     tLoopVariable variable(name, value.get());
     for (long double s = start; step > 0 ? s <= end : s >= end; s += step) {
         ++context().loopCounter;
+        // Held by this loop and the binding only, the value can change in place; once the body
+        // has kept it elsewhere (in a list, say), it keeps its number and the next pass gets a
+        // value of its own.
+        if (value->refCount > kLoopHolders) value = new tLogoReal(s);
         value->SetValue(s);
         context().localTable->SetOrAddLocal(name, value.get());
         RunInstructions(call[2]);
