@@ -110,7 +110,9 @@ std::unique_ptr<tLogoProcDesc> BuildProcedure(uint32_t code, tlogoobject* defini
     for (tlogoobject* element : elements(list))
         if (!element->IsList()) throw eLogoException(erBadStructure, definition);
     auto* inputs = static_cast<tLogoList*>(list->first);
-    tLogoRef<tlogoobject> body(list->rest ? static_cast<tlogoobject*>(list->rest) : new tLogoList);
+    // The procedure owns its chain of lines: the definition's tail may be run or compiled in
+    // another mode elsewhere, which would replace the compiled body while it runs.
+    tLogoRef<tlogoobject> body(list->rest ? list->rest->Clone() : new tLogoList);
     if (isRestInputShape(inputs)) {
         tlogoobject* name = inputs->first;
         int32_t count = static_cast<tLogoList*>(inputs->rest->first)->first->AsIntegerIn(0, 255);

@@ -62,6 +62,12 @@ tlogoobject* ifThen(void*, tlogoobject* condition, tlogoobject* instructions)
     return nullptr;
 }
 
+tlogoobject* run(void*, tlogoobject* instructions)
+{
+    RunInstructions(instructions);
+    return nullptr;
+}
+
 int32_t repcount(void*) { return currentContext()->loopCounter; }
 
 int32_t nesting(void*) { return currentContext()->nesting; }
@@ -88,6 +94,7 @@ void registerPrimitives(tLogoTab& table)
     RegisterByKey<tMainPasProcDesc2p>(table, "make", uint8_t{0}, &make, nullptr);
     RegisterByKey<tMainPasProcDesc1p>(table, "local", uint8_t{0}, &local, nullptr);
     RegisterByKey<tMainPasProcDesc2p>(table, "repeat", uint8_t{0}, &repeat, nullptr);
+    RegisterByKey<tMainPasProcDesc1p>(table, "run", uint8_t{0}, &run, nullptr);
     RegisterByKey<tMainPasProcDesc2p>(table, "if", uint8_t{1}, &ifThen, nullptr);
     RegisterByKey<tMainPasProcDesc0i>(table, "repcount", uint8_t{0}, &repcount, nullptr);
     RegisterLiteral<tMainPasProcDesc0i>(table, "nesting", uint8_t{0}, &nesting, nullptr);

@@ -225,6 +225,16 @@ TEST_F(ProcedureTest, DefinitionListChecks)
     EXPECT_NE(Entry("x1A"), nullptr);
 }
 
+TEST_F(ProcedureTest, TheBodyIsNotTheDefinitionListsTail)
+{
+    // Running the definition's tail as instructions while the procedure runs must not disturb
+    // the procedure's compiled body.
+    world.Run("make \"d [[] [catch \"error [run butfirst :d]] [print \"after]]");
+    DefineFromList(*world.main.methods, "usesdef", world.Global("d"));
+    EXPECT_EQ(world.Run("usesdef"), "after\n");
+    EXPECT_EQ(world.context->caughtError.key, erWhatToDo);
+}
+
 TEST_F(ProcedureTest, RedefiningARunningProcedureFails)
 {
     tLogoRef<tLogoList> definition(ListFromText("[[] [print 2]]", false));
