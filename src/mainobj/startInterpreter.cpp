@@ -6,6 +6,7 @@
 #include "objects/objectLifecycle.h"
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
+#include "objects/objectVariables.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processEnvironment.h"
 #include "values/ListCellPool.h"
@@ -23,6 +24,7 @@ void startInterpreter()
     installRunInterleaving();
     installObjectResolution();
     installObjectDestruction();
+    installObjectVariableHooks();
     auto* main = new tMainLogoObject;
     linkObject(main);
     setMainObject(main);

@@ -4,6 +4,7 @@
 
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
+#include "objects/creationList.h"
 #include "objects/objectList.h"
 #include "objects/tcontainerobject.h"
 #include "processes/tLogoprocess.h"
@@ -28,17 +29,6 @@ std::string automaticName(tcontainerobject& container, tmultiobject& objectClass
     for (int number = 1;; ++number) {
         std::string name = prefix + std::to_string(number);
         if (!container.objects->Lookup(nameCode(name))) return name;
-    }
-}
-
-// Name-value pairs of a creation list; "name" is taken by the caller.
-void assignProperties(tmultiobject& object, tLogoList* properties)
-{
-    for (tLogoList* cell = properties; cell && cell->first; cell = cell->rest ? cell->rest->rest : nullptr) {
-        if (!cell->rest || !cell->rest->first) throw eLogoException(erEvenNumber, properties);
-        uint32_t code = cell->first->NameCode();
-        if (sameWord(cell->first->WordText(), primaryName("name"))) continue;
-        object.varTable->Define(code, cell->rest->first, 0);
     }
 }
 
@@ -74,6 +64,22 @@ void registerReplacing(tcontainerobject& container, tControlObject* object)
     container.Register(object);
 }
 
+// Runs the steps with the object as the current object.
+template <class Steps>
+void inContextOf(tmultiobject& object, Steps steps)
+{
+    tProcessContext* context = currentContext();
+    if (!context) return steps();
+    context->PushAskInto(&object);
+    try {
+        steps();
+    } catch (...) {
+        context->PopAsk();
+        throw;
+    }
+    context->PopAsk();
+}
+
 // Runs a lifecycle procedure ("create", "destroy") found along the object's class line, with
 // the object as the current object.
 void runLifecycle(tmultiobject& object, const char* key)
@@ -83,16 +89,11 @@ void runLifecycle(tmultiobject& object, const char* key)
     int level = 0;
     tProcDesc* procedure = object.LookupMethod(nameCode(primaryName(key)), level);
     if (!procedure) return;
-    context->PushAskInto(&object);
-    try {
+    inContextOf(object, [&] {
         context->foundLevel = level;
         procedure->CallDirectCommand(context->stack, 0);
         context->stack.drop();
-    } catch (...) {
-        context->PopAsk();
-        throw;
-    }
-    context->PopAsk();
+    });
 }
 
 // A new object of the class, with its tables, linked into the global list.
@@ -137,8 +138,7 @@ tControlObject* createInstance(tcontainerobject& container, tmultiobject* object
         object->isInstance = true;
         object->SetPlace(&container);
         registerReplacing(container, object);
-        runLifecycle(*object, "create");
-        assignProperties(*object, properties);
+        runCreation(*object, properties, [&] { runLifecycle(*object, "create"); });
         copyParentVariables(*object);
         object->creationDone = true;
     });
@@ -153,7 +153,7 @@ tControlObject* createClass(tcontainerobject& container, tmultiobject* base, con
     if (name.empty()) throw eLogoException(erInvalidObjName, std::string_view(name));
     tControlObject* object = makeObject(base, name);
     orUndo(object, [&] {
-        assignProperties(*object, properties);
+        inContextOf(*object, [&] { applyPropertyPairs(*object, properties); });
         copyParentVariables(*object);
         registerReplacing(container, object);
         object->creationDone = true;

@@ -14,8 +14,8 @@ bool hasInstances(const tmultiobject* object);
 
 // "new": an instance of the class, placed and registered in the container. An empty name
 // takes the class's name prefix followed by the first free number. The class's "create"
-// procedure runs with the new object as the current object; "properties" are name-value
-// pairs that become the object's own variables.
+// procedure runs with the new object as the current object and the property list as its
+// creation list; what it leaves there is assigned afterwards (properties and own variables).
 tControlObject* createInstance(tcontainerobject& container, tmultiobject* objectClass, std::string name,
                                tLogoList* properties);
 
