@@ -73,6 +73,12 @@ int32_t tLogoWord::AsIntegerIn(int32_t min, int32_t max)
     return value;
 }
 
+tProcDesc* tLogoWord::LookupMethod(uint32_t code, int& level)
+{
+    AttachMethods();
+    return tlogoobject::LookupMethod(code, level);
+}
+
 void tLogoWord::ResetWordCaches()
 {
     nameCode_ = 0;

@@ -36,6 +36,8 @@ public:
     std::string PrintText(int mode) override;
     std::string SourceText(int mode) override;
     int32_t AsIntegerIn(int32_t min, int32_t max) override;
+    // Always the class's current table: a language switch builds new tables for the new codes.
+    tProcDesc* LookupMethod(uint32_t code, int& level) override;
 
     // Word operations on the text (1-based positions).
     int32_t Count();

@@ -1,9 +1,5 @@
 #include "values/valueMethodTables.h"
 
-namespace {
-tValueMethodTables tables;
-}
+tValueMethodTables currentValueMethodTables;
 
-void setValueMethodTables(const tValueMethodTables& newTables) { tables = newTables; }
-
-const tValueMethodTables& valueMethodTables() { return tables; }
+void setValueMethodTables(const tValueMethodTables& tables) { currentValueMethodTables = tables; }

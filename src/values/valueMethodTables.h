@@ -11,5 +11,9 @@ struct tValueMethodTables {
     tLogoTab* boolean = nullptr;
 };
 
+// Set the tables before createValuePools(): pooled instances keep the tables they were given.
 void setValueMethodTables(const tValueMethodTables& tables);
-const tValueMethodTables& valueMethodTables();
+
+// Read on every value construction, so kept inline.
+extern tValueMethodTables currentValueMethodTables;
+inline const tValueMethodTables& valueMethodTables() { return currentValueMethodTables; }

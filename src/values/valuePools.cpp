@@ -20,6 +20,7 @@ struct tValuePool {
 
     void fill()
     {
+        for (int i = 0; i < top; ++i) slots[i]->AttachMethods();
         while (top < kValuePoolSize) {
             T* instance = new T();
             instance->pooled = 1;
@@ -29,9 +30,7 @@ struct tValuePool {
     T* take()
     {
         if (!threadRunsLogoProcess || top == 0) return nullptr;
-        T* instance = slots[--top];
-        instance->AttachMethods();
-        return instance;
+        return slots[--top];
     }
     bool giveBack(T* instance)
     {

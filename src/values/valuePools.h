@@ -13,7 +13,8 @@ class tLogoBool;
 // all hold the interpreter lock; every other thread allocates.
 constexpr int kValuePoolSize = 100;
 
-// Fills the four pools; called once at start-up after the value method tables exist.
+// Fills the four pools; called once at start-up after the value method tables exist (instances
+// already pooled take the current tables again).
 void createValuePools();
 
 // Marks the calling thread as running a Logo process (set by the process layer).

@@ -61,6 +61,21 @@ TEST_F(ReceiverDispatch, OperatorsDispatchOnTheirFirstInput)
     stack.truncate(0);
 }
 
+TEST_F(ReceiverDispatch, ValuesAnswerThroughTheCurrentTables)
+{
+    // Rebuilt tables (as after a language switch) serve values made before them.
+    tLogoTab rebuilt;
+    rebuilt.shared = 1;
+    RegisterLiteral<tPasProcDesc1p>(rebuilt, "+", uint8_t{4},
+                                    [](tlogoobject&, tlogoobject*) -> tlogoobject* { return new tLogoString("rebuilt"); });
+    stack.push(new tLogoInt(3));
+    stack.push(new tLogoInt(4));
+    setValueMethodTables({&word, &rebuilt, nullptr, &boolean});
+    tObjectProc1Desc(nameCode("+"), 4, 2).CallOperation(stack, 2);
+    EXPECT_EQ(stack.top()->WordText(), "rebuilt");
+    stack.truncate(0);
+}
+
 TEST_F(ReceiverDispatch, ReceiverLastOrInTheMiddle)
 {
     const long before = liveWordCount();
