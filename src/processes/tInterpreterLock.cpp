@@ -8,8 +8,9 @@ thread_local bool holdsInterpreter = false;
 
 tInterpreterLock& tInterpreterLock::Instance()
 {
-    static tInterpreterLock lock;
-    return lock;
+    // Never destroyed: process threads may still use it while the program exits.
+    static tInterpreterLock* lock = new tInterpreterLock;
+    return *lock;
 }
 
 void tInterpreterLock::Lock()

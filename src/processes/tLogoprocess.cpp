@@ -21,15 +21,24 @@ namespace {
 
 thread_local tLogoprocess* currentProcess = nullptr;
 
-std::mutex endHooksGuard;
-std::vector<tProcessEndHook> endHooks;
+struct tEndHooks {
+    std::mutex guard;
+    std::vector<tProcessEndHook> hooks;
+};
+
+// Never destroyed: process threads may still end while the program exits.
+tEndHooks& endHooks()
+{
+    static tEndHooks* hooks = new tEndHooks;
+    return *hooks;
+}
 
 void runEndHooks(tLogoprocess& process)
 {
     std::vector<tProcessEndHook> hooks;
     {
-        std::lock_guard<std::mutex> hold(endHooksGuard);
-        hooks = endHooks;
+        std::lock_guard<std::mutex> hold(endHooks().guard);
+        hooks = endHooks().hooks;
     }
     for (tProcessEndHook hook : hooks) {
         try {
@@ -44,8 +53,8 @@ void runEndHooks(tLogoprocess& process)
 
 void addProcessEndHook(tProcessEndHook hook)
 {
-    std::lock_guard<std::mutex> hold(endHooksGuard);
-    endHooks.push_back(hook);
+    std::lock_guard<std::mutex> hold(endHooks().guard);
+    endHooks().hooks.push_back(hook);
 }
 
 tLogoprocess::tLogoprocess(tProcessStart start)

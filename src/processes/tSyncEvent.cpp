@@ -6,16 +6,17 @@
 
 namespace {
 
+// Never destroyed: process threads may still wait while the program exits.
 std::mutex& monitor()
 {
-    static std::mutex m;
-    return m;
+    static std::mutex* m = new std::mutex;
+    return *m;
 }
 
 std::condition_variable& changed()
 {
-    static std::condition_variable cv;
-    return cv;
+    static std::condition_variable* cv = new std::condition_variable;
+    return *cv;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
+#include "processes/programClosing.h"
 #include "processes/tLogouserProcess.h"
 #include "values/tListBuilder.h"
 #include "values/tLogoString.h"
@@ -54,8 +55,9 @@ std::string processNameForComparison(std::string_view name)
 
 tallthreads& tallthreads::Instance()
 {
-    static tallthreads registry;
-    return registry;
+    // Never destroyed: process threads may still leave it while the program exits.
+    static tallthreads* registry = new tallthreads;
+    return *registry;
 }
 
 void tallthreads::Register(std::shared_ptr<tLogoprocess> process)
@@ -200,6 +202,8 @@ void tallthreads::ForgetObject(const tlogoobject* object, const std::function<bo
 
 void tallthreads::KillAll()
 {
+    // The window thread serves no completion routines any more.
+    setProgramClosing(true);
     std::vector<std::shared_ptr<tLogoprocess>> all;
     {
         std::lock_guard<std::mutex> hold(guard);

@@ -43,7 +43,8 @@ public:
     // run in it, marks the caller when it runs in it itself, and takes it out of the receivers
     // and saved contexts of the processes that remain. Under the interpreter lock.
     void ForgetObject(const tlogoobject* object, const std::function<bool(const void*)>& belongsToObject = {});
-    // At program exit: asks every process to stop and forgets them all without waiting.
+    // At program exit: marks the program as closing, asks every process to stop and forgets
+    // them all without waiting. Their threads end on their own or with the program.
     void KillAll();
 
 private:

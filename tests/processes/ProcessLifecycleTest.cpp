@@ -181,6 +181,10 @@ TEST_F(ProcessLifecycle, EndHooksRunForEveryProcessHoweverItEnds)
 {
     static bool added = (addProcessEndHook(recordEnd), true);
     (void)added;
+    {
+        std::lock_guard<std::mutex> hold(endedGuard);
+        endedBeforeFinishing.clear();  // the hook stays for the whole program
+    }
     start([](tScriptedProcess&) {}, "quiet")->WaitForEnd();
     start([](tScriptedProcess&) { throw std::runtime_error("broken"); }, "failing")->WaitForEnd();
     start(tScriptedProcess::loopForever, "stopped")->StopAndWait();

@@ -2,6 +2,7 @@
 
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
+#include "processes/programClosing.h"
 #include "processes/tInterpreterLock.h"
 #include "values/tListBuilder.h"
 #include "processes/tallthreads.h"
@@ -228,16 +229,19 @@ TEST_F(ProcessRegistry, ACallerAwaitsItsHandlerUnlessItIsStopped)
     EXPECT_TRUE(registry().Exists("@stuck"));
 }
 
-TEST_F(ProcessRegistry, KillAllForgetsEveryProcessAndAsksThemToStop)
+TEST_F(ProcessRegistry, KillAllForgetsEveryProcessAndAsksThemToStopWithoutCompletions)
 {
-    auto a = start("a");
+    std::atomic<bool> completed{false};
+    auto a = start("a", tScriptedProcess::loopForever, nullptr, tCompletion{[&] { completed = true; }, nullptr});
     auto b = start("b", [](tScriptedProcess& self) { self.WaitOnStop(tSyncEvent::kWaitForever); });
     registry().KillAll();
     EXPECT_EQ(registry().Count(), 0u);
     EXPECT_TRUE(a->StopRequested());
     a->WaitForEnd();
     b->WaitForEnd();
+    setProgramClosing(false);
     EXPECT_TRUE(b->stoppedSignal.IsSet());
+    EXPECT_FALSE(completed);
 }
 
 }  // namespace
