@@ -1,5 +1,6 @@
 #include "interpreter/Evaluator.h"
 
+#include <cassert>
 #include <stdexcept>
 
 #include "interpreter/InstructionCompiler.h"
@@ -31,6 +32,7 @@ class tRunLevel {
 public:
     tRunLevel(tProcessContext& context, bool countsDepth) : context_(context), countsDepth_(countsDepth)
     {
+        assert(lockHeldByCaller());
         if (context.markActivity) raiseActivityFlag();
         if (RunInterleaveHook hook = runInterleaveHook()) hook(context);
         if (context.nesting >= tProcessContext::kNestingLimit) throw eLogoException(erStackOverflow);
@@ -272,9 +274,10 @@ bool statement(tProcessContext& context, tToken*& token)
         return false;
     case tkVariable:
     case tkLiteral:
-        pushOperand(context, *token);
+        pushOperand(context, *token++);
         throw eLogoException(erWhatToDo, context.stack.top());
     default:
+        ++token;
         throw eLogoException(erWrongSequence);
     }
 }
@@ -308,10 +311,10 @@ bool primary(tProcessContext& context, tToken*& token)
         return false;
     case tkVariable:
     case tkLiteral:
-        pushOperand(context, *token);
-        ++token;
+        pushOperand(context, *token++);
         return false;
     default:
+        ++token;
         throw eLogoException(erWrongSequence);
     }
 }

@@ -82,9 +82,11 @@ tResolvedName resolveName(tProcessContext& context, tToken*& token)
         }
         return resolvePlainName(context, token->code);
     } catch (eLogoException& error) {
-        // The name the user wrote, which for a qualified call is its last part.
+        // The name the user wrote, which for a qualified call is its last part. The run stands
+        // after it, as after any token it has read, so the error's position counts the name.
         for (token = start; token->kind == tkQualifier; ++token) {}
         error.SetNeedingProcedure(token->code);
+        ++token;
         throw;
     }
 }

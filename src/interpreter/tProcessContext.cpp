@@ -9,6 +9,7 @@ namespace {
 thread_local tProcessContext* threadContext = nullptr;
 RunInterleaveHook interleaveHook = nullptr;
 void (*activityHook)() = nullptr;
+bool (*lockHeldCheck)() = nullptr;
 }  // namespace
 
 tProcessContext::tProcessContext(tLogoVarTab* globals, tlogoobject* currentObject, bool frameOpen)
@@ -70,6 +71,9 @@ tContextScope::~tContextScope()
 
 void setRunInterleaveHook(RunInterleaveHook hook) { interleaveHook = hook; }
 RunInterleaveHook runInterleaveHook() { return interleaveHook; }
+
+void setLockHeldCheck(bool (*check)()) { lockHeldCheck = check; }
+bool lockHeldByCaller() { return !lockHeldCheck || lockHeldCheck(); }
 
 void setActivityFlagHook(void (*hook)()) { activityHook = hook; }
 void raiseActivityFlag()

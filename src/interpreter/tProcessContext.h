@@ -109,6 +109,11 @@ using RunInterleaveHook = void (*)(tProcessContext& context);
 void setRunInterleaveHook(RunInterleaveHook hook);
 RunInterleaveHook runInterleaveHook();
 
+// Whether the calling thread holds the interpreter lock; checked on entry to every run in
+// builds with assertions. Until the process layer sets it, every caller counts as holding it.
+void setLockHeldCheck(bool (*check)());
+bool lockHeldByCaller();
+
 // Raised when a run starts while markActivity is set; the process layer watches it.
 void setActivityFlagHook(void (*hook)());
 void raiseActivityFlag();

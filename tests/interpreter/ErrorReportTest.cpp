@@ -99,6 +99,24 @@ TEST_F(ErrorReportTest, ErrorLineSkipsCommentsAndDescendsIntoLists)
     EXPECT_EQ(world.printed, "1\n");
 }
 
+TEST_F(ErrorReportTest, ErrorLineIsTheLineOfTheFailingToken)
+{
+    const struct {
+        const char* definition;
+        int32_t line;
+    } cases[] = {
+        {"to g\nprint 1\nprint 2\nfoo\nend", 3},
+        {"to g\nprint 1 foo\nend", 1},
+        {"to g\nprint 1\nprint 1 / 0\nprint 2\nend", 2},
+        {"to g\nprint 1\nprint :nosuch\nprint 2\nend", 2},
+        {"to g\nprint 1\n7\nprint 2\nend", 2},
+    };
+    for (const auto& c : cases) {
+        world.Define(c.definition);
+        EXPECT_EQ(world.ErrorOf("g").line, c.line) << c.definition;
+    }
+}
+
 TEST_F(ErrorReportTest, InnermostProcedureIsRecorded)
 {
     world.Define("to inner\nprint 1 / 0\nend");

@@ -106,11 +106,13 @@ TEST_F(EvaluatorTest, ErrorsCarryTheCulpritAndTheProcedure)
 
 TEST_F(EvaluatorTest, PositionTrailCountsTokensOfEveryLevel)
 {
-    // Outer list: print, 1, repeat, 2, [list] -> stood after the list (6); inner: x is token 2.
+    // Each level records the token after the last one it read. Outer list: print, 1, repeat,
+    // 2, [list] -> 6 (End); inner: print, :x -> 3.
     eLogoException error = world.ErrorOf("print 1 repeat 2 [print :x]");
     ASSERT_EQ(error.positions.size(), 2u);
-    EXPECT_EQ(error.positions[0], 2);
+    EXPECT_EQ(error.positions[0], 3);
     EXPECT_EQ(error.positions[1], 6);
+    EXPECT_EQ(world.ErrorOf("print 1 nosuch print 2").positions, std::vector<int32_t>{4});
 }
 
 TEST_F(EvaluatorTest, EvaluateListWantsExactlyOneExpression)
@@ -161,6 +163,17 @@ TEST_F(EvaluatorTest, NestingLimitFailsWithStackOverflow)
         EXPECT_EQ(world.context->nesting, 0);
         EXPECT_NO_THROW(world.Run("deep 4900"));
     });
+}
+
+TEST_F(EvaluatorTest, RunsCheckThatTheCallerHoldsTheLock)
+{
+    static bool held;
+    setLockHeldCheck([] { return held; });
+    held = true;
+    EXPECT_EQ(world.Run("print 1"), "1\n");
+    held = false;
+    EXPECT_DEBUG_DEATH(world.Run("print 2"), "lockHeldByCaller");
+    setLockHeldCheck(nullptr);
 }
 
 TEST_F(EvaluatorTest, WordsRunAsInstructionLists)
