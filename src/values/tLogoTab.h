@@ -43,6 +43,7 @@ public:
     virtual void RemoveAt(int32_t index);
     virtual tTabDesc* GetEntry(uint32_t code);
     virtual tTabDesc* FindEntry(uint32_t code);
+    // Raise the table's error for a name it lacks (they never return normally).
     virtual void FailErase(uint32_t code);
     virtual void FailMissing(uint32_t code);
     virtual void SaveEntries(std::ostream& stream, int level, int mode);
@@ -51,10 +52,12 @@ public:
     virtual void ForEachBody(BodyCallback callback, void* data);
 
     bool Contains(uint32_t code, int32_t& index) const;
+    // Takes ownership; an entry of the same code is destroyed first.
     void PutEntry(tTabDesc* descriptor);
     void Erase(uint32_t code);
     void EraseIfPresent(uint32_t code);
     using EntryCallback = void (*)(void* data, tTabDesc* entry);
+    // In code order; the callback may erase entries but must not add any.
     void ForEachEntry(EntryCallback callback, void* data);
     void ForEachInOrder(EntryCallback callback, void* data);
     // Set or clear kNeverListed / kHidden of the named entry; yield the previous state.
@@ -64,7 +67,7 @@ public:
     tTabDesc* GetEntry(std::string_view name);
     tTabDesc* FindEntry(std::string_view name);
 
-    // The key failures of a missing name in this kind of table.
+    // The key of a missing name in this kind of table.
     virtual errorConst MissingKey() const { return erDoNotKnowHowTo; }
 
     tTabDesc** entries = nullptr;
