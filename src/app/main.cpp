@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstring>
+#include <strings.h>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,12 @@ int main(int argc, char** argv)
             ++i;
             continue;
         }
-        files.emplace_back(argv[i]);
+        std::string file = argv[i];
+        if (file.size() > 4 && strcasecmp(file.c_str() + file.size() - 4, ".zxp") == 0) {
+            std::fprintf(stderr, "zembrix: projects open in the window, which this build does not have yet\n");
+            return 2;
+        }
+        files.push_back(std::move(file));
     }
     return runConsole(files);
 }

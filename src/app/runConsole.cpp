@@ -1,10 +1,13 @@
 #include "app/runConsole.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
 #include "app/tConsoleCommander.h"
+#include "app/tTerminalOutput.h"
 #include "mainobj/startInterpreter.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
@@ -42,7 +45,10 @@ int runConsole(const std::vector<std::string>& files)
     {
         tInterpreterLock::Holder setUp;
         startInterpreter();
-        mainLogoObject().fallbackOutput = tStdioOutput::StandardOutput();
+        if (isatty(STDOUT_FILENO))
+            mainLogoObject().fallbackOutput = std::make_unique<tTerminalOutput>();
+        else
+            mainLogoObject().fallbackOutput = tStdioOutput::StandardOutput();
     }
     tProcessStart start;
     start.name = "@console";

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "app/terminalText.h"
 #include "interpreter/ErrorMessages.h"
 #include "values/eLogoException.h"
 #include "values/eTerminateException.h"
@@ -23,32 +24,39 @@ std::string errorText(const std::exception& error)
     return text;
 }
 
+// Text for a stream: converted to UTF-8 when the stream is a terminal.
+std::string forStream(std::string text, int descriptor)
+{
+    return isatty(descriptor) ? utf8FromWindows1252(text) : text;
+}
+
 }  // namespace
 
 void tConsoleCommander::ShowError(const std::exception& error)
 {
     errorReported_ = true;
     std::fflush(stdout);
-    std::string text = errorText(error) + "\n";
+    std::string text = forStream(errorText(error) + "\n", STDERR_FILENO);
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fflush(stderr);
 }
 
 void tConsoleCommander::Print(const std::string& text)
 {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputc('\n', stdout);
+    std::string line = forStream(text + "\n", STDOUT_FILENO);
+    std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
 }
 
 std::string tConsoleCommander::ReadLine()
 {
-    if (isatty(STDIN_FILENO)) {
+    bool terminal = isatty(STDIN_FILENO);
+    if (terminal) {
         std::fputs("? ", stdout);
         std::fflush(stdout);
     }
     std::string line;
     if (!std::getline(std::cin, line)) throw eTerminateException(0);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
+    return terminal ? windows1252FromUtf8(line) : line;
 }

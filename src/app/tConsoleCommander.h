@@ -6,7 +6,7 @@
 #include "processes/tCommander.h"
 
 // The console's commander: lines come from standard input (with a prompt only on a terminal),
-// errors go to standard error, reports to standard output. It remembers whether any error was
+// errors go to standard error, reports to standard output; text is UTF-8 on a terminal. It remembers whether any error was
 // reported, for the exit status.
 class tConsoleCommander : public tCommander {
 public:
