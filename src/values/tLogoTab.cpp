@@ -77,9 +77,12 @@ void tLogoTab::Unlink(tTabDesc* descriptor)
 void tLogoTab::PutEntry(tTabDesc* descriptor)
 {
     int32_t index;
-    if (Contains(descriptor->code, index)) RemoveAt(index);
-    else if (!entries || descriptor->code < static_cast<uint32_t>(low) || descriptor->code > static_cast<uint32_t>(high))
+    if (Contains(descriptor->code, index)) {
+        if (entries[index] == descriptor) return;  // already here: destroying it would lose it
+        RemoveAt(index);
+    } else if (!entries || descriptor->code < static_cast<uint32_t>(low) || descriptor->code > static_cast<uint32_t>(high)) {
         GrowFor(descriptor->code);
+    }
     entries[descriptor->code - low] = descriptor;
     descriptor->table = this;
     Link(descriptor);

@@ -59,6 +59,9 @@ TEST(NameTable, InsertionOrderAndReplacement)
     EXPECT_EQ(insertionOrder(table), (std::vector<uint32_t>{50, 90, 30}));
     EXPECT_EQ(table.FindEntry(30u), replacement);
     EXPECT_EQ(replacement->table, &table);
+    table.PutEntry(replacement);  // putting an entry in again keeps it
+    EXPECT_EQ(table.FindEntry(30u), replacement);
+    EXPECT_EQ(insertionOrder(table), (std::vector<uint32_t>{50, 90, 30}));
     table.Erase(50);
     EXPECT_EQ(insertionOrder(table), (std::vector<uint32_t>{90, 30}));
     EXPECT_EQ(raisedKey([&] { table.Erase(50); }), erDoNotKnowHowTo);
