@@ -12,6 +12,9 @@ public:
 
     // The full name: the owners' names joined by apostrophes, outermost first.
     std::string FullName() const;
+    // Takes the new name, also in the owner's table; a name another object of the owner has
+    // fails erObjNameDuplicate.
+    void Rename(const std::string& newName);
 
     tmultiobject* owner = nullptr;  // not counted: the owner's table holds this object
     uint32_t kindKey = 0;

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "interpreter/tProcessContext.h"
+#include "language/Language.h"
+#include "objects/objectLifecycle.h"
+#include "objects/objectList.h"
+#include "objects/tcontainerobject.h"
+#include "values/eLogoException.h"
+#include "values/tLogoList.h"
+
+namespace {
+
+// Classes and instances registered in a main object, as "newclass" and "new" make them.
+class ObjectLifecycleTest : public ::testing::Test {
+protected:
+    ObjectLifecycleTest()
+    {
+        main = new tcontainerobject(nullptr, "main", tmultiobject::kNoParents);
+        AddRef(main);
+        main->SetUpTables();
+        setMainObject(main);
+        installObjectDestruction();
+        context = std::make_unique<tProcessContext>(&globals, main, true);
+        scope = std::make_unique<tContextScope>(*context);
+    }
+    ~ObjectLifecycleTest() override
+    {
+        main->objects->EraseAll(0);
+        scope.reset();
+        context.reset();
+        setMainObject(nullptr);
+        Release(main);
+    }
+
+    tmultiobject* Named(const char* name) { return main->FindOwn(nameCode(name)); }
+
+    tLogoRef<tLogoList> none{new tLogoList};
+    tcontainerobject* main;
+    tLogoGlobalVarTab globals;
+    std::unique_ptr<tProcessContext> context;
+    std::unique_ptr<tContextScope> scope;
+};
+
+TEST_F(ObjectLifecycleTest, DestroyingAClassDestroysItsInstancesAndTheirs)
+{
+    tControlObject* animal = createClass(*main, main, "animal", none.get());
+    tControlObject* dog = createClass(*main, animal, "dog", none.get());
+    createInstance(*main, dog, "rex", none.get());
+    createInstance(*main, animal, "", none.get());
+    EXPECT_TRUE(hasInstances(animal));
+    destroyObject(animal);
+    EXPECT_EQ(Named("animal"), nullptr);
+    EXPECT_EQ(Named("dog"), nullptr);
+    EXPECT_EQ(Named("rex"), nullptr);
+    EXPECT_EQ(main->objects->first, nullptr);
+}
+
+TEST_F(ObjectLifecycleTest, DestroyingABehaviourOnlyDetachesIt)
+{
+    tControlObject* helper = createClass(*main, main, "helper", none.get());
+    tControlObject* user = createClass(*main, main, "user", none.get());
+    user->AddBehaviour(helper, false);
+    destroyObject(helper);
+    EXPECT_EQ(Named("user"), user);
+    EXPECT_EQ(user->parents, (std::vector<tmultiobject*>{main}));
+    EXPECT_EQ(user->procChain.size(), 2u);
+}
+
+TEST_F(ObjectLifecycleTest, AutomaticNamesFillTheFirstGap)
+{
+    tControlObject* kind = createClass(*main, main, "kind", none.get());
+    for (int i = 0; i < 3; ++i) createInstance(*main, kind, "", none.get());
+    destroyObject(Named("object2"));
+    EXPECT_EQ(createInstance(*main, kind, "", none.get())->name, "object2");
+    EXPECT_EQ(createInstance(*main, kind, "", none.get())->name, "object4");
+}
+
+TEST_F(ObjectLifecycleTest, ANameTakenByAClassWithInstancesIsRefusedAndLeavesNothingBehind)
+{
+    tControlObject* kind = createClass(*main, main, "kind", none.get());
+    createInstance(*main, kind, "one", none.get());
+    int linked = 0;
+    for (tmultiobject* at = firstObject(); at; at = at->next) ++linked;
+    try {
+        createInstance(*main, kind, "kind", none.get());
+        FAIL() << "no erEraseDesc";
+    } catch (const eLogoException& error) {
+        EXPECT_EQ(error.key, erEraseDesc);
+    }
+    int after = 0;
+    for (tmultiobject* at = firstObject(); at; at = at->next) ++after;
+    EXPECT_EQ(after, linked);
+    EXPECT_EQ(Named("kind"), kind);
+    createInstance(*main, kind, "one", none.get());
+    EXPECT_NE(Named("one"), nullptr);
+}
+
+TEST_F(ObjectLifecycleTest, RenamingMovesTheTableEntryUnlessTheNameIsTaken)
+{
+    tControlObject* kind = createClass(*main, main, "kind", none.get());
+    tControlObject* first = createInstance(*main, kind, "first", none.get());
+    createInstance(*main, kind, "second", none.get());
+    first->Rename("renamed");
+    EXPECT_EQ(Named("renamed"), first);
+    EXPECT_EQ(Named("first"), nullptr);
+    EXPECT_THROW(first->Rename("second"), eLogoException);
+    EXPECT_EQ(first->name, "renamed");
+    first->Rename("RENAMED");
+    EXPECT_EQ(Named("renamed"), first);
+}
+
+TEST_F(ObjectLifecycleTest, AnInstanceIsNoBaseForANewClass)
+{
+    tControlObject* kind = createClass(*main, main, "kind", none.get());
+    tControlObject* one = createInstance(*main, kind, "one", none.get());
+    EXPECT_THROW(createClass(*main, one, "sub", none.get()), eLogoException);
+    EXPECT_EQ(Named("sub"), nullptr);
+}
+
+}  // namespace
