@@ -26,6 +26,8 @@ void tInterpreterLock::Lock()
 void tInterpreterLock::Unlock()
 {
     assertInterpreterHeld();
+    if (!holdsInterpreter)
+        return;  // handing on a lock someone else holds would let two threads interpret
     holdsInterpreter = false;
     std::lock_guard<std::mutex> hold(guard);
     if (queue.empty())

@@ -1,5 +1,6 @@
 #include "processes/interpreterRelease.h"
 #include "processes/tInterpreterLock.h"
+#include "processes/tSyncEvent.h"
 
 #include <gtest/gtest.h>
 
@@ -128,6 +129,25 @@ TEST(InterpreterLock, NestedReleasesGiveTheLockUpOnceAndTakeItBackAtTheEnd)
     }
     EXPECT_TRUE(lock().HeldByCaller());
     EXPECT_EQ(interpreterReleaseDepth(), 0);
+}
+
+// Giving up a lock held by another thread would let two threads interpret at once: a checked
+// build stops there, a release build refuses quietly and the holder keeps it.
+TEST(InterpreterLockDeathTest, ReleasingALockTheCallerDoesNotHoldIsRefused)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    tSyncEvent held(tSyncEvent::kManualReset, false);
+    tSyncEvent done(tSyncEvent::kManualReset, false);
+    std::thread holder([&] {
+        tInterpreterLock::Holder hold;
+        held.Set();
+        done.Wait();
+    });
+    held.Wait();
+    EXPECT_DEBUG_DEATH(lock().Unlock(), "interpreter lock not held");
+    EXPECT_FALSE(lock().HeldByCaller());
+    done.Set();
+    holder.join();
 }
 
 }  // namespace
