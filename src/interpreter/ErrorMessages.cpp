@@ -1,5 +1,7 @@
 #include "interpreter/ErrorMessages.h"
 
+#include <iterator>
+
 #include "interpreter/objectResolution.h"
 #include "language/Language.h"
 #include "values/eLogoException.h"
@@ -74,6 +76,7 @@ void FormatMessage(eLogoException& error)
 std::string ContextCaption(const eLogoException& error, std::string_view baseCaption)
 {
     if (error.contextKind == ipNone) return FillPlaceholders(baseCaption, error);
+    if (error.contextKind >= std::size(kContextKeys)) return FillPlaceholders(uiString("ErrorCaptions", "Error"), error);
     const char* key = error.contextKind == ipProc && error.line < 0 ? "errorinproc" : kContextKeys[error.contextKind];
     return FillPlaceholders(uiString("ErrorCaptions", key), error);
 }
