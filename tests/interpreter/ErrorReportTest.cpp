@@ -5,6 +5,7 @@
 
 #include "interpreter/CatchThrow.h"
 #include "interpreter/ErrorMessages.h"
+#include "interpreter/ProcedureDefinition.h"
 #include "interpreter/objectResolution.h"
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
@@ -115,6 +116,10 @@ TEST_F(ErrorReportTest, ErrorLineIsTheLineOfTheFailingToken)
         world.Define(c.definition);
         EXPECT_EQ(world.ErrorOf("g").line, c.line) << c.definition;
     }
+    // A procedure defined from a list counts the lines of its generated text.
+    tLogoRef<tLogoList> definition(ListFromText("[[] [print 1] [repeat 2 [print 3]] [foo]]", false));
+    DefineFromList(*world.main.methods, "fromlist", definition->first);
+    EXPECT_EQ(world.ErrorOf("fromlist").line, 3);
 }
 
 TEST_F(ErrorReportTest, InnermostProcedureIsRecorded)
