@@ -53,3 +53,8 @@ void installRunInterleaving()
     });
     setActivityFlagHook(raiseActivity);
 }
+
+void installInterpreterLockCheck()
+{
+    setLockHeldCheck([] { return tInterpreterLock::Instance().HeldByCaller(); });
+}

@@ -89,6 +89,7 @@ void startLogoOnce()
         installListOperations();
         installEvaluator();
         installRunInterleaving();
+        installInterpreterLockCheck();
         return true;
     }();
     (void)started;

@@ -1,5 +1,7 @@
 #include "LogoProcessWorld.h"
 
+#include "interpreter/Evaluator.h"
+#include "interpreter/tProcessContext.h"
 #include "processes/processPrimitives.h"
 #include "processes/tInterpreterLock.h"
 #include "processes/tSpecialProcess.h"
@@ -197,6 +199,21 @@ TEST_F(ProcessPrimitives, LoaderProcessesHandTheirFileToTheLoadPrimitives)
     EXPECT_EQ(world.Printed(), "load *exe.bin\nload " + existing + "\n.load elsewhere.zxp\n");
     EXPECT_TRUE(world.ErrorKeys().empty());
     std::remove(existing.c_str());
+}
+
+// With the check installed, Logo run by a thread without the interpreter lock stops a checked
+// build at once instead of racing the processes.
+TEST(ProcessPrimitivesDeathTest, RunningLogoWithoutTheLockIsCaught)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    tLogoProcessWorld world;
+    EXPECT_DEBUG_DEATH(
+        {
+            tProcessContext context(&world.globals, &world.main);
+            tContextScope scope(context);
+            RunText("make \"x 1");
+        },
+        "lockHeldByCaller");
 }
 
 }  // namespace
