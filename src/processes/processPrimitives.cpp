@@ -21,18 +21,33 @@
 
 namespace {
 
-// How a process-starting primitive reads its inputs: the interval (for "every" and "after"),
-// the code, then an optional name.
-struct tStarterShape {
+// How a process-starting primitive reads its inputs (the interval for "every" and "after", the
+// code, then an optional name) and which process it starts. It is the primitive's data.
+struct tStarter {
     const char* key;
     tInprocType kind;
     bool hasInterval;
+    void (*start)(tProcessStart start, tlogoobject* nameValue, uint32_t interval);
 };
 
-constexpr tStarterShape kLaunch{"launch", ipLaunch, false};
-constexpr tStarterShape kForever{"forever", ipForever, false};
-constexpr tStarterShape kEvery{"every", ipEvery, true};
-constexpr tStarterShape kAfter{"after", ipAfter, true};
+template <class Process>
+void startOnce(tProcessStart start, tlogoobject* nameValue, uint32_t)
+{
+    tLogoprocess::Start<Process>(std::move(start), tLogoRef<tlogoobject>(nameValue));
+}
+
+template <class Process>
+void startTimed(tProcessStart start, tlogoobject* nameValue, uint32_t interval)
+{
+    tLogoprocess::Start<Process>(std::move(start), tLogoRef<tlogoobject>(nameValue), interval);
+}
+
+const tStarter kStarters[] = {
+    {"launch", ipLaunch, false, &startOnce<tLogouserProcess>},
+    {"forever", ipForever, false, &startOnce<tLogoForeverProcess>},
+    {"every", ipEvery, true, &startTimed<tLogoEveryProcess>},
+    {"after", ipAfter, true, &startTimed<tLogoAfterProcess>},
+};
 
 // The new process sees what its starter sees: a copy of its local variables as they are now,
 // its private procedures, its receivers, its current object, and reports through its commander.
@@ -53,14 +68,14 @@ tProcessStart inheritedStart(std::string name, tInprocType kind, tlogoobject* co
     return start;
 }
 
-template <class Process>
-tlogoobject* startUserProcess(const tStarterShape& shape, tLogoStack& stack, int n)
+tlogoobject* startUserProcess(void* data, tLogoStack& stack, int n)
 {
-    const int least = shape.hasInterval ? 2 : 1;
+    const tStarter& starter = *static_cast<const tStarter*>(data);
+    const int least = starter.hasInterval ? 2 : 1;
     if (n < least)
-        throw eLogoException(erNotEnoughInputs, tNeedingProcedureText{primaryName(shape.key)});
+        throw eLogoException(erNotEnoughInputs, tNeedingProcedureText{primaryName(starter.key)});
     if (n > least + 1)
-        throw eLogoException(erTooManyInputs, tNeedingProcedureText{primaryName(shape.key)});
+        throw eLogoException(erTooManyInputs, tNeedingProcedureText{primaryName(starter.key)});
 
     std::vector<tLogoRef<tlogoobject>> inputs(n);
     for (int i = n - 1; i >= 0; --i)
@@ -71,35 +86,9 @@ tlogoobject* startUserProcess(const tStarterShape& shape, tLogoStack& stack, int
     if (name.empty() || name.front() == '@')  // "@" marks the names of system processes
         throw eLogoException(erBadValue, nameValue);
     tlogoobject* code = inputs[least - 1].get();
-
-    tProcessStart start = inheritedStart(std::move(name), shape.kind, code);
-    if constexpr (std::is_same_v<Process, tLogouserProcess> || std::is_same_v<Process, tLogoForeverProcess>) {
-        tLogoprocess::Start<Process>(std::move(start), tLogoRef<tlogoobject>(nameValue));
-    } else {
-        uint32_t interval = elapseToMilliseconds(inputs[0]->AsInteger());
-        tLogoprocess::Start<Process>(std::move(start), tLogoRef<tlogoobject>(nameValue), interval);
-    }
+    uint32_t interval = starter.hasInterval ? elapseToMilliseconds(inputs[0]->AsInteger()) : 0;
+    starter.start(inheritedStart(std::move(name), starter.kind, code), nameValue, interval);
     return nullptr;
-}
-
-tlogoobject* launch(void*, tLogoStack& stack, int n)
-{
-    return startUserProcess<tLogouserProcess>(kLaunch, stack, n);
-}
-
-tlogoobject* forever(void*, tLogoStack& stack, int n)
-{
-    return startUserProcess<tLogoForeverProcess>(kForever, stack, n);
-}
-
-tlogoobject* every(void*, tLogoStack& stack, int n)
-{
-    return startUserProcess<tLogoEveryProcess>(kEvery, stack, n);
-}
-
-tlogoobject* after(void*, tLogoStack& stack, int n)
-{
-    return startUserProcess<tLogoAfterProcess>(kAfter, stack, n);
 }
 
 [[noreturn]] void endCallingProcess()
@@ -222,15 +211,12 @@ void waitInProcess(int32_t duration)
 
 void registerProcessPrimitives(tLogoTab& table)
 {
-    struct tVariableRow {
-        const char* key;
-        int32_t inputs;
-        tMainPasProcDesc::Routine routine;
-    };
-    for (const tVariableRow& row : {tVariableRow{"launch", 1, launch}, tVariableRow{"forever", 1, forever},
-                                    tVariableRow{"every", 2, every}, tVariableRow{"after", 2, after},
-                                    tVariableRow{"bye", 0, bye}})
-        RegisterByKey<tMainPasProcDesc>(table, row.key, uint8_t{1}, row.inputs, row.routine);
+    for (const tStarter& starter : kStarters) {
+        int32_t inputs = starter.hasInterval ? 2 : 1;
+        RegisterByKey<tMainPasProcDesc>(table, starter.key, uint8_t{1}, inputs, &startUserProcess,
+                                        const_cast<tStarter*>(&starter));
+    }
+    RegisterByKey<tMainPasProcDesc>(table, "bye", uint8_t{1}, int32_t{0}, &bye);
 
     struct tCommandRow {
         const char* key;
