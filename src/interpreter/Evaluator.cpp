@@ -105,13 +105,14 @@ void inObjectContext(tProcessContext& context, tlogoobject* object, Call&& call)
     context.PopAsk();
 }
 
-// The end of a tail-call chain: the frame the first procedure kept open is closed.
-void endTailChain(tProcessContext& context)
+// The end of a tail-call chain: the frame the first procedure kept open is closed and the
+// caller's test state comes back.
+void endTailChain(tProcessContext& context, uint8_t callerTestState)
 {
     context.pendingCall = {};
     context.exitRequested = 0;
     context.localTable->CloseFrame();
-    context.testState = context.savedTestState;
+    context.testState = callerTestState;
 }
 
 // Carries out pending tail calls until none is left. A procedure whose value was wanted (it was
@@ -119,6 +120,8 @@ void endTailChain(tProcessContext& context)
 // is dropped, and either way the chain fails erDidNotReport naming it.
 void trampoline(tProcessContext& context)
 {
+    // Chains started inside this one's calls set savedTestState of their own.
+    uint8_t callerTestState = context.savedTestState;
     uint32_t silent = 0;
     tPendingCall last;
     try {
@@ -136,10 +139,10 @@ void trampoline(tProcessContext& context)
             }
         } while (context.exitRequested && context.pendingCall.descriptor);
     } catch (...) {
-        endTailChain(context);
+        endTailChain(context, callerTestState);
         throw;
     }
-    endTailChain(context);
+    endTailChain(context, callerTestState);
     if (silent) failDidNotReportToOutput(silent);
     if (last.wantsValue && !context.stack.top()) failDidNotReportToOutput(last.descriptor->code);
 }
@@ -154,7 +157,7 @@ void settlePendingForValue(tProcessContext& context, const tProcDesc& descriptor
         return;
     }
     context.stack.dropN(context.pendingCall.inputs);
-    endTailChain(context);
+    endTailChain(context, context.savedTestState);
     failDidNotReport(descriptor.code);
 }
 

@@ -72,6 +72,14 @@ int32_t repcount(void*) { return currentContext()->loopCounter; }
 
 int32_t nesting(void*) { return currentContext()->nesting; }
 
+tlogoobject* test(void*, tlogoobject* condition)
+{
+    currentContext()->testState = condition->AsBoolean() ? 1 : 0;
+    return nullptr;
+}
+
+int32_t testState(void*) { return currentContext()->testState; }
+
 tlogoobject* catchTag(void*, tlogoobject* tag, tlogoobject* instructions)
 {
     RunCatch(tag, [&] { RunInstructions(instructions); });
@@ -98,6 +106,8 @@ void registerPrimitives(tLogoTab& table)
     RegisterByKey<tMainPasProcDesc2p>(table, "if", uint8_t{1}, &ifThen, nullptr);
     RegisterByKey<tMainPasProcDesc0i>(table, "repcount", uint8_t{0}, &repcount, nullptr);
     RegisterLiteral<tMainPasProcDesc0i>(table, "nesting", uint8_t{0}, &nesting, nullptr);
+    RegisterByKey<tMainPasProcDesc1p>(table, "test", uint8_t{1}, &test, nullptr);
+    RegisterLiteral<tMainPasProcDesc0i>(table, "teststate", uint8_t{0}, &testState, nullptr);
     RegisterByKey<tMainPasProcDesc2p>(table, "catch", uint8_t{0}, &catchTag, nullptr);
     RegisterByKey<tMainPasProcDesc1p>(table, "throw", uint8_t{0}, &throwTag, nullptr);
     RegisterByKey<tOutput>(table, "output");

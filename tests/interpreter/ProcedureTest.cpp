@@ -126,6 +126,16 @@ TEST_F(ProcedureTest, OutputOfACallThatDoesNotReport)
     }
 }
 
+TEST_F(ProcedureTest, TestStateIsEveryProceduresOwn)
+{
+    // b is carried out by a's trampoline; c's own tail-call chain runs inside b.
+    world.Define("to a\nb\nend");
+    world.Define("to b\n(print teststate)\ntest \"false\nc\nprint teststate\nend");
+    world.Define("to c\ntest \"true\nd\nend");
+    world.Define("to d\nprint teststate\nend");
+    EXPECT_EQ(world.Run("test \"true a print teststate"), "2\n2\n0\n1\n");
+}
+
 TEST_F(ProcedureTest, TopLevelCallAtTheEndRunsAtOnce)
 {
     world.Define("to last\nprint \"ran\nend");
