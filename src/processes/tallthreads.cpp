@@ -49,7 +49,7 @@ void forgetInContext(tProcessContext& context, const tlogoobject* object)
 std::string processNameForComparison(std::string_view name)
 {
     if (!name.empty() && name.front() == kNeutralMarker)
-        return resolveNeutralName(name);
+        return translateNeutral(name);
     return std::string(name);
 }
 

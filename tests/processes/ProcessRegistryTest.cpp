@@ -74,9 +74,11 @@ TEST_F(ProcessRegistry, CountsNamesAndFindsProcessesAsWords)
 
     EXPECT_TRUE(registry().Exists("Walker"));
     EXPECT_FALSE(registry().Exists("walk"));
+    auto namedInEnglish = start("launch");
+    EXPECT_TRUE(registry().Exists("\xB7launch")) << "a language-neutral name is translated first";
     first->StopAndWait();
     EXPECT_FALSE(registry().Exists("walker"));
-    EXPECT_EQ(registry().Count(), 1u);
+    EXPECT_EQ(registry().Count(), 2u);
 }
 
 TEST_F(ProcessRegistry, StopByNameEndsEveryProcessOfThatNameOnly)
