@@ -104,6 +104,7 @@ tControlObject* makeObject(tmultiobject* parent, const std::string& name)
     tLogoRef<tControlObject> object(new tControlObject(&stack, name, 1));
     object->SetUpTables();
     linkObject(object.get());
+    if (tProcessContext* context = currentContext()) context->lastCreated = object.get();
     return object.get();
 }
 
@@ -167,6 +168,8 @@ void destroyObject(tmultiobject* object)
     if (object->creationDone && tLogoprocess::Current()) runLifecycle(*object, "destroy");
     unlinkObject(object);
     tallthreads::Instance().ForgetObject(object);
+    if (tProcessContext* context = currentContext(); context && context->lastCreated == object)
+        context->lastCreated = nullptr;
     std::vector<tmultiobject*> dependents = object->dependents;
     for (auto it = dependents.rbegin(); it != dependents.rend(); ++it) {
         tmultiobject* dependent = *it;

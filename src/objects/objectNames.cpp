@@ -3,6 +3,7 @@
 #include <string>
 
 #include "interpreter/objectResolution.h"
+#include "interpreter/tProcessContext.h"
 #include "language/Language.h"
 #include "objects/objectList.h"
 #include "objects/tControlObject.h"
@@ -25,6 +26,11 @@ tmultiobject* specialObject(tmultiobject* from, uint32_t code)
     if (isWord("dict", "myParent", word)) {
         if (!from->FirstParent()) throw eLogoException(erNoObject, tCulpritName{code});
         return from->FirstParent();
+    }
+    if (isWord("dict", "lastObject", word)) {
+        tProcessContext* context = currentContext();
+        if (!context || !context->lastCreated) throw eLogoException(erNoObjCreated);
+        return static_cast<tmultiobject*>(context->lastCreated);
     }
     if (isWord("dict", "myPlace", word)) {
         if (!from->place) throw eLogoException(erNoMyplace);
