@@ -10,7 +10,9 @@ class tProcessContext;
 // The evaluator: runs compiled instruction lists on the calling thread's process context.
 // "output" and "stop" met in a statement end the current procedure body through the context's
 // exit flag; a call at the very end of a procedure body is left pending as a tail call for the
-// caller's trampoline, so tail recursion runs in constant stack.
+// caller's trampoline, so tail recursion runs in constant stack. Code other than the evaluator
+// that calls a procedure (apply-like primitives, events, fan-out) uses its direct entry points,
+// whose bodies never leave a tail call behind.
 
 // Runs the list as commands; leaves nothing on the stack.
 void RunList(tCompiledForm& form);
