@@ -34,7 +34,8 @@ struct tValuePool {
     }
     bool giveBack(T* instance)
     {
-        if (top >= kValuePoolSize) return false;
+        // Only threads under the interpreter lock touch the pools; elsewhere the value is freed.
+        if (!threadRunsLogoProcess || top >= kValuePoolSize) return false;
         instance->refCount = 0;
         slots[top++] = instance;
         return true;

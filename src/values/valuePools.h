@@ -31,8 +31,8 @@ tLogoBool* NewBoolean(bool value);
 // dictionary references.
 tLogoString* NewLiteralWord(std::string_view text);
 
-// Hand-back used by Dispose of pooled instances; false when the pool is full (then the
-// instance is freed by the caller).
+// Hand-back used by Dispose of pooled instances; false when the pool is full or the calling
+// thread runs no Logo process (then the instance is freed by the caller).
 bool returnToPool(tLogoInt* value);
 bool returnToPool(tLogoReal* value);
 bool returnToPool(tLogoString* value);

@@ -95,16 +95,21 @@ TEST_F(PooledValues, AnEmptyPoolFallsBackToAllocationAndAFullOneFrees)
     EXPECT_EQ(liveWordCount(), allocated - 5);  // the five unpooled ones were freed
 }
 
-TEST_F(PooledValues, OtherThreadsNeverTakeFromThePools)
+TEST_F(PooledValues, OtherThreadsNeitherTakeFromNorGiveBackToThePools)
 {
     bool pooled = true;
+    tlogoobject* fromPool = AddRef(NewBoolean(true));
+    const long words = liveWordCount();
     std::thread other([&] {
         tLogoRef<tlogoobject> value(NewBoolean(true));
         pooled = value->pooled;
+        Release(fromPool);  // freed here, not handed back by a thread outside the lock
     });
     other.join();
     EXPECT_FALSE(pooled);
-    EXPECT_EQ(valuePoolLevels().booleans, kValuePoolSize);
+    EXPECT_EQ(liveWordCount(), words - 1);
+    EXPECT_EQ(valuePoolLevels().booleans, kValuePoolSize - 1);
+    createValuePools();  // refill for the tests that follow
 }
 
 TEST_F(PooledValues, TakeValueOfReusesTheHoldersObject)
