@@ -1,6 +1,7 @@
 #include "values/valuePools.h"
 
 #include <array>
+#include <cassert>
 
 #include "language/Language.h"
 #include "values/tLogoBool.h"
@@ -11,6 +12,12 @@
 namespace {
 
 thread_local bool threadRunsLogoProcess = false;
+bool (*lockHeldByCaller)() = nullptr;
+
+void checkInterpreterLock()
+{
+    assert(!lockHeldByCaller || lockHeldByCaller());
+}
 
 // A stack of free pooled instances; only touched under the interpreter lock.
 template <class T>
@@ -30,12 +37,14 @@ struct tValuePool {
     T* take()
     {
         if (!threadRunsLogoProcess || top == 0) return nullptr;
+        checkInterpreterLock();
         return slots[--top];
     }
     bool giveBack(T* instance)
     {
         // Only threads under the interpreter lock touch the pools; elsewhere the value is freed.
         if (!threadRunsLogoProcess || top >= kValuePoolSize) return false;
+        checkInterpreterLock();
         instance->refCount = 0;
         slots[top++] = instance;
         return true;
@@ -61,6 +70,8 @@ void createValuePools()
     wordPool.fill();
     booleanPool.fill();
 }
+
+void setInterpreterLockCheck(bool (*heldByCaller)()) { lockHeldByCaller = heldByCaller; }
 
 void setRunningLogoProcess(bool running) { threadRunsLogoProcess = running; }
 

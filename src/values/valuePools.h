@@ -17,6 +17,10 @@ constexpr int kValuePoolSize = 100;
 // already pooled take the current tables again).
 void createValuePools();
 
+// A checked (debug) build asserts that a thread using the pools holds the interpreter lock; the
+// process layer installs the test. Release builds ignore it.
+void setInterpreterLockCheck(bool (*heldByCaller)());
+
 // Marks the calling thread as running a Logo process (set by the process layer).
 void setRunningLogoProcess(bool running);
 bool runningLogoProcess();

@@ -165,3 +165,29 @@ TEST(CompileHook, WordsCacheTheirCompiledFormPerMode)
 }
 
 }  // namespace
+
+namespace {
+
+#ifndef NDEBUG
+TEST(PoolLockCheck, APoolUsedWithoutTheInterpreterLockStopsACheckedBuild)
+{
+    createValuePools();
+    setInterpreterLockCheck([] { return false; });
+    EXPECT_DEATH(
+        {
+            setRunningLogoProcess(true);
+            NewInteger(1);
+        },
+        "");
+    setInterpreterLockCheck([] { return true; });
+    setRunningLogoProcess(true);
+    {
+        tLogoRef<tlogoobject> fine(NewInteger(2));
+        EXPECT_TRUE(fine->pooled);
+    }
+    setRunningLogoProcess(false);
+    setInterpreterLockCheck(nullptr);
+}
+#endif
+
+}  // namespace
