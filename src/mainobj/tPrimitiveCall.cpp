@@ -5,8 +5,10 @@
 #include "values/tLogoStack.h"
 
 tPrimitiveCall::tPrimitiveCall(tLogoStack& stack, int n, bool asOperation)
-    : stack(stack), asOperation(asOperation), inputs_(n)
+    : stack(stack), asOperation(asOperation), count_(n)
 {
+    if (n > kInlineInputs) spilled_.resize(n);
+    inputs_ = n > kInlineInputs ? spilled_.data() : inline_;
     for (int i = n - 1; i >= 0; --i) inputs_[i] = tLogoRef<tlogoobject>::adopt(stack.popRaw());
 }
 

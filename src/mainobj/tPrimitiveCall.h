@@ -18,7 +18,7 @@ public:
     tPrimitiveCall(const tPrimitiveCall&) = delete;
     tPrimitiveCall& operator=(const tPrimitiveCall&) = delete;
 
-    int count() const { return static_cast<int>(inputs_.size()); }
+    int count() const { return count_; }
     tlogoobject* operator[](int i) const { return inputs_[i].get(); }
 
     int32_t integer(int i) const;
@@ -33,5 +33,10 @@ public:
     const bool asOperation;
 
 private:
-    std::vector<tLogoRef<tlogoobject>> inputs_;
+    // Most primitives take few inputs: those are held without an allocation.
+    static constexpr int kInlineInputs = 4;
+    tLogoRef<tlogoobject> inline_[kInlineInputs];
+    std::vector<tLogoRef<tlogoobject>> spilled_;
+    tLogoRef<tlogoobject>* inputs_;
+    int count_;
 };
