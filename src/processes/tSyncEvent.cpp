@@ -13,12 +13,6 @@ std::mutex& monitor()
     return *m;
 }
 
-std::condition_variable& changed()
-{
-    static std::condition_variable* cv = new std::condition_variable;
-    return *cv;
-}
-
 }  // namespace
 
 tSyncEvent::tSyncEvent(Reset reset, bool signalled) : reset(reset), signalled(signalled) {}
@@ -27,7 +21,9 @@ void tSyncEvent::Set()
 {
     std::lock_guard<std::mutex> hold(monitor());
     signalled = true;
-    changed().notify_all();
+    // Each waiter's own condition lives until it has left the list, which needs the monitor.
+    for (std::condition_variable* waiter : waiters)
+        waiter->notify_one();
 }
 
 void tSyncEvent::ResetEvent()
@@ -70,9 +66,16 @@ int tSyncEvent::WaitForAny(std::initializer_list<tSyncEvent*> events, uint32_t m
         }
         return false;
     };
+    if (anySignalled() || milliseconds == 0)
+        return found;
+    std::condition_variable wake;
+    for (tSyncEvent* event : events)
+        event->waiters.push_back(&wake);
     if (milliseconds == kWaitForever)
-        changed().wait(hold, anySignalled);
+        wake.wait(hold, anySignalled);
     else
-        changed().wait_for(hold, std::chrono::milliseconds(milliseconds), anySignalled);
+        wake.wait_for(hold, std::chrono::milliseconds(milliseconds), anySignalled);
+    for (tSyncEvent* event : events)
+        std::erase(event->waiters, &wake);
     return found;
 }

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 // An event in the platform's sense: signalled or not. A manual-reset event stays signalled
 // until it is reset; an auto-reset event lets exactly one waiter through and resets itself.
-// Processes wait on several at once (a section or the stop signal), so all events share one
-// monitor; they are set rarely (stop, pause, resume, the end of a process).
+// Processes wait on several at once (a section or the stop signal), so one monitor guards all
+// events; setting one wakes only the threads that wait on it.
 class tSyncEvent {
 public:
     enum Reset { kManualReset, kAutoReset };
@@ -37,4 +39,5 @@ private:
     // Changed only under the shared monitor; atomic so that IsSet needs no lock (it is asked
     // at every instruction-list run).
     std::atomic<bool> signalled;
+    std::vector<std::condition_variable*> waiters;  // under the monitor
 };

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -27,6 +29,30 @@ TEST(SyncEvent, AutoResetLetsOneWaiterThrough)
     EXPECT_TRUE(event.Wait(0));
     EXPECT_FALSE(event.Wait(0));
     EXPECT_FALSE(event.IsSet());
+}
+
+TEST(SyncEvent, AutoResetLetsOneOfSeveralWaitersThroughPerSet)
+{
+    tSyncEvent section(tSyncEvent::kAutoReset, false);
+    std::atomic<int> through{0};
+    std::vector<std::thread> waiters;
+    for (int i = 0; i < 3; ++i)
+        waiters.emplace_back([&] {
+            section.Wait();
+            ++through;
+        });
+    for (int expected = 1; expected <= 3; ++expected) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        EXPECT_EQ(through, expected - 1);
+        section.Set();
+        auto deadline = Clock::now() + std::chrono::seconds(5);
+        while (through < expected && Clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        EXPECT_EQ(through, expected);
+    }
+    for (auto& waiter : waiters)
+        waiter.join();
+    EXPECT_FALSE(section.IsSet());
 }
 
 TEST(SyncEvent, TimedWaitEndsAfterItsTime)
