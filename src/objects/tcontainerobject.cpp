@@ -3,7 +3,7 @@
 #include "language/Language.h"
 
 tcontainerobject::tcontainerobject(tLogoStack* stack, std::string name, int parentCount)
-    : tControlObject(stack, std::move(name), parentCount), objects(std::make_unique<tLogoObjectsTab>(this))
+    : tcontainingcontrol(stack, std::move(name), parentCount), objects(std::make_unique<tLogoObjectsTab>(this))
 {
 }
 

@@ -2,16 +2,15 @@
 
 #include <memory>
 
-#include "objects/tControlObject.h"
+#include "objects/tcontainingcontrol.h"
 
 // An object that holds other objects in a table of its own (page, window, the main object).
-class tcontainerobject : public tControlObject {
+class tcontainerobject : public tcontainingcontrol {
 public:
     tcontainerobject(tLogoStack* stack, std::string name, int parentCount);
     ~tcontainerobject() override;
 
     const char* ClassName() const override { return "tcontainerobject"; }
-    bool CanContain() const override { return true; }
     tLogoObjectsTab* Objects() override { return objects.get(); }
 
     // Enters the object under its name and makes this container its owner.
