@@ -91,7 +91,7 @@ void tLogoProcDesc::RecordErrorContext(eLogoException& error)
 
 void tLogoProcDesc::Run(tLogoStack& stack, int n, bool tail)
 {
-    tProcessContext& context = *currentContext();
+    tProcessContext& context = requireContext();
     bool direct = std::exchange(directCall, 0);
     BindInputs(context, n, tail);
     int height = stack.height();
