@@ -98,7 +98,11 @@ TEST_F(EvaluatorTest, ErrorsCarryTheCulpritAndTheProcedure)
     EXPECT_EQ(unknown.needingProcedure, "frobnicate");
 
     eLogoException division = world.ErrorOf("print 1 / 0");
+    EXPECT_EQ(division.key, erDiv0);
     EXPECT_EQ(division.needingProcedure, "/");
+    eLogoException root = world.ErrorOf("print sqrt -1");
+    EXPECT_EQ(root.key, erReal);
+    EXPECT_EQ(root.needingProcedure, "sqrt");
 
     eLogoException short_ = world.ErrorOf("make \"x");
     EXPECT_EQ(short_.needingProcedure, "make");

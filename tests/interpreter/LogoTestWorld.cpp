@@ -119,7 +119,7 @@ void registerPrimitives(tLogoTab& table)
     } operators[] = {{"+", 4, 2}, {"-", 4, 2}, {"*", 5, 2}, {"/", 5, 2}, {"=", 2, 2},
                      {"<", 2, 2}, {">", 2, 2}, {"<unary ->", 3, 1}, {"<unary +>", 3, 1}};
     for (const auto& op : operators) RegisterLiteral<tObjectProc1Desc>(table, op.text, op.binding, op.inputs);
-    for (const char* key : {"first", "butfirst", "count", "not"})
+    for (const char* key : {"first", "butfirst", "count", "not", "sqrt"})
         RegisterByKey<tObjectProcEndDesc>(table, key, uint8_t{0}, int32_t{1});
     for (const char* key : {"fput", "item"}) RegisterByKey<tObjectProcEndDesc>(table, key, uint8_t{0}, int32_t{2});
     RegisterByKey<tObjectProcNDesc>(table, "foreach", uint8_t{0}, int32_t{3}, int32_t{1});
