@@ -5,6 +5,7 @@
 #include "processes/tInterpreterLock.h"
 #include "processes/tLogoprocess.h"
 #include "values/eTerminateException.h"
+#include "values/valuePools.h"
 
 namespace {
 thread_local int releaseDepth = 0;
@@ -56,5 +57,7 @@ void installRunInterleaving()
 
 void installInterpreterLockCheck()
 {
-    setLockHeldCheck([] { return tInterpreterLock::Instance().HeldByCaller(); });
+    auto heldByCaller = [] { return tInterpreterLock::Instance().HeldByCaller(); };
+    setLockHeldCheck(heldByCaller);
+    setInterpreterLockCheck(heldByCaller);
 }

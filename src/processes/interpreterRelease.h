@@ -17,7 +17,7 @@ int interpreterReleaseDepth();
 // the lock, a paused process stays there, a stopped one ends. Called once at start-up.
 void installRunInterleaving();
 
-// In builds with assertions, makes every instruction-list run check that its thread holds the
-// interpreter lock. The program calls it at start-up; code that runs Logo on a thread of its
+// In builds with assertions, makes every instruction-list run and every use of the value pools
+// by a process check that its thread holds the interpreter lock. The program calls it at start-up; code that runs Logo on a thread of its
 // own without the lock (unit tests of the evaluator) simply does not.
 void installInterpreterLockCheck();

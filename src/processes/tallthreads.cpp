@@ -36,6 +36,8 @@ tLogoRef<tlogoobject> withoutObject(const tLogoRef<tlogoobject>& list, const tlo
 
 void forgetInContext(tProcessContext& context, const tlogoobject* object)
 {
+    if (context.lastCreated == object)
+        context.lastCreated = nullptr;
     context.receivers = withoutObject(context.receivers, object);
     for (tAskFrame& frame : context.askStack) {
         if (frame.currentObject == object)

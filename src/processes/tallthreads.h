@@ -40,8 +40,9 @@ public:
     void ResumeAll();
     // An object is being destroyed: cancels the completion routines that work on it (or on
     // what `belongsToObject` says is part of it), stops and waits for the other processes that
-    // run in it, marks the caller when it runs in it itself, and takes it out of the receivers
-    // and saved contexts of the processes that remain. Under the interpreter lock.
+    // run in it, marks the caller when it runs in it itself, and takes it out of the receivers,
+    // saved contexts and last-created object of the processes that remain. Under the
+    // interpreter lock.
     void ForgetObject(const tlogoobject* object, const std::function<bool(const void*)>& belongsToObject = {});
     // At program exit: marks the program as closing, asks every process to stop and forgets
     // them all without waiting. Their threads end on their own or with the program.

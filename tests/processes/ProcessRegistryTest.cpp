@@ -177,6 +177,7 @@ TEST_F(ProcessRegistry, ForgettingAnObjectClearsItFromTheContextsOfTheOthers)
         receivers.Append(doomed.get());
         receivers.Append(survivor.get());
         context.receivers = receivers.Take();
+        context.lastCreated = doomed.get();
     }, ready));
     std::atomic<bool> addressing{false};
     auto addresser = start("addresser", doing([&](tScriptedProcess&) { currentContext()->PushAskInto(doomed.get()); },
@@ -190,7 +191,7 @@ TEST_F(ProcessRegistry, ForgettingAnObjectClearsItFromTheContextsOfTheOthers)
         registry().ForgetObject(doomed.get());
         tProcessContext& seen = *holder->Context();
         receiversLeft = seen.receivers->PrintText(0);
-        savedContextCleared = seen.askStack.back().currentObject == nullptr;
+        savedContextCleared = seen.askStack.back().currentObject == nullptr && seen.lastCreated == nullptr;
     }, erased));
     ASSERT_TRUE(eventually([&] { return erased.load(); }));
     EXPECT_TRUE(addresser->Finished());
