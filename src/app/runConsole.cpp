@@ -11,6 +11,7 @@
 #include "mainobj/startInterpreter.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
+#include "processes/interpreterRelease.h"
 #include "processes/processPrimitives.h"
 #include "processes/tInterpreterLock.h"
 #include "processes/tQueuedWindowThread.h"
@@ -45,6 +46,7 @@ int runConsole(const std::vector<std::string>& files)
     {
         tInterpreterLock::Holder setUp;
         startInterpreter();
+        installInterpreterLockCheck();
         if (isatty(STDOUT_FILENO))
             mainLogoObject().fallbackOutput = std::make_unique<tTerminalOutput>();
         else
