@@ -12,7 +12,8 @@
 #include "objects/creationList.h"
 #include "objects/currentObject.h"
 #include "objects/objectNames.h"
-#include "objects/tmultiobject.h"
+#include "objects/tAskObject.h"
+#include "objects/tControlObject.h"
 #include "values/eLogoException.h"
 #include "values/tListBuilder.h"
 #include "values/tLogoString.h"
@@ -44,26 +45,21 @@ tmultiobject* addressedObject(tlogoobject* name)
     return at;
 }
 
-// The class-wide fan-out object of a receiver: one per class, so equal ones mean one class.
-tmultiobject* askObjectOf(tmultiobject* object)
-{
-    tLogoVarDesc* entry = object->FindVariable(nameCode("@askobj"));
-    return entry ? dynamic_cast<tmultiobject*>(entry->Value()) : nullptr;
-}
-
 // Makes the objects the receivers; they must share one class, whose procedures are then sent
 // to all of them.
 void setReceivers(tProcessContext& process, tlogoobject* target, const std::vector<tmultiobject*>& objects)
 {
     tListBuilder receivers;
-    tmultiobject* common = objects.empty() ? nullptr : askObjectOf(objects.front());
+    tAskObject* common = objects.empty() ? nullptr : &askObjectOf(*objects.front());
     for (tmultiobject* object : objects) {
-        if (!common || askObjectOf(object) != common) throw eLogoException(erIncopatible, target);
+        if (&askObjectOf(*object) != common) throw eLogoException(erIncopatible, target);
         receivers.Append(object);
     }
+    // Sent to nobody, turtle commands do nothing rather than run in the addressing object.
     if (objects.empty())
         if (tmultiobject* turtles = resolveObjectName(&currentObject(), nameCode(primaryWord("class", "turtle"))))
-            common = askObjectOf(turtles);
+            common = &askObjectOf(*turtles);
+    if (common) common->Refresh();
     process.receivers = tLogoRef<tlogoobject>(receivers.Take());
     process.privateTable = common ? common->procTable.get() : nullptr;
 }
@@ -188,6 +184,20 @@ tlogoobject* who(tPrimitiveCall&)
 
 tlogoobject* myname(tPrimitiveCall&) { return NewWord(currentObject().name); }
 
+// The last object this process created: its name, or its name qualified by its owners.
+tlogoobject* lastname(tPrimitiveCall&)
+{
+    auto* object = static_cast<tmultiobject*>(context().lastCreated);
+    return NewWord(object ? object->name : std::string());
+}
+
+tlogoobject* fullLastname(tPrimitiveCall&)
+{
+    tlogoobject* object = context().lastCreated;
+    if (auto* control = dynamic_cast<tControlObject*>(object)) return NewWord(control->FullName());
+    return NewWord(object ? static_cast<tmultiobject*>(object)->name : std::string());
+}
+
 // The creation of the current object is under way: its creation list may still be read.
 bool creating(tmultiobject& object) { return object.isInstance && !object.creationDone; }
 
@@ -216,6 +226,8 @@ constexpr tPrimitiveRow kAddressingRows[] = {
     {"each", 1, kFixedInputs, &each},
     {"who", 0, kFixedInputs, &who},
     {"myname", 0, kFixedInputs, &myname},
+    {"lastname", 0, kFixedInputs, &lastname},
+    {".lastname", 0, kFixedInputs, &fullLastname},
     {"getparam", 2, kFixedInputs, &getparam},
     {"peekparam", 2, kFixedInputs, &peekparam},
     {"destroy", 0, kFixedInputs, &nothing},

@@ -7,6 +7,7 @@
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
 #include "objects/objectVariables.h"
+#include "objects/tAskObject.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processEnvironment.h"
 #include "values/ListCellPool.h"
@@ -25,6 +26,7 @@ void startInterpreter()
     installObjectResolution();
     installObjectDestruction();
     installObjectVariableHooks();
+    installReceiverFanOut();
     auto* main = new tMainLogoObject;
     linkObject(main);
     setMainObject(main);

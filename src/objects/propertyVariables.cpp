@@ -91,7 +91,7 @@ tlogoobject* readPropertyValue(tPseudoVarDesc& property)
     if (!property.getter) throw eLogoException(erNoVal, tCulpritName{property.code});
     tlogoobject* value = nullptr;
     inPropertyObject(property, [&](tLogoStack& stack) {
-        property.getter->CallOperation(stack, 0);
+        property.getter->CallDirectOperation(stack, 0);
         value = stack.popRaw();
     });
     Unhold(value);
@@ -106,7 +106,7 @@ void writePropertyValue(tPseudoVarDesc& property, tlogoobject* value)
         if (auto* bound = dynamic_cast<tPseudoVarObjCommand*>(property.setter))
             bound->ExecuteOn(stack, 1, property.object);
         else
-            property.setter->CallCommand(stack, 1);
+            property.setter->CallDirectCommand(stack, 1);
         Release(stack.popRaw());
     });
 }

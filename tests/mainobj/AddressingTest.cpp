@@ -6,15 +6,13 @@
 
 namespace {
 
-// Two dogs and a cat: each class carries its own fan-out object, as every class does.
+// Two dogs and a cat.
 class AddressingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         dog = world.Make("dog");
         cat = world.Make("cat");
-        for (tControlObject* kind : {dog, cat})
-            kind->varTable->Define(nameCode("@askobj"), world.Make(kind->name + "ask"), 0);
         world.Make("rex", dog, true);
         world.Make("fido", dog, true);
         world.Make("tom", cat, true);
@@ -71,13 +69,25 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, AddressingErrorsTest,
     ::testing::Values(tErrorCase{"tell [rex tom]", "erIncopatible"},
                       tErrorCase{"ask [rex fido tom] [print 1]", "erIncopatible"},
-                      // An object whose class has no fan-out cannot be among receivers.
-                      tErrorCase{"tell \"loner", "erIncopatible"},
+                      tErrorCase{"tell [rex loner]", "erIncopatible"},
                       tErrorCase{"ask \"rex [tell \"fido]", "erWrongPlaceAsk"},
                       tErrorCase{"tell [rex fido] each [tell \"rex]", "erWrongPlaceAsk"},
                       tErrorCase{"ask \"nobody [print 1]", "erNoObject"},
                       tErrorCase{"ask [rex [fido]] [print 1]", "erExpectList"},
                       tErrorCase{"define \"deeper [[] [ask \"rex [deeper]]] deeper", "erDeepAsk"}));
+
+TEST_F(AddressingTest, ProceduresOfTheClassAreSentToEveryReceiver)
+{
+    world.Run("ask \"dog [define \"bark [[] [print myname]] define \"legs [[] [output 4]]]");
+    EXPECT_EQ(world.Run("tell [rex fido] bark"), "rex\nfido\n");
+    EXPECT_EQ(world.Run("tell [rex fido] show legs"), "[4 4]\n");
+    EXPECT_EQ(world.Run("tell \"fido show legs"), "4\n");
+    // Main-object primitives still run once, in the addressing object.
+    EXPECT_EQ(world.Run("tell [rex fido] print myname"), "main\n");
+    // A procedure defined after "tell" reaches the receivers from the next addressing on.
+    world.Run("ask \"dog [define \"sit [[] [print \"sits]]]");
+    EXPECT_EQ(world.Run("ask [rex fido] [sit]"), "sits\nsits\n");
+}
 
 TEST_F(AddressingTest, GetparamOutsideCreationReadsTheClass)
 {

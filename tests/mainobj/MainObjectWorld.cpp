@@ -9,7 +9,6 @@
 #include "mainobj/startInterpreter.h"
 #include "mainobj/tMainLogoObject.h"
 #include "objects/objectList.h"
-#include "objects/objectVariables.h"
 #include "objects/tControlObject.h"
 #include "values/eLogoException.h"
 #include "values/tLogoStack.h"
@@ -46,7 +45,6 @@ tMainObjectWorld::tMainObjectWorld()
 {
     static bool started = [] {
         startInterpreter();
-        installObjectVariableHooks();
         return true;
     }();
     (void)started;
