@@ -7,7 +7,9 @@
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
 #include "objects/tcontainerobject.h"
+#include "processes/tLogoprocess.h"
 #include "values/eLogoException.h"
+#include "values/eTerminateException.h"
 #include "values/tLogoList.h"
 #include "values/tLogoStack.h"
 
@@ -72,6 +74,13 @@ void eraseNamed(tlogoobject* name, bool evenClasses)
     destroyObject(object);
 }
 
+// A process that has erased the object it runs in ends once the whole erase is done.
+void endIfOwnObjectErased()
+{
+    tLogoprocess* process = tLogoprocess::Current();
+    if (process && process->ownObjectDestroyed) throw eTerminateException(0);
+}
+
 tlogoobject* eraseobject(tPrimitiveCall& call)
 {
     for (int i = 0; i < call.count(); ++i) {
@@ -81,12 +90,14 @@ tlogoobject* eraseobject(tPrimitiveCall& call)
         }
         for (tlogoobject* name : elements(static_cast<tLogoList*>(call[i]))) eraseNamed(name, false);
     }
+    endIfOwnObjectErased();
     return nullptr;
 }
 
 tlogoobject* erasecomplete(tPrimitiveCall& call)
 {
     eraseNamed(call[0], true);
+    endIfOwnObjectErased();
     return nullptr;
 }
 

@@ -9,9 +9,11 @@
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
 #include "mainobj/commandTiming.h"
+#include "objects/destroyedObjects.h"
 #include "objects/objectList.h"
 #include "objects/tmultiobject.h"
 #include "processes/tCommander.h"
+#include "processes/tLogoprocess.h"
 #include "values/eLogoException.h"
 #include "values/eTerminateException.h"
 
@@ -94,15 +96,24 @@ void tCommandLines::Define()
 void tCommandLines::RunLine(const std::string& line)
 {
     auto start = std::chrono::steady_clock::now();
+    bool completed = RunReporting(line);
+    releaseDestroyedObjects();
+    if (completed && commandTimingOn()) commander_.Print(elapsedText(std::chrono::steady_clock::now() - start));
+}
+
+bool tCommandLines::RunReporting(const std::string& line)
+{
     try {
         RunText(line);
+        return true;
     } catch (const eTerminateException& exit) {
-        // "throw "toplevel" ends the line quietly; a stop request ends the process.
-        if (exit.flag != 1) throw;
-        return;
+        // "throw "toplevel" ends the line quietly, and so does erasing the object the line was
+        // running in; a stop request ends the process.
+        tLogoprocess* process = tLogoprocess::Current();
+        bool ownObjectErased = process && process->ownObjectDestroyed.exchange(false) && !process->StopRequested();
+        if (exit.flag != 1 && !ownObjectErased) throw;
     } catch (const std::exception& error) {
         commander_.ShowError(error);
-        return;
     }
-    if (commandTimingOn()) commander_.Print(elapsedText(std::chrono::steady_clock::now() - start));
+    return false;
 }

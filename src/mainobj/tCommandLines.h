@@ -19,6 +19,8 @@ public:
 
 private:
     void RunLine(const std::string& line);
+    // Runs the line; false when it ended early (an error, already reported, or a quiet exit).
+    bool RunReporting(const std::string& line);
     void Define();
 
     tCommander& commander_;

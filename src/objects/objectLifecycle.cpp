@@ -5,6 +5,7 @@
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
 #include "objects/creationList.h"
+#include "objects/destroyedObjects.h"
 #include "objects/objectList.h"
 #include "objects/tcontainerobject.h"
 #include "processes/tLogoprocess.h"
@@ -165,6 +166,7 @@ tControlObject* createClass(tcontainerobject& container, tmultiobject* base, con
 void destroyObject(tmultiobject* object)
 {
     tLogoRef<tmultiobject> held(object);
+    if (currentContext()) keepUntilCommandEnds(object);
     if (object->creationDone && tLogoprocess::Current()) runLifecycle(*object, "destroy");
     unlinkObject(object);
     tallthreads::Instance().ForgetObject(object);

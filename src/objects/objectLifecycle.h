@@ -25,7 +25,9 @@ tControlObject* createClass(tcontainerobject& container, tmultiobject* base, con
 
 // Destroys the object: its "destroy" procedure, the processes running in it, its place in
 // the global list and in its owner's table, and, by cascade, the objects made from it or
-// placed in it; objects that only use it as a behaviour lose the behaviour.
+// placed in it; objects that only use it as a behaviour lose the behaviour. Inside a process
+// the object stays allocated until the command has ended (destroyedObjects.h), since the
+// procedure that erased it may be its own.
 void destroyObject(tmultiobject* object);
 
 // Lets object tables destroy the objects they hold.

@@ -1,0 +1,20 @@
+#include "objects/destroyedObjects.h"
+
+#include <vector>
+
+#include "objects/tmultiobject.h"
+
+namespace {
+// Guarded by the interpreter lock, like every count of a Logo value.
+std::vector<tmultiobject*> kept;
+}  // namespace
+
+void keepUntilCommandEnds(tmultiobject* object) { kept.push_back(static_cast<tmultiobject*>(AddRef(object))); }
+
+void releaseDestroyedObjects()
+{
+    // Letting one go may destroy more (a class whose last instance this was).
+    std::vector<tmultiobject*> doomed;
+    doomed.swap(kept);
+    for (tmultiobject* object : doomed) Release(object);
+}
