@@ -60,7 +60,11 @@ void tmultiobject::DetachAll()
 {
     for (tmultiobject* dependent : dependents) {
         // A dependent that outlives this object must not reach it through a dangling pointer.
-        removeValue(dependent->parents, this);
+        auto at = std::find(dependent->parents.begin(), dependent->parents.end(), this);
+        if (at != dependent->parents.end()) {
+            if (at - dependent->parents.begin() < dependent->classParentCount) --dependent->classParentCount;
+            dependent->parents.erase(at);
+        }
         if (dependent->place == this) dependent->place = nullptr;
     }
     dependents.clear();
