@@ -40,17 +40,12 @@ std::string nameFromProperties(tLogoList* properties)
     return {};
 }
 
-// An instance or class starts with its own copy of the first parent's variables.
+// An instance or class starts with its own copy of the first parent's variables; the main
+// object's are the globals, which stay shared.
 void copyParentVariables(tmultiobject& object)
 {
     tmultiobject* parent = object.FirstParent();
-    if (!parent || !parent->varTable || parent == mainObject()) return;
-    parent->varTable->ForEachInOrder(
-        [](void* data, tTabDesc* entry) {
-            auto* into = static_cast<tLogoVarTab*>(data);
-            if (!into->Lookup(entry->code)) into->Define(entry->code, entry->Value(), 0);
-        },
-        object.varTable.get());
+    if (parent && parent != mainObject()) object.CopyMissingVariablesFrom(*parent);
 }
 
 // Enters the object under its name; an object already there gives way unless it is a class

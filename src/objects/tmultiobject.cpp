@@ -7,8 +7,10 @@
 #include "objects/lifecycleNames.h"
 #include "objects/objectList.h"
 #include "values/eLogoException.h"
+#include "values/tLogoRef.h"
 #include "values/tLogoStack.h"
 #include "values/tProcDesc.h"
+#include "values/tPseudoVarDesc.h"
 
 namespace {
 
@@ -182,16 +184,26 @@ void tmultiobject::AddBehaviour(tmultiobject* behaviour, bool runHandlers)
         RebuildChains();
         throw;
     }
-    if (!runHandlers || !behaviour->varTable || !varTable) return;
-    struct tCopy {
+    if (runHandlers) CopyMissingVariablesFrom(*behaviour);
+}
+
+void tmultiobject::CopyMissingVariablesFrom(tmultiobject& source)
+{
+    if (!source.varTable || !varTable) return;
+    // The walk holds the table-list lock, which defining an entry takes again: collect first.
+    std::vector<std::pair<uint32_t, tLogoRef<tlogoobject>>> missing;
+    struct tWalk {
         tLogoVarTab* into;
-    } copy{varTable.get()};
-    behaviour->varTable->ForEachInOrder(
+        std::vector<std::pair<uint32_t, tLogoRef<tlogoobject>>>* missing;
+    } walk{varTable.get(), &missing};
+    source.varTable->ForEachInOrder(
         [](void* data, tTabDesc* entry) {
-            auto* into = static_cast<tCopy*>(data)->into;
-            if (!into->Lookup(entry->code)) into->Define(entry->code, entry->Value(), 0);
+            auto& state = *static_cast<tWalk*>(data);
+            if (dynamic_cast<tPseudoVarDesc*>(entry) || state.into->Lookup(entry->code)) return;
+            state.missing->emplace_back(entry->code, tLogoRef<tlogoobject>(entry->Value()));
         },
-        &copy);
+        &walk);
+    for (auto& [code, value] : missing) varTable->Define(code, value.get(), 0);
 }
 
 void tmultiobject::RemoveBehaviour(tmultiobject* behaviour)

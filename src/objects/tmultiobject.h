@@ -52,6 +52,10 @@ public:
     void AddBehaviour(tmultiobject* behaviour, bool runHandlers);
     void RemoveBehaviour(tmultiobject* behaviour);
 
+    // Own copies, with their current values, of the source's plain variables that this object
+    // does not have yet (properties are left to the property machinery).
+    void CopyMissingVariablesFrom(tmultiobject& source);
+
     tlogoeventdesc* FindEventHandler(uint32_t code);
     // The variable of that code along the variable chain; none when no table has it.
     tLogoVarDesc* FindVariable(uint32_t code);
