@@ -9,8 +9,10 @@
 
 namespace {
 
+constexpr int kBatch = 512;
+
 // The window thread frees cells too (completion routines drop values) without holding the
-// interpreter lock, so the free list has a lock of its own.
+// interpreter lock, so the shared pool has a lock of its own.
 struct tCellPool {
     std::mutex lock;
     std::vector<void*> blocks;
@@ -24,6 +26,56 @@ tCellPool& pool()
     return *instance;
 }
 
+using listCellCache::blocks;
+using listCellCache::closed;
+using listCellCache::count;
+using listCellCache::tFreeBlock;
+
+void push(void* block)
+{
+    auto* free = static_cast<tFreeBlock*>(block);
+    free->next = blocks;
+    blocks = free;
+    ++count;
+}
+
+void* pop()
+{
+    tFreeBlock* free = blocks;
+    blocks = free->next;
+    --count;
+    return free;
+}
+
+// Moves up to n cached blocks to the shared pool; those it has no room for go to the heap.
+void spill(int n)
+{
+    tCellPool& p = pool();
+    std::lock_guard guard(p.lock);
+    for (; n > 0 && count > 0; --n) {
+        void* block = pop();
+        if (p.blocks.size() < kListCellPoolSize) {
+            p.blocks.push_back(block);
+        } else {
+            ++p.heapFrees;
+            ::operator delete(block);
+        }
+    }
+}
+
+// Hands the cache back when its thread ends.
+struct tCacheCloser {
+    bool opened = false;
+    ~tCacheCloser()
+    {
+        spill(count);
+        closed = true;
+    }
+};
+thread_local tCacheCloser closer;
+
+void openCache() { closer.opened = true; }
+
 }  // namespace
 
 void createListCellPool()
@@ -35,39 +87,53 @@ void createListCellPool()
         p.blocks.push_back(::operator new(sizeof(tLogoList)));
 }
 
-void* takeListCell(size_t size)
+// The cache is empty: a Logo process refills it from the pool, other threads use the heap.
+void* listCellCache::takeSlow()
 {
     tCellPool& p = pool();
-    if (size == sizeof(tLogoList) && runningLogoProcess()) {
+    if (runningLogoProcess() && !closed) {
+        openCache();
         std::lock_guard guard(p.lock);
-        if (!p.blocks.empty()) {
-            void* block = p.blocks.back();
+        for (int n = 0; n < kBatch && !p.blocks.empty(); ++n) {
+            push(p.blocks.back());
             p.blocks.pop_back();
-            return block;
         }
+        if (count > 0)
+            return pop();
     }
-    void* block = ::operator new(size);
+    void* block = ::operator new(sizeof(tLogoList));
     std::lock_guard guard(p.lock);
     ++p.heapAllocations;
     return block;
 }
 
-void giveBackListCell(void* block, size_t size)
+// The cache is empty (and may not be open yet), full, or closed.
+void listCellCache::giveBackSlow(void* block)
 {
-    tCellPool& p = pool();
-    {
-        std::lock_guard guard(p.lock);
-        if (size == sizeof(tLogoList) && p.blocks.size() < kListCellPoolSize) {
-            p.blocks.push_back(block);
-            return;
+    if (closed) {
+        tCellPool& p = pool();
+        {
+            std::lock_guard guard(p.lock);
+            if (p.blocks.size() < kListCellPoolSize) {
+                p.blocks.push_back(block);
+                return;
+            }
+            ++p.heapFrees;
         }
-        ++p.heapFrees;
+        ::operator delete(block);
+        return;
     }
-    ::operator delete(block);
+    if (count == 0)
+        openCache();
+    push(block);
+    if (count >= kListCellCacheSize)
+        spill(kBatch);
 }
 
+// The caller's cache is settled first, so the figures do not depend on how much of it was in use.
 tListCellCounters listCellCounters()
 {
+    spill(count);
     tCellPool& p = pool();
     std::lock_guard guard(p.lock);
     return {p.heapAllocations, p.heapFrees, static_cast<int>(p.blocks.size())};

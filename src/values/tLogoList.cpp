@@ -36,8 +36,8 @@ tLogoTab* listMethodTable() { return listTable; }
 void setListEvaluator(const tListEvaluator& newEvaluator) { evaluator = newEvaluator; }
 const tListEvaluator& listEvaluator() { return evaluator; }
 
-void* tLogoList::operator new(size_t size) { return takeListCell(size); }
-void tLogoList::operator delete(void* block, size_t size) { giveBackListCell(block, size); }
+void* tLogoList::operator new(size_t) { return takeListCell(); }
+void tLogoList::operator delete(void* block, size_t) { giveBackListCell(block); }
 
 tLogoList::tLogoList() { AttachMethods(); }
 

@@ -16,7 +16,7 @@ class tLogoTab;
 // by convention, so tails are shared ("butfirst", "fput", "frommember") instead of copied, and
 // the compiled form of an instruction list is cached in its first cell.
 // Cells come from a pool of recycled blocks (ListCellPool.h).
-class tLogoList : public tlogoobject {
+class tLogoList final : public tlogoobject {
 public:
     tLogoList();                                    // the empty list
     explicit tLogoList(tlogoobject* element, tLogoList* rest = nullptr);
@@ -66,6 +66,8 @@ public:
 
     // The cell at position k: erEmptyList on the empty list, erMinMax (1, count) out of range.
     tLogoList* NthCell(int32_t k);
+    // The cell at position k, or none when there is no such position.
+    tLogoList* CellAt(int32_t k);
     tlogoobject* Item(tlogoobject* index);
     tlogoobject* ButItem(tlogoobject* index);
     tlogoobject* Replace(tlogoobject* index, tlogoobject* replacement);
@@ -109,6 +111,11 @@ public:
     tLogoList* lastCopy = nullptr;  // not counted: the last cell of the latest Clone
     std::unique_ptr<tCompiledCode> compiled;
     uint8_t compiledMode = 0;
+    // Not counted: where the latest lookup by position stopped (a cell of this chain, which
+    // never changes once built), so stepping through a list by rising positions does not walk
+    // from the front every time.
+    int32_t walkPosition = 0;
+    tLogoList* walkCell = nullptr;
 };
 
 // Walks the elements of a list: for (tlogoobject* x : elements(list)) ...

@@ -45,8 +45,6 @@ void appendRange(tListBuilder& result, tLogoList* list, tRange range)
     }
 }
 
-bool inRange(int32_t position, int32_t count) { return position >= 1 && position <= count; }
-
 // Copies the list with the positions from..from+skip-1 replaced by the replacement elements;
 // a list that ends before from gets them appended.
 tlogoobject* spliced(tLogoList* list, int32_t from, int64_t skip, const tLogoList* replacement)
@@ -89,10 +87,9 @@ std::vector<int32_t> pathOf(tlogoobject* path)
 tlogoobject* replacedAlong(tLogoList* list, const std::vector<int32_t>& path, size_t depth,
                            tlogoobject* replacement)
 {
-    const int32_t k = path[depth];
-    if (!inRange(k, list->Count()))
+    tLogoList* cell = list->CellAt(path[depth]);
+    if (!cell)
         return nullptr;
-    tLogoList* cell = list->NthCell(k);
     tlogoobject* element = replacement;
     if (depth + 1 < path.size()) {
         if (!cell->first->IsList())
@@ -112,16 +109,32 @@ tlogoobject* replacedAlong(tLogoList* list, const std::vector<int32_t>& path, si
 
 }  // namespace
 
+tLogoList* tLogoList::CellAt(int32_t k)
+{
+    if (k < 1 || IsEmpty())
+        return nullptr;
+    tLogoList* cell = this;
+    int32_t position = 1;
+    if (walkCell && walkPosition <= k) {
+        cell = walkCell;
+        position = walkPosition;
+    }
+    for (; cell && position < k; ++position)
+        cell = cell->rest;
+    if (!cell)
+        return nullptr;
+    walkCell = cell;
+    walkPosition = k;
+    return cell;
+}
+
 tLogoList* tLogoList::NthCell(int32_t k)
 {
     if (IsEmpty())
         throw eLogoException(erEmptyList, this);
-    tLogoList* cell = this;
-    for (int32_t position = 1; cell && position < k; ++position)
-        cell = cell->rest;
-    if (k < 1 || !cell)
-        throw eLogoException(erMinMax, 1, Count(), NewInteger(k));
-    return cell;
+    if (tLogoList* cell = CellAt(k))
+        return cell;
+    throw eLogoException(erMinMax, 1, Count(), NewInteger(k));
 }
 
 tlogoobject* tLogoList::Item(tlogoobject* index)
@@ -129,7 +142,9 @@ tlogoobject* tLogoList::Item(tlogoobject* index)
     tHeldArgument hold(index);
     if (index->IsNumber()) {
         const int32_t i = index->AsInteger();
-        if (strictLevel() > 0 || inRange(i, Count()))
+        if (tLogoList* cell = CellAt(i))
+            return cell->first;
+        if (strictLevel() > 0)
             return NthCell(i)->first;
         return new tLogoList;
     }
@@ -150,8 +165,10 @@ tlogoobject* tLogoList::Item(tlogoobject* index)
             appendRange(result, this, rangeOf(selector));
         } else if (selector->IsNumber()) {
             const int32_t i = selector->AsInteger();
-            if (strictLevel() > 0 || inRange(i, Count()))
-                result.Append(NthCell(i)->first);
+            if (tLogoList* cell = CellAt(i))
+                result.Append(cell->first);
+            else if (strictLevel() > 0)
+                NthCell(i);  // fails with the list's range
         } else {
             throw eLogoException(erExpectList, selector);
         }
@@ -199,9 +216,10 @@ tlogoobject* tLogoList::DeepItem(tlogoobject* path)
     tHeldArgument hold(path);
     tlogoobject* element = this;
     for (int32_t k : pathOf(path)) {
-        if (!element->IsList() || !inRange(k, asList(element)->Count()))
+        tLogoList* cell = element->IsList() ? asList(element)->CellAt(k) : nullptr;
+        if (!cell)
             return new tLogoList;
-        element = asList(element)->NthCell(k)->first;
+        element = cell->first;
     }
     return element;
 }

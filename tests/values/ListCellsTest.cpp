@@ -49,6 +49,26 @@ TEST_F(ListCells, OtherThreadsUseTheHeap)
     EXPECT_EQ(after.freeBlocks, kListCellPoolSize);
 }
 
+// A process thread keeps cells in a cache of its own; when it ends, the cache goes back to the
+// pool, and a list longer than the pool takes the rest from the heap.
+TEST_F(ListCells, AnEndingThreadHandsItsCacheBack)
+{
+    const tListCellCounters before = listCellCounters();
+    ASSERT_EQ(before.freeBlocks, kListCellPoolSize);
+    std::thread([] {
+        setRunningLogoProcess(true);
+        tLogoRef<tLogoList> list(new tLogoList);
+        for (int i = 0; i < kListCellPoolSize + 50; ++i)
+            list = tLogoList::Cons(NewInteger(1), list.get());
+        list = nullptr;
+        setRunningLogoProcess(false);
+    }).join();
+    const tListCellCounters after = listCellCounters();
+    EXPECT_EQ(after.freeBlocks, kListCellPoolSize);
+    EXPECT_EQ(after.heapAllocations - before.heapAllocations, after.heapFrees - before.heapFrees);
+    EXPECT_EQ(after.heapAllocations - before.heapAllocations, 50);
+}
+
 TEST_F(ListCells, AVeryLongListIsFreedWithoutDeepRecursion)
 {
     tLogoRef<tLogoList> list(new tLogoList);

@@ -92,6 +92,32 @@ TEST_F(ListOperations, OutOfRangeReportsTheBoundsAndThePosition)
     }
 }
 
+// Lookups by position resume where the previous one stopped; the answers must not depend on
+// the order of the positions asked, nor leak between a list and its shared tail.
+TEST_F(ListOperations, ItemInAnyOrderOfPositions)
+{
+    tLogoRef<tLogoList> list(new tLogoList);
+    for (int i = 30; i >= 1; --i)
+        list = tLogoList::Cons(NewInteger(i), list.get());
+    tLogoRef<tlogoobject> tail(list->ButFirst());
+    auto itemOf = [](tlogoobject* of, int k) {
+        tLogoRef<tlogoobject> index(NewInteger(k));
+        tLogoRef<tlogoobject> element(static_cast<tLogoList*>(of)->Item(index.get()));
+        return element->PrintText(1);
+    };
+    const int positions[] = {1, 2, 10, 30, 29, 5, 5, 31, 30, 0, 17, 18, 1, -3, 40, 12};
+    for (int k : positions) {
+        const std::string expected = k >= 1 && k <= 30 ? std::to_string(k) : "[]";
+        EXPECT_EQ(itemOf(list.get(), k), expected) << "item " << k;
+        const std::string expectedInTail = k >= 1 && k <= 29 ? std::to_string(k + 1) : "[]";
+        EXPECT_EQ(itemOf(tail.get(), k), expectedInTail) << "item " << k << " of the tail";
+    }
+    tStrictLevel strict(1);
+    EXPECT_EQ(itemOf(list.get(), 30), "30");
+    EXPECT_THROW(itemOf(list.get(), 31), eLogoException);
+    EXPECT_EQ(list->NthCell(29)->first->AsInteger(), 29);
+}
+
 TEST_F(ListOperations, ButItemAndReplace)
 {
     checkCases("butitem", LIST_OPERATION(l.ButItem(x)), {
