@@ -142,6 +142,8 @@ void tLogoprocess::RunOnce()
 
 void tLogoprocess::RunCode()
 {
+    if (!code)
+        return;  // a process given nothing to run just ends
     RunList(CompiledForm(code.get(), 0));
     FinishTopLevelRun(*context);
 }

@@ -117,6 +117,8 @@ public:
     bool Running() const { return running.load(std::memory_order_acquire); }
     bool Finished() const { return finished.load(std::memory_order_acquire); }
     bool Paused() const { return !runSignal.IsSet(); }
+    // The window start-up process runs on behalf of its start object, the window.
+    virtual bool IsAssociated() const { return false; }
 
     // Raised when an object the process runs in is destroyed while the process itself is the
     // one destroying it; it ends once the destruction is complete.

@@ -1,6 +1,7 @@
 #include "ScriptedProcess.h"
 
 #include "processes/programClosing.h"
+#include "processes/tLogoAssocProcess.h"
 #include "processes/tInterpreterLock.h"
 #include "processes/tQueuedWindowThread.h"
 #include "processes/tallthreads.h"
@@ -190,6 +191,22 @@ TEST_F(ProcessLifecycle, EndHooksRunForEveryProcessHoweverItEnds)
     start(tScriptedProcess::loopForever, "stopped")->StopAndWait();
     std::lock_guard<std::mutex> hold(endedGuard);
     EXPECT_EQ(endedBeforeFinishing, (std::vector<std::string>{"quiet", "failing", "stopped"}));
+}
+
+// A process given no code (here the window start-up one) just ends.
+TEST_F(ProcessLifecycle, OnlyTheWindowStartupProcessIsAssociated)
+{
+    tProcessStart startup;
+    startup.name = "@startup";
+    startup.kind = ipStartup;
+    startup.commander = commander;
+    auto associated = tLogoprocess::Start<tLogoAssocProcess>(std::move(startup));
+    auto plain = start([](tScriptedProcess&) {});
+    EXPECT_TRUE(associated->IsAssociated());
+    EXPECT_FALSE(plain->IsAssociated());
+    associated->WaitForEnd();
+    plain->WaitForEnd();
+    EXPECT_TRUE(commander->Shown().empty());
 }
 
 class CompletionRoutines : public ProcessLifecycle {
