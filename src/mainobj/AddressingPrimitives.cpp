@@ -215,8 +215,8 @@ tlogoobject* parameter(tPrimitiveCall& call, bool remove)
 tlogoobject* getparam(tPrimitiveCall& call) { return parameter(call, true); }
 tlogoobject* peekparam(tPrimitiveCall& call) { return parameter(call, false); }
 
-// The main object has no visual part to make, move home or take away: object kinds register
-// their own versions of these in their classes.
+// The main object and the objects made from it have no visual part to make, move home or take
+// away: the kinds that have one register their own versions of these in their classes.
 tlogoobject* nothing(tPrimitiveCall&) { return nullptr; }
 
 constexpr tPrimitiveRow kAddressingRows[] = {
@@ -230,6 +230,7 @@ constexpr tPrimitiveRow kAddressingRows[] = {
     {".lastname", 0, kFixedInputs, &fullLastname},
     {"getparam", 2, kFixedInputs, &getparam},
     {"peekparam", 2, kFixedInputs, &peekparam},
+    {"create", 0, kFixedInputs, &nothing},
     {"destroy", 0, kFixedInputs, &nothing},
     {"home", 0, kFixedInputs, &nothing},
 };

@@ -7,6 +7,7 @@
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
 #include "objects/objectVariables.h"
+#include "objects/protectedCalls.h"
 #include "objects/tAskObject.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processEnvironment.h"
@@ -27,6 +28,7 @@ void startInterpreter()
     installObjectDestruction();
     installObjectVariableHooks();
     installReceiverFanOut();
+    installProtectedCalls();
     auto* main = new tMainLogoObject;
     linkObject(main);
     setMainObject(main);
