@@ -10,6 +10,7 @@
 #include "language/Language.h"
 #include "objects/objectProperties.h"
 #include "objects/objectVariables.h"
+#include "objects/propertyVariables.h"
 #include "objects/tmultiobject.h"
 #include "values/eLogoException.h"
 #include "values/tListBuilder.h"
@@ -195,6 +196,7 @@ void applyCreationLeftovers(tmultiobject& object)
 
 void runCreation(tmultiobject& object, tLogoList* properties, const std::function<void()>& kindSteps)
 {
+    giveInstanceProperties(object);
     tProcessContext& process = *currentContext();
     tLogoRef<tLogoList> pairs = properties ? normalizePropertyList(properties) : tLogoRef<tLogoList>(new tLogoList);
     const uint32_t code = creationListCode();

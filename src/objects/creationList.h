@@ -60,7 +60,8 @@ void applyPropertyPairs(tmultiobject& object, tlogoobject* pairs);
 void applyCreationLeftovers(tmultiobject& object);
 
 // The creation of an instance around the kind's own steps (its "create" procedure, the
-// properties it applies in its order): the object is the current object and the normalized
+// properties it applies in its order): the instance gets its property variables, it is the
+// current object, and the normalized
 // property list is its creation list in a fresh local frame; what the steps leave in the list
 // is applied afterwards.
 void runCreation(tmultiobject& object, tLogoList* properties, const std::function<void()>& kindSteps);

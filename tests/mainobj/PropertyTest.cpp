@@ -158,7 +158,6 @@ TEST_F(PropertyTest, CreationAppliesPropertiesInOrderAndKeepsTheRestAsVariables)
 {
     tControlObject* fido = world.Make("fido", puppy, true);
     fido->creationDone = false;
-    giveInstanceProperties(*fido);
     world.Run("make \"pairs [name fido pc red apos a pos b legs 4 autodrag yes]");
     tlogoobject* pairs = world.context->localTable->GetValue(nameCode("pairs"));
     int winner = -2;
