@@ -160,7 +160,7 @@ std::string tLogoProcessWorld::Printed()
 
 std::vector<int> tLogoProcessWorld::ErrorKeys()
 {
-    return commander->Keys();
+    return commander->Each(&tRecordingCommander::tReport::key);
 }
 
 tlogoobject* tLogoProcessWorld::Global(std::string_view name)

@@ -44,7 +44,7 @@ TEST_F(ProcessLifecycle, AProcessIsRegisteredUntilItsWorkEnds)
     EXPECT_TRUE(process->Finished());
     EXPECT_FALSE(process->stoppedSignal.IsSet());
     EXPECT_EQ(tallthreads::Instance().Count(), 0u);
-    EXPECT_TRUE(commander->Shown().empty());
+    EXPECT_TRUE(commander->Each(&tRecordingCommander::tReport::text).empty());
 }
 
 TEST_F(ProcessLifecycle, StopEndsTheProcessAtItsNextYieldPointQuietly)
@@ -54,7 +54,7 @@ TEST_F(ProcessLifecycle, StopEndsTheProcessAtItsNextYieldPointQuietly)
     process->StopAndWait();
     EXPECT_TRUE(process->stoppedSignal.IsSet());
     EXPECT_TRUE(process->Finished());
-    EXPECT_TRUE(commander->Shown().empty());
+    EXPECT_TRUE(commander->Each(&tRecordingCommander::tReport::text).empty());
     process->Stop();  // stopping an ended process changes nothing
     EXPECT_TRUE(process->Finished());
 }
@@ -123,7 +123,7 @@ TEST_P(ProcessFailures, AFailureEndsOnlyItsProcessAndIsShownThroughItsCommander)
     failing->WaitForEnd();
     int before = bystander->passes;
     EXPECT_TRUE(eventually([&] { return bystander->passes > before + 10; }));
-    EXPECT_EQ(commander->Shown(), std::vector<std::string>{GetParam().shown});
+    EXPECT_EQ(commander->Each(&tRecordingCommander::tReport::text), std::vector<std::string>{GetParam().shown});
     EXPECT_TRUE(commander->lastAbortedFirst);
     EXPECT_FALSE(failing->stoppedSignal.IsSet());
 }
@@ -163,8 +163,8 @@ TEST_F(ProcessLifecycle, AnErrorNamesItsProcessUnlessAProcedureRecordedItself)
             throw error;
         });
         process->WaitForEnd();
-        EXPECT_EQ(recording->Kinds(), std::vector<tInprocType>{c.shownKind});
-        EXPECT_EQ(recording->Places(), std::vector<std::string>{c.shownPlace});
+        EXPECT_EQ(recording->Each(&tRecordingCommander::tReport::kind), std::vector<tInprocType>{c.shownKind});
+        EXPECT_EQ(recording->Each(&tRecordingCommander::tReport::place), std::vector<std::string>{c.shownPlace});
     }
 }
 
@@ -206,7 +206,7 @@ TEST_F(ProcessLifecycle, OnlyTheWindowStartupProcessIsAssociated)
     EXPECT_FALSE(plain->IsAssociated());
     associated->WaitForEnd();
     plain->WaitForEnd();
-    EXPECT_TRUE(commander->Shown().empty());
+    EXPECT_TRUE(commander->Each(&tRecordingCommander::tReport::text).empty());
 }
 
 class CompletionRoutines : public ProcessLifecycle {

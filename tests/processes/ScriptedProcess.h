@@ -45,15 +45,21 @@ private:
 // Records what processes report.
 class tRecordingCommander : public tCommander {
 public:
+    struct tReport {
+        std::string text;
+        int key = -1;  // -1: not a Logo error
+        tInprocType kind = ipNone;
+        std::string place;  // the procedure or process the error names
+    };
+
     void ShowError(const std::exception& error) override
     {
+        tReport report;
+        report.text = error.what();
+        if (auto* logoError = dynamic_cast<const eLogoException*>(&error))
+            report = {error.what(), logoError->key, logoError->contextKind, logoError->procedureName};
         std::lock_guard<std::mutex> hold(guard);
-        shown.emplace_back(error.what());
-        if (auto* logoError = dynamic_cast<const eLogoException*>(&error)) {
-            kinds.push_back(logoError->contextKind);
-            places.push_back(logoError->procedureName);
-            keys.push_back(logoError->key);
-        }
+        reports.push_back(std::move(report));
         lastAbortedFirst = aborts > 0;
         aborts = 0;
     }
@@ -61,38 +67,22 @@ public:
     std::string ReadLine() override { return {}; }
     void Abort() override { ++aborts; }
 
-    std::vector<std::string> Shown()
+    // One field of every report so far, in order: Each(&tReport::key).
+    template <class Field>
+    std::vector<Field> Each(Field tReport::*field)
     {
         std::lock_guard<std::mutex> hold(guard);
-        return shown;
-    }
-
-    std::vector<tInprocType> Kinds()
-    {
-        std::lock_guard<std::mutex> hold(guard);
-        return kinds;
-    }
-
-    std::vector<std::string> Places()
-    {
-        std::lock_guard<std::mutex> hold(guard);
-        return places;
-    }
-
-    std::vector<int> Keys()
-    {
-        std::lock_guard<std::mutex> hold(guard);
-        return keys;
+        std::vector<Field> values;
+        for (const tReport& report : reports)
+            values.push_back(report.*field);
+        return values;
     }
 
     std::atomic<bool> lastAbortedFirst{false};
 
 private:
     std::mutex guard;
-    std::vector<std::string> shown;
-    std::vector<tInprocType> kinds;
-    std::vector<int> keys;
-    std::vector<std::string> places;
+    std::vector<tReport> reports;
     std::atomic<int> aborts{0};
 };
 
