@@ -56,6 +56,12 @@ std::string shownName(tlogoobject* object)
 
 tmultiobject* resolveObjectName(tmultiobject* from, uint32_t code)
 {
+    if (code >= kObjectNumberCodeBase) {
+        int32_t number = static_cast<int32_t>(code - kObjectNumberCodeBase);
+        tmultiobject* numbered = numberedObject(number);
+        if (!numbered) throw eLogoException(erMisspaced, std::string_view("#" + std::to_string(number)));
+        return numbered;
+    }
     if (tmultiobject* found = inObjectsTable(from, code)) return found;
     for (tmultiobject* ancestor : from->ancestors)
         if (tmultiobject* found = inObjectsTable(ancestor, code)) return found;

@@ -6,6 +6,7 @@
 #include "language/Language.h"
 #include "objects/objectLifecycle.h"
 #include "objects/objectList.h"
+#include "objects/objectNames.h"
 #include "objects/tcontainerobject.h"
 #include "values/eLogoException.h"
 #include "values/tLogoList.h"
@@ -117,6 +118,28 @@ TEST_F(ObjectLifecycleTest, AnInstanceIsNoBaseForANewClass)
     tControlObject* one = createInstance(*main, kind, "one", none.get());
     EXPECT_THROW(createClass(*main, one, "sub", none.get()), eLogoException);
     EXPECT_EQ(Named("sub"), nullptr);
+}
+
+TEST_F(ObjectLifecycleTest, NumbersCountFromTheMarkAndKeepNamingTheSameObjectsWhenTheMarkGoes)
+{
+    auto numbered = [&](int32_t n) { return resolveObjectName(main, kObjectNumberCodeBase + n); };
+    tControlObject* kind = createClass(*main, main, "kind", none.get());
+    tControlObject* marked = createInstance(*main, kind, "marked", none.get());
+    setNumberingMark();
+    tControlObject* first = createInstance(*main, kind, "first", none.get());
+    tControlObject* second = createInstance(*main, kind, "second", none.get());
+    EXPECT_EQ(numbered(1), first);
+    EXPECT_EQ(numbered(2), second);
+    destroyObject(marked);
+    EXPECT_EQ(numbered(1), first);
+    EXPECT_EQ(numbered(2), second);
+    for (int32_t bad : {0, 3})
+        try {
+            numbered(bad);
+            FAIL() << "#" << bad << " named an object";
+        } catch (const eLogoException& error) {
+            EXPECT_EQ(error.key, erMisspaced);
+        }
 }
 
 }  // namespace
