@@ -10,6 +10,8 @@
 
 tLogoString::tLogoString(std::string_view text) : text_(text) { AttachMethods(); }
 
+tLogoString::tLogoString(std::string&& text) : text_(std::move(text)) { AttachMethods(); }
+
 void tLogoString::SetText(std::string_view text)
 {
     text_.assign(text.data(), text.size());

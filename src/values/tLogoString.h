@@ -10,6 +10,8 @@
 class tLogoString : public tLogoWord {
 public:
     explicit tLogoString(std::string_view text = {});
+    explicit tLogoString(std::string&& text);
+    explicit tLogoString(const char* text) : tLogoString(std::string_view(text)) {}
 
     // Replaces the text as it stands (no dictionary-reference rule) and resets every cache.
     void SetText(std::string_view text);

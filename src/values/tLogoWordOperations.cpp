@@ -90,7 +90,7 @@ tlogoobject* tLogoWord::First()
 tlogoobject* tLogoWord::ButFirst()
 {
     const std::string& text = WordText();
-    return text.empty() ? emptyWordResult(*this, 2) : NewLiteralWord(text.substr(1));
+    return text.empty() ? emptyWordResult(*this, 2) : NewLiteralWord(std::string_view(text).substr(1));
 }
 
 tlogoobject* tLogoWord::Last()
@@ -102,7 +102,7 @@ tlogoobject* tLogoWord::Last()
 tlogoobject* tLogoWord::ButLast()
 {
     const std::string& text = WordText();
-    return text.empty() ? emptyWordResult(*this, 2) : NewLiteralWord(text.substr(0, text.size() - 1));
+    return text.empty() ? emptyWordResult(*this, 2) : NewLiteralWord(std::string_view(text).substr(0, text.size() - 1));
 }
 
 tlogoobject* tLogoWord::Pick()

@@ -103,6 +103,7 @@ tLogoString* NewWord(std::string_view text)
 
 tLogoString* NewLiteralWord(std::string_view text)
 {
+    if (text.size() > kPooledWordLength) return new tLogoString(text);
     if (tLogoString* instance = wordPool.take()) {
         instance->SetText(text);
         return instance;
@@ -117,6 +118,12 @@ tLogoBool* NewBoolean(bool value)
         return instance;
     }
     return new tLogoBool(value);
+}
+
+tLogoString* NewLiteralWord(std::string&& text)
+{
+    if (text.size() > kPooledWordLength) return new tLogoString(std::move(text));
+    return NewLiteralWord(std::string_view(text));
 }
 
 bool returnToPool(tLogoInt* value)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 class tLogoInt;
@@ -32,8 +34,13 @@ tLogoReal* NewReal(long double value);
 tLogoString* NewWord(std::string_view text);
 tLogoBool* NewBoolean(bool value);
 // A word of exactly this text: for pieces cut out of other words, which must not be taken for
-// dictionary references.
+// dictionary references. Texts longer than kPooledWordLength make an unpooled word: a variable
+// keeps a copy of a pooled value, and copying a long text costs more than the allocation saved.
+constexpr size_t kPooledWordLength = 64;
 tLogoString* NewLiteralWord(std::string_view text);
+// The same, taking the text over instead of copying it when the word is unpooled.
+tLogoString* NewLiteralWord(std::string&& text);
+inline tLogoString* NewLiteralWord(const char* text) { return NewLiteralWord(std::string_view(text)); }
 
 // Hand-back used by Dispose of pooled instances; false when the pool is full or the calling
 // thread runs no Logo process (then the instance is freed by the caller).

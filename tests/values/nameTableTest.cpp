@@ -157,6 +157,22 @@ TEST_F(VariableTable, APooledTemporaryIsNeverStoredItself)
     EXPECT_EQ(stored->AsInteger(), 6);
 }
 
+// Long texts are never pooled, so storing one keeps the word itself instead of copying its text;
+// a piece cut out of one stays exact.
+TEST_F(VariableTable, ALongWordIsStoredItself)
+{
+    const std::string text = std::string(kPooledWordLength, 'a') + "bc";
+    tLogoString* word = NewLiteralWord(std::string(text));
+    EXPECT_FALSE(word->pooled);
+    EXPECT_FALSE(table.SetValue(8, word));
+    EXPECT_EQ(table.GetValue(8), word);
+    tLogoRef<tlogoobject> rest(word->ButFirst());
+    EXPECT_FALSE(rest->pooled);
+    EXPECT_EQ(rest->WordText(), text.substr(1));
+    tLogoRef<tlogoobject> shortPiece(NewLiteralWord(std::string_view(text).substr(0, kPooledWordLength)));
+    EXPECT_TRUE(shortPiece->pooled);
+}
+
 TEST_F(VariableTable, DefineAndSetValueManageTheUnsavedFlag)
 {
     EXPECT_FALSE(table.Define(8, new tLogoString("a"), kNotSavedUntilSet | kHidden));
