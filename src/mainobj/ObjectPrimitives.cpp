@@ -3,6 +3,7 @@
 #include "interpreter/tProcessContext.h"
 #include "mainobj/primitiveTable.h"
 #include "mainobj/tPrimitiveCall.h"
+#include "objects/objectKinds.h"
 #include "objects/objectLifecycle.h"
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
@@ -36,11 +37,15 @@ tmultiobject* namedObject(tlogoobject* name)
     return found;
 }
 
-// The empty list stands for the main object.
+// The empty list stands for the main object, and every word of an object kind for the kind's
+// class object.
 tmultiobject* classNamed(tlogoobject* name)
 {
     if (name->IsList() && name->IsEmpty()) return mainObject();
-    return namedObject(name);
+    if (auto* object = dynamic_cast<tmultiobject*>(name)) return object;
+    tmultiobject* found = resolveObjectName(currentObject(), kindClassName(name->NameCode()));
+    if (!found) throw eLogoException(erNoObject, name);
+    return found;
 }
 
 // Used where a value is expected, creating outputs the new object; as a command it does not.

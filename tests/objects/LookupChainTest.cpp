@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "language/Language.h"
+#include "objects/objectKinds.h"
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
 #include "objects/tcontainerobject.h"
@@ -155,6 +156,14 @@ TEST_F(LookupChainTest, ObjectNamesResolveThroughContainersAndSpecialNames)
     EXPECT_EQ(inner->FullName(), "main'inner");
     // The table's hold on the object would otherwise keep the main object alive.
     main->objects->Erase(nameCode("inner"));
+}
+
+TEST(ObjectKinds, EveryWordOfAKindNamesItsClassObject)
+{
+    EXPECT_EQ(kindClassName(nameCode("colourslider")), nameCode("colorslider"));
+    EXPECT_EQ(kindClassName(nameCode("COLORSLIDER")), nameCode("colorslider"));
+    EXPECT_EQ(kindClassName(nameCode("turtle")), nameCode("turtle"));
+    EXPECT_EQ(kindClassName(nameCode("dog")), nameCode("dog"));
 }
 
 }  // namespace
