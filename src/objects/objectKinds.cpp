@@ -1,14 +1,10 @@
 #include "objects/objectKinds.h"
 
-#include <atomic>
-#include <memory>
-#include <mutex>
 #include <sstream>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
-#include "language/Language.h"
+#include "objects/perLanguageCache.h"
 
 namespace {
 
@@ -18,44 +14,36 @@ constexpr const char* kKindWords[] = {
     "toolwindow", "turtle", "web", "widthswitch", "window",
 };
 
-// Synonym code to class-name code, for one language; rebuilt after a switch, old ones kept for
-// lookups still reading them.
+// Synonym code to the code of the kind's first word.
 using tKindTable = std::unordered_map<uint32_t, uint32_t>;
 
-std::mutex guard;
-std::vector<std::unique_ptr<tKindTable>> tables;
-std::atomic<const tKindTable*> current{nullptr};
-bool listening = false;
-
-const tKindTable* build()
+tKindTable collect()
 {
-    std::lock_guard<std::mutex> hold(guard);
-    if (const tKindTable* ready = current.load(std::memory_order_acquire)) return ready;
-    if (!listening) {
-        listening = true;
-        onLanguageSwitched([] { current.store(nullptr, std::memory_order_release); });
-    }
-    auto table = std::make_unique<tKindTable>();
+    tKindTable table;
     for (const char* kind : kKindWords) {
         std::istringstream synonyms(getStr("class", kind, false));
         std::string word;
         uint32_t className = 0;
         while (synonyms >> word) {
             if (!className) className = nameCode(word);
-            table->emplace(nameCode(word), className);
+            table.emplace(nameCode(word), className);
         }
     }
-    tables.push_back(std::move(table));
-    current.store(tables.back().get(), std::memory_order_release);
-    return tables.back().get();
+    return table;
+}
+
+// Never destroyed: process threads may still create objects while the program exits.
+tPerLanguageCache<tKindTable>& kindTable()
+{
+    static auto* cache = new tPerLanguageCache<tKindTable>(&collect);
+    return *cache;
 }
 
 }  // namespace
 
 uint32_t kindClassName(uint32_t code)
 {
-    const tKindTable* table = current.load(std::memory_order_acquire);
-    if (!table) table = build();
-    auto found = table->find(code);
-    return found == table->end() ? code : found->second;
+    const tKindTable& table = kindTable().Get();
+    auto found = table.find(code);
+    return found == table.end() ? code : found->second;
 }
