@@ -1,6 +1,7 @@
 #include "values/tLogoTab.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <ostream>
 
@@ -15,10 +16,19 @@ std::mutex& tableListLock()
     return lock;
 }
 
+namespace {
+std::atomic<uint64_t> generation{1};
+}  // namespace
+
+uint64_t nameTablesGeneration() { return generation.load(std::memory_order_relaxed); }
+
+void noteNameTablesChanged() { generation.fetch_add(1, std::memory_order_relaxed); }
+
 tLogoTab::tLogoTab(tlogoobject* owner, const char* label) : label(label), owner(owner) {}
 
 tLogoTab::~tLogoTab()
 {
+    noteNameTablesChanged();
     if (entries)
         for (int64_t i = 0; i <= static_cast<int64_t>(high) - low; ++i)
             if (entries[i]) RemoveAt(static_cast<int32_t>(i));
@@ -86,6 +96,7 @@ void tLogoTab::PutEntry(tTabDesc* descriptor)
     entries[descriptor->code - low] = descriptor;
     descriptor->table = this;
     Link(descriptor);
+    noteNameTablesChanged();
 }
 
 void tLogoTab::RemoveAt(int32_t index)
@@ -93,6 +104,7 @@ void tLogoTab::RemoveAt(int32_t index)
     tTabDesc* descriptor = entries[index];
     Unlink(descriptor);
     entries[index] = nullptr;
+    noteNameTablesChanged();
     delete descriptor;
 }
 

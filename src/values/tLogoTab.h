@@ -15,6 +15,12 @@ class tCompiledCode;
 // table contents while processes change them.
 std::mutex& tableListLock();
 
+// Counts every change of what a name resolves to: an entry put into or removed from any table,
+// a table destroyed, or a change noted by others (an object's chain of tables rebuilt, a language
+// switch). Name resolution caches its answers for as long as the count stays the same.
+uint64_t nameTablesGeneration();
+void noteNameTablesChanged();
+
 // Tables handed out as interfaces without reference counting.
 class tnointerfaceobject {
 public:
