@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <thread>
 
 #include "MainObjectWorld.h"
 #include "interpreter/tLogoLocaltab.h"
@@ -11,6 +12,8 @@
 #include "objects/propertyDeclaration.h"
 #include "objects/propertyVariables.h"
 #include "objects/tControlObject.h"
+#include "processes/tInterpreterLock.h"
+#include "processes/tQueuedWindowThread.h"
 #include "values/eLogoException.h"
 #include "values/tLogoList.h"
 #include "values/tLogoString.h"
@@ -183,6 +186,49 @@ TEST_F(PropertyTest, AMissingPropertyTakesTheClassValue)
     runCreation(*rex, nullptr, [&] { value = creationValueOrDefault(*rex, 47); });
     ASSERT_TRUE(value);
     EXPECT_EQ(value->WordText(), "brown");
+}
+
+// A protected property records the thread its accessors ran on.
+std::thread::id accessorThread;
+
+tlogoobject* getOnThread(tmultiobject& object)
+{
+    accessorThread = std::this_thread::get_id();
+    return getStored<8>(object);
+}
+
+void setOnThread(tmultiobject& object, tlogoobject* value)
+{
+    accessorThread = std::this_thread::get_id();
+    setStored<8>(object, value);
+}
+
+const tBoundProperty kProtectedHint{&getOnThread, &setOnThread, true};
+
+TEST_F(PropertyTest, ProtectedAccessorsRunOnTheWindowThreadForTheCallingProcess)
+{
+    declare(8, {}, 0, kProtectedHint);
+    giveInstanceProperties(*rex);
+    tQueuedWindowThread window;  // this thread serves as the window thread
+    installWindowThread(&window);
+    tSyncEvent done(tSyncEvent::kManualReset, false);
+    std::string printed;
+    std::thread process;
+    {
+        tInterpreterLock::Releaser letTheProcessRun;
+        process = std::thread([&] {
+            tInterpreterLock::Holder lock;
+            tContextScope scope(*world.context);
+            printed = world.Run("ask \"rex [sethint \"tip print hint]");
+            done.Set();
+        });
+        window.WaitServing(done);
+        process.join();
+    }
+    installWindowThread(nullptr);
+    EXPECT_EQ(printed, "tip\n");
+    EXPECT_EQ(storedOf(rex, 8), "tip");
+    EXPECT_EQ(accessorThread, std::this_thread::get_id());
 }
 
 }  // namespace
