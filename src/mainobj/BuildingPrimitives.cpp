@@ -1,6 +1,7 @@
 #include "mainobj/mainPrimitives.h"
 
 #include <string>
+#include <utility>
 
 #include "interpreter/Evaluator.h"
 #include "interpreter/tProcessContext.h"
@@ -27,9 +28,13 @@ namespace {
 
 tlogoobject* word(tPrimitiveCall& call)
 {
+    // Words grow by "word" in loops: the text is built once at its final length and handed over.
+    size_t length = 0;
+    for (int i = 0; i < call.count(); ++i) length += call.word(i).size();
     std::string text;
+    text.reserve(length);
     for (int i = 0; i < call.count(); ++i) text += call.word(i);
-    return NewLiteralWord(text);
+    return NewLiteralWord(std::move(text));
 }
 
 tlogoobject* list(tPrimitiveCall& call)
