@@ -179,6 +179,20 @@ TEST_F(PropertyTest, CreationAppliesPropertiesInOrderAndKeepsTheRestAsVariables)
     EXPECT_FALSE(fido->varTable->Lookup(nameCode("name")));
 }
 
+TEST_F(PropertyTest, APendingListIsConsultedBeforeTheCreationList)
+{
+    world.Run("make \"dialog [PENCOLOR blue] make \"pairs [pc red]");
+    auto* dialog = static_cast<tLogoList*>(world.context->localTable->GetValue(nameCode("dialog")));
+    auto* pairs = static_cast<tLogoList*>(world.context->localTable->GetValue(nameCode("pairs")));
+    tPendingPropertiesScope pending(dialog);
+    std::vector<std::string> taken;
+    runCreation(*rex, pairs, [&] {
+        for (int round = 0; round < 3; ++round)
+            if (tLogoRef<tlogoobject> value = takeCreationValue(47)) taken.push_back(value->WordText());
+    });
+    EXPECT_EQ(taken, (std::vector<std::string>{"blue", "red"}));
+}
+
 TEST_F(PropertyTest, AMissingPropertyTakesTheClassValue)
 {
     puppy->varTable->Define(propertyNames(47).getterCode, NewWord("brown"), 0);
