@@ -29,23 +29,10 @@ tCellPool& pool()
 using listCellCache::blocks;
 using listCellCache::closed;
 using listCellCache::count;
-using listCellCache::tFreeBlock;
 
-void push(void* block)
-{
-    auto* free = static_cast<tFreeBlock*>(block);
-    free->next = blocks;
-    blocks = free;
-    ++count;
-}
+void push(void* block) { blocks[count++] = block; }
 
-void* pop()
-{
-    tFreeBlock* free = blocks;
-    blocks = free->next;
-    --count;
-    return free;
-}
+void* pop() { return blocks[--count]; }
 
 // Moves up to n cached blocks to the shared pool; those it has no room for go to the heap.
 void spill(int n)
@@ -65,16 +52,24 @@ void spill(int n)
 
 // Hands the cache back when its thread ends.
 struct tCacheCloser {
-    bool opened = false;
+    bool registered = false;
     ~tCacheCloser()
     {
         spill(count);
         closed = true;
+        delete[] blocks;
+        blocks = nullptr;
     }
 };
 thread_local tCacheCloser closer;
 
-void openCache() { closer.opened = true; }
+void openCache()
+{
+    if (blocks)
+        return;
+    blocks = new void*[kListCellCacheSize];
+    closer.registered = true;
+}
 
 }  // namespace
 

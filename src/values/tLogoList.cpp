@@ -21,6 +21,15 @@ tLogoList* asNonEmptyRest(tLogoList* rest)
     return rest && !rest->IsEmpty() ? rest : nullptr;
 }
 
+// A walk over a long list waits on memory at every cell. The cells of a list made in one go
+// mostly lie at a steady distance from each other, so the cell a few steps ahead at that
+// distance is fetched early. A wrong guess costs nothing: a prefetch never fails.
+inline void prefetchAhead(const tLogoList* cell, const tLogoList* next)
+{
+    const intptr_t stride = reinterpret_cast<intptr_t>(next) - reinterpret_cast<intptr_t>(cell);
+    __builtin_prefetch(reinterpret_cast<const char*>(reinterpret_cast<intptr_t>(next) + 8 * stride));
+}
+
 }  // namespace
 
 // Every list points at this one table; no list may free it.
@@ -87,6 +96,7 @@ void tLogoList::Dispose()
     tLogoList* cell = this;
     while (cell) {
         tLogoList* next = cell->rest;
+        prefetchAhead(cell, next);
         cell->rest = nullptr;
         delete cell;
         cell = next && --next->refCount < 1 ? next : nullptr;
@@ -239,7 +249,10 @@ tlogoobject* tLogoList::Lput(tlogoobject* element)
 {
     tHeldArgument hold(element);
     tListBuilder list;
-    list.AppendAll(this);
+    for (const tLogoList* cell = this; cell && cell->first; cell = cell->rest) {
+        prefetchAhead(cell, cell->rest);
+        list.Append(cell->first);
+    }
     list.Append(element);
     return list.Take();
 }
