@@ -1,7 +1,6 @@
 #include "values/tLogoTab.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 #include <ostream>
 
@@ -15,14 +14,6 @@ std::mutex& tableListLock()
     static std::mutex lock;
     return lock;
 }
-
-namespace {
-std::atomic<uint64_t> generation{1};
-}  // namespace
-
-uint64_t nameTablesGeneration() { return generation.load(std::memory_order_relaxed); }
-
-void noteNameTablesChanged() { generation.fetch_add(1, std::memory_order_relaxed); }
 
 tLogoTab::tLogoTab(tlogoobject* owner, const char* label) : label(label), owner(owner) {}
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <iosfwd>
 #include <mutex>
@@ -18,8 +19,11 @@ std::mutex& tableListLock();
 // Counts every change of what a name resolves to: an entry put into or removed from any table,
 // a table destroyed, or a change noted by others (an object's chain of tables rebuilt, a language
 // switch). Name resolution caches its answers for as long as the count stays the same.
-uint64_t nameTablesGeneration();
-void noteNameTablesChanged();
+namespace nameTablesDetail {
+inline std::atomic<uint64_t> generation{1};
+}
+inline uint64_t nameTablesGeneration() { return nameTablesDetail::generation.load(std::memory_order_relaxed); }
+inline void noteNameTablesChanged() { nameTablesDetail::generation.fetch_add(1, std::memory_order_relaxed); }
 
 // Tables handed out as interfaces without reference counting.
 class tnointerfaceobject {
