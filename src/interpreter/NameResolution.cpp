@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "interpreter/ResolutionCache.h"
 #include "interpreter/objectResolution.h"
 #include "interpreter/tCompiledForm.h"
 #include "interpreter/tProcessContext.h"
@@ -62,8 +63,14 @@ tResolvedName resolveQualified(tProcessContext& context, tToken*& token)
 tResolvedName resolvePlainName(tProcessContext& context, uint32_t code)
 {
     tResolvedName resolved{nullptr, nullptr, 0};
+    tCachedResolution cached;
+    if (findCachedResolution(context.currentObject, context.privateTable, code, cached))
+        return {cached.descriptor, nullptr, cached.level};
     resolved.descriptor = context.currentObject->LookupMethod(code, resolved.level);
-    if (resolved.descriptor) return resolved;
+    if (resolved.descriptor) {
+        rememberResolution(context.currentObject, context.privateTable, code, {resolved.descriptor, resolved.level});
+        return resolved;
+    }
     resolved.level = 0;
     if ((resolved.descriptor = defaultActionOf(context.currentObject, code, resolved))) return resolved;
     throw eLogoException(erDoNotKnowHowTo, tCulpritName{code});

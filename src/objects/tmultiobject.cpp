@@ -9,6 +9,7 @@
 #include "values/eLogoException.h"
 #include "values/tLogoRef.h"
 #include "values/tLogoStack.h"
+#include "values/tLogoTab.h"
 #include "values/tProcDesc.h"
 #include "values/tPseudoVarDesc.h"
 
@@ -141,6 +142,7 @@ void tmultiobject::RebuildOwnChains()
     eventChain = lastOccurrences(events);
     lifecycleChain = lastOccurrences(lifecycle);
     ancestors = lastOccurrences(reached);
+    noteNameTablesChanged();  // resolutions remembered by the evaluator used the old chains
 }
 
 void tmultiobject::RebuildChains()

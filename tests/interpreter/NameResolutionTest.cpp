@@ -9,6 +9,7 @@
 #include "values/tLogoInt.h"
 #include "values/tProcDesc.h"
 #include "values/tLogoStack.h"
+#include "values/tLogoTab.h"
 #include "values/valuePools.h"
 
 namespace {
@@ -55,6 +56,21 @@ TEST_F(NameResolutionTest, QualifiedCallsRunInTheirObject)
     EXPECT_EQ(world.Run("box'tellwhere"), "box\n");
     EXPECT_EQ(world.context->currentObject, &world.main);
     EXPECT_TRUE(world.context->askStack.empty());
+}
+
+// Resolved names are remembered; every change of the tables or of the chain must show at once.
+TEST_F(NameResolutionTest, ChangesOfTheChainShowAtOnce)
+{
+    EXPECT_EQ(world.Run("box'tellwhere box'tellwhere"), "box\nbox\n");
+    box.methods->Erase(nameCode("where"));
+    EXPECT_EQ(world.Run("box'tellwhere"), "main\n");
+    DefineFromText(*base.methods, "to where\nprint \"base\nend");
+    EXPECT_EQ(world.Run("box'tellwhere"), "base\n");
+    box.parent = &world.main;  // a rebuilt chain is announced, as objects do
+    noteNameTablesChanged();
+    EXPECT_EQ(world.Run("box'tellwhere"), "main\n");
+    world.main.methods->Erase(nameCode("where"));
+    EXPECT_EQ(world.ErrorOf("box'tellwhere").key, erDoNotKnowHowTo);
 }
 
 TEST_F(NameResolutionTest, InheritedCallsTakeTheNextDefinitionUp)

@@ -10,6 +10,7 @@
 #include "objects/tcontainerobject.h"
 #include "values/eLogoException.h"
 #include "values/tLogoStack.h"
+#include "values/tLogoTab.h"
 #include "values/tSpecialProcDesc.h"
 
 namespace {
@@ -85,6 +86,24 @@ TEST_F(LookupChainTest, BehavioursComeBeforeClassParentsButNotInTheLifecycleChai
     EXPECT_EQ(object->parents.size(), 2u);
     object->RemoveBehaviour(behaviour);
     EXPECT_EQ(object->procChain, Own({object, kind, main}));
+}
+
+// Name resolution remembers answers until a name table or a chain changes: every rebuilt chain,
+// of the object itself or of a dependent, must be announced.
+TEST_F(LookupChainTest, EveryRebuiltChainIsAnnounced)
+{
+    tmultiobject* kind = Make("kind", {});
+    tmultiobject* object = Make("object", {kind});
+    tmultiobject* behaviour = Make("behaviour", {});
+    const auto rebuilt = [](auto&& change) {
+        const uint64_t before = nameTablesGeneration();
+        change();
+        return nameTablesGeneration() != before;
+    };
+    EXPECT_TRUE(rebuilt([&] { object->AddBehaviour(behaviour, false); }));
+    EXPECT_TRUE(rebuilt([&] { object->RemoveBehaviour(behaviour); }));
+    EXPECT_TRUE(rebuilt([&] { kind->AddBehaviour(behaviour, false); }));
+    EXPECT_EQ(object->procChain, Own({object, kind, behaviour, main}));
 }
 
 TEST_F(LookupChainTest, AChangeOfAParentReachesEveryDependent)
