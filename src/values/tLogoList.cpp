@@ -150,6 +150,12 @@ bool tLogoList::DiffersFrom(tlogoobject* other) { return !Equals(other); }
 
 void tLogoList::AttachMethods() { methods = listTable; }
 
+tProcDesc* tLogoList::LookupMethod(uint32_t code, int& level)
+{
+    AttachMethods();
+    return tlogoobject::LookupMethod(code, level);
+}
+
 void tLogoList::ForEach(uint32_t name, tlogoobject* instructions)
 {
     tHeldArgument hold(instructions);

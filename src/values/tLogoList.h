@@ -43,6 +43,8 @@ public:
     bool Equals(tlogoobject* other) override;
     bool DiffersFrom(tlogoobject* other) override;
     void AttachMethods() override;
+    // Always the current list table: a language switch builds new tables for the new codes.
+    tProcDesc* LookupMethod(uint32_t code, int& level) override;
     void ForEach(uint32_t name, tlogoobject* instructions) override;
     const char* ClassName() const override { return "tLogoList"; }
 

@@ -4,7 +4,10 @@
 #include <vector>
 
 #include "ListTestSupport.h"
+#include "language/Language.h"
 #include "values/tCompiledCode.h"
+#include "values/tLogoTab.h"
+#include "values/tProcDesc.h"
 
 namespace {
 
@@ -78,6 +81,25 @@ TEST_F(ListEvaluatorHooks, MissingEvaluatorIsAnInternalError)
 TEST_F(ListEvaluatorHooks, LinesPrintOneAfterAnother)
 {
     EXPECT_EQ(listOf("[[fd 10] [] [rt [90]]]")->LinesPrintText(), "fd 10\r\n\r\nrt [90]\r\n");
+}
+
+// A list made before its table was rebuilt (a language switch renumbers names) answers through
+// the new table.
+TEST_F(ListEvaluatorHooks, ListsMadeEarlierAnswerThroughTheCurrentTable)
+{
+    tLogoTab* saved = listMethodTable();
+    tLogoTab replacement;
+    auto* descriptor = new tProcDesc(nameCode("count"), 0, 0);
+    replacement.PutEntry(descriptor);
+    int level = -1;
+    {
+        tLogoRef<tLogoList> list = listOf("[a b]");
+        setListMethodTable(&replacement);
+        EXPECT_EQ(list->LookupMethod(nameCode("count"), level), descriptor);
+        EXPECT_EQ(level, 0);
+        setListMethodTable(saved);
+        EXPECT_NE(list->LookupMethod(nameCode("count"), level), descriptor);
+    }
 }
 
 }  // namespace
