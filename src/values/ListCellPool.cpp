@@ -120,9 +120,10 @@ void listCellCache::giveBackSlow(void* block)
     }
     if (count == 0)
         openCache();
-    push(block);
+    // The fast path fills the cache to the last slot, so make room before adding.
     if (count >= kListCellCacheSize)
         spill(kBatch);
+    push(block);
 }
 
 // The caller's cache is settled first, so the figures do not depend on how much of it was in use.
