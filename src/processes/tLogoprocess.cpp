@@ -104,6 +104,8 @@ void tLogoprocess::Execute()
     code = nullptr;
     receivers = nullptr;
     startObject = nullptr;
+    startLocals = nullptr;
+    ReleaseLogoValues();
     tallthreads::Instance().Unregister(this);
     runEndHooks(*this);
     finished.store(true, std::memory_order_release);

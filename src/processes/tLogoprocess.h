@@ -119,6 +119,9 @@ public:
     bool Paused() const { return !runSignal.IsSet(); }
     // The window start-up process runs on behalf of its start object, the window.
     virtual bool IsAssociated() const { return false; }
+    // Lets go of the Logo values a kind keeps; called under the interpreter lock when the
+    // process ends, because the last holder of a process may drop it on any thread.
+    virtual void ReleaseLogoValues() {}
 
     // Raised when an object the process runs in is destroyed while the process itself is the
     // one destroying it; it ends once the destruction is complete.

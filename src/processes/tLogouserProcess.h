@@ -14,9 +14,10 @@ public:
     }
 
     tlogoobject* NameValue() const { return nameValue.get(); }
+    void ReleaseLogoValues() override { nameValue = nullptr; }
 
 private:
-    const tLogoRef<tlogoobject> nameValue;
+    tLogoRef<tlogoobject> nameValue;
 };
 
 class tLogoForeverProcess : public tLogouserProcess {

@@ -159,6 +159,10 @@ TEST_F(EvaluatorTest, TopLevelOutputIsMisplacedButStopIsAccepted)
 
 TEST_F(EvaluatorTest, NestingLimitFailsWithStackOverflow)
 {
+#if defined(__SANITIZE_THREAD__)
+    // The thread sanitizer cannot record call stacks this deep and aborts inside itself.
+    GTEST_SKIP() << "call stacks deeper than the thread sanitizer can record";
+#endif
     // Not a tail call: every level adds the body run and the "if" list run.
     world.Define("to deep :n\nif :n > 0 [deep :n - 1]\nend");
     runOnProcessStack([&] {
