@@ -1,7 +1,6 @@
 #include "mainobj/startInterpreter.h"
 
-#include "interpreter/Evaluator.h"
-#include "interpreter/ValueMethodTables.h"
+#include "interpreter/startEvaluator.h"
 #include "mainobj/tMainLogoObject.h"
 #include "objects/objectLifecycle.h"
 #include "objects/objectList.h"
@@ -11,18 +10,10 @@
 #include "objects/tAskObject.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processEnvironment.h"
-#include "values/ListCellPool.h"
-#include "values/installListOperations.h"
-#include "values/valuePools.h"
 
 void startInterpreter()
 {
-    // Values point at their method tables from birth, so the tables come before any value.
-    buildValueMethodTables();
-    createValuePools();
-    createListCellPool();
-    installListOperations();
-    installEvaluator();
+    startEvaluator();
     installRunInterleaving();
     installObjectResolution();
     installObjectDestruction();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <pthread.h>
 
+#include "interpreter/startEvaluator.h"
 #include "interpreter/CatchThrow.h"
 #include "interpreter/Evaluator.h"
 #include "interpreter/ProcedureDefinition.h"
@@ -154,10 +155,7 @@ void startLogoForTests()
 {
     static bool started = [] {
         switchLanguage("");
-        buildValueMethodTables();
-        createValuePools();
-        installListOperations();
-        installEvaluator();
+        startEvaluator();
         return true;
     }();
     (void)started;

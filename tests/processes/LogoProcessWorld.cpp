@@ -1,5 +1,6 @@
 #include "LogoProcessWorld.h"
 
+#include "interpreter/startEvaluator.h"
 #include "interpreter/Evaluator.h"
 #include "interpreter/ProcedureDefinition.h"
 #include "interpreter/ValueMethodTables.h"
@@ -84,10 +85,7 @@ void startLogoOnce()
 {
     static bool started = [] {
         switchLanguage("");
-        buildValueMethodTables();
-        createValuePools();
-        installListOperations();
-        installEvaluator();
+        startEvaluator();
         installRunInterleaving();
         installInterpreterLockCheck();
         return true;
