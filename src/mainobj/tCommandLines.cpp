@@ -108,10 +108,11 @@ bool tCommandLines::RunReporting(const std::string& line)
         return true;
     } catch (const eTerminateException& exit) {
         // "throw "toplevel" ends the line quietly, and so does erasing the object the line was
-        // running in; a stop request ends the process.
+        // running in; a stop request ends the process, unless the process outlives stops.
         tLogoprocess* process = tLogoprocess::Current();
         bool ownObjectErased = process && process->ownObjectDestroyed.exchange(false) && !process->StopRequested();
-        if (exit.flag != 1 && !ownObjectErased) throw;
+        bool lineStopped = process && process->OutlivesStops();
+        if (exit.flag != 1 && !ownObjectErased && !lineStopped) throw;
     } catch (const std::exception& error) {
         commander_.ShowError(error);
     }

@@ -17,7 +17,7 @@ void tCommandRunner::RunOnce()
 {
     for (const std::string& path : files_) Load(path);
     tCommandLines lines(*commander);
-    while (std::optional<std::string> line = NextLine()) lines.Feed(*line);
+    while (std::optional<std::string> line = NextLine()) Feed(lines, *line);
     lines.Finish();
     // The work is done in one piece: the process ends with its input. Asked any earlier, the
     // stop would end the process at its first list run.
@@ -47,7 +47,49 @@ void tCommandRunner::Load(const std::string& path)
     std::string line;
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.Feed(line);
+        Feed(lines, line);
     }
     lines.Finish();
+}
+
+void tCommandRunner::Feed(tCommandLines& lines, const std::string& line)
+{
+    auto end = std::make_shared<tSyncEvent>(tSyncEvent::kManualReset, false);
+    {
+        // A stop that came before this line was meant for an earlier one.
+        std::lock_guard<std::mutex> hold(lineGuard_);
+        ForgetStop();
+        lineEnd_ = end;
+    }
+    struct tLineEnd {
+        tCommandRunner& runner;
+        tSyncEvent& end;
+        ~tLineEnd()
+        {
+            {
+                std::lock_guard<std::mutex> hold(runner.lineGuard_);
+                runner.lineEnd_ = nullptr;
+            }
+            end.Set();
+        }
+    } lineEnd{*this, *end};
+    lines.Feed(line);
+}
+
+void tCommandRunner::Stop()
+{
+    std::lock_guard<std::mutex> hold(lineGuard_);
+    stoppedLineEnd_ = lineEnd_;
+    tLogoprocess::Stop();
+}
+
+void tCommandRunner::WaitUntilStopped()
+{
+    std::shared_ptr<tSyncEvent> end;
+    {
+        std::lock_guard<std::mutex> hold(lineGuard_);
+        end = stoppedLineEnd_;
+    }
+    if (end)
+        WaitFor(*end);
 }

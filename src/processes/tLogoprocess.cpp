@@ -231,21 +231,33 @@ void tLogoprocess::Stop()
 void tLogoprocess::StopAndWait()
 {
     Stop();
-    WaitForEnd();
+    WaitUntilStopped();
+}
+
+void tLogoprocess::ForgetStop()
+{
+    stopRequested.store(false, std::memory_order_release);
+    stopSignal.ResetEvent();
+    stoppedSignal.ResetEvent();
 }
 
 void tLogoprocess::WaitForEnd()
 {
+    WaitFor(endedSignal);
+}
+
+void tLogoprocess::WaitFor(tSyncEvent& event)
+{
     if (this == currentProcess)
-        return;  // a process cannot outlive itself: waiting would never end
+        return;  // a process cannot wait for itself: waiting would never end
     tWindowThread* window = windowThread();
     if (window != nullptr && window->IsCurrent()) {
-        window->WaitServing(endedSignal);
+        window->WaitServing(event);
     } else if (tInterpreterLock::Instance().HeldByCaller()) {
         tInterpreterLock::Releaser released;
-        endedSignal.Wait();
+        event.Wait();
     } else {
-        endedSignal.Wait();
+        event.Wait();
     }
 }
 

@@ -88,8 +88,15 @@ public:
     // itself; another thread waits as WaitForEnd does.
     void AwaitAsHandler();
 
-    void Stop();
+    virtual void Stop();
+    // Stop, then WaitUntilStopped.
     void StopAndWait();
+    // A process that serves typed lines outlives the stops meant for the line it runs: a stop
+    // ends that line and the process goes on with the next, so the console survives "stopall".
+    virtual bool OutlivesStops() const { return false; }
+    // Returns once a stop has taken effect: the process has ended or, for one that outlives
+    // stops, the line it ran has ended.
+    virtual void WaitUntilStopped() { WaitForEnd(); }
     void Pause() { runSignal.ResetEvent(); }
     void Resume() { runSignal.Set(); }
 
@@ -145,6 +152,10 @@ protected:
 
     // Marks the work as done: the thread ends after the current piece.
     void RequestStop() { stopRequested.store(true, std::memory_order_release); }
+    // Takes back a stop that has taken effect, for a process that outlives stops.
+    void ForgetStop();
+    // Waits as WaitForEnd does, for `event` instead of the end.
+    void WaitFor(tSyncEvent& event);
 
     const std::string name;
     const tInprocType kind;

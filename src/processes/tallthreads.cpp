@@ -115,10 +115,21 @@ void tallthreads::StopAll()
         }
     }
     // Bounded by the count at the start, so processes started meanwhile cannot keep this going.
-    for (; rounds > 0; --rounds) {
-        std::shared_ptr<tLogoprocess> last = LastMatching(isTarget);
+    StopAndWaitMatching(isTarget, rounds);
+}
+
+void tallthreads::StopAndWaitMatching(const std::function<bool(const tLogoprocess&)>& match, std::size_t limit)
+{
+    std::vector<std::shared_ptr<tLogoprocess>> stopped;
+    auto notYetStopped = [&](const tLogoprocess& process) {
+        return match(process) && std::none_of(stopped.begin(), stopped.end(),
+                                              [&](const auto& done) { return done.get() == &process; });
+    };
+    for (; limit > 0; --limit) {
+        std::shared_ptr<tLogoprocess> last = LastMatching(notYetStopped);
         if (!last)
             break;
+        stopped.push_back(last);
         last->StopAndWait();
     }
 }
@@ -131,8 +142,7 @@ bool tallthreads::StopByName(std::string_view name)
     auto isTarget = [&](const tLogoprocess& process) {
         return &process != caller && sameWord(process.Name(), wanted);
     };
-    while (std::shared_ptr<tLogoprocess> target = LastMatching(isTarget))
-        target->StopAndWait();
+    StopAndWaitMatching(isTarget);
     return callerHasName;
 }
 
@@ -193,9 +203,7 @@ void tallthreads::ForgetObject(const tlogoobject* object, const std::function<bo
     };
     if (caller != nullptr && runsIn(*caller))
         caller->ownObjectDestroyed = true;
-    auto isTarget = [&](const tLogoprocess& process) { return &process != caller && runsIn(process); };
-    while (std::shared_ptr<tLogoprocess> target = LastMatching(isTarget))
-        target->StopAndWait();
+    StopAndWaitMatching([&](const tLogoprocess& process) { return &process != caller && runsIn(process); });
     for (const auto& process : Processes()) {
         if (tProcessContext* context = process->Context())
             forgetInContext(*context, object);

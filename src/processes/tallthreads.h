@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -53,6 +54,10 @@ private:
 
     template <class Match>
     std::shared_ptr<tLogoprocess> LastMatching(Match match);
+    // Stops and waits for up to `limit` processes that match, the last first, scanning the
+    // list again after each. Each is stopped once: one that outlives stops stays listed.
+    void StopAndWaitMatching(const std::function<bool(const tLogoprocess&)>& match,
+                             std::size_t limit = SIZE_MAX);
 
     std::mutex guard;
     std::vector<std::shared_ptr<tLogoprocess>> processes;
