@@ -2,6 +2,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "interpreter/Evaluator.h"
 #include "interpreter/tProcessContext.h"
@@ -20,6 +21,7 @@
 #include "values/tLogoInt.h"
 #include "values/tLogoString.h"
 #include "values/valuePools.h"
+#include "values/wordPieces.h"
 
 // Building words and lists, arithmetic and bit operations over any number of inputs, logic
 // and type tests.
@@ -28,13 +30,9 @@ namespace {
 
 tlogoobject* word(tPrimitiveCall& call)
 {
-    // Words grow by "word" in loops: the text is built once at its final length and handed over.
-    size_t length = 0;
-    for (int i = 0; i < call.count(); ++i) length += call.word(i).size();
-    std::string text;
-    text.reserve(length);
-    for (int i = 0; i < call.count(); ++i) text += call.word(i);
-    return NewLiteralWord(std::move(text));
+    std::vector<tlogoobject*> words(static_cast<size_t>(call.count()));
+    for (int i = 0; i < call.count(); ++i) words[static_cast<size_t>(i)] = call[i];
+    return JoinWords(words);
 }
 
 tlogoobject* list(tPrimitiveCall& call)

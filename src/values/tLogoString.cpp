@@ -1,5 +1,7 @@
 #include "values/tLogoString.h"
 
+#include <utility>
+
 #include "language/Language.h"
 #include "values/eLogoException.h"
 #include "values/logoRandom.h"
@@ -12,14 +14,36 @@ tLogoString::tLogoString(std::string_view text) : text_(text) { AttachMethods();
 
 tLogoString::tLogoString(std::string&& text) : text_(std::move(text)) { AttachMethods(); }
 
+tLogoString::tLogoString(tTextBuffer* buffer, size_t offset, size_t length)
+    : shared_(buffer), offset_(offset), length_(length)
+{
+    AddRef(shared_);
+    AttachMethods();
+}
+
+tLogoString::~tLogoString() { Release(shared_); }
+
+void tLogoString::CopyStretch()
+{
+    text_.assign(View());
+    copied_ = 1;
+}
+
 void tLogoString::SetText(std::string_view text)
 {
+    // The new text may be a stretch of the buffer let go of here.
     text_.assign(text.data(), text.size());
+    Release(std::exchange(shared_, nullptr));
+    copied_ = 0;
     numericDone_ = isNumber_ = isInteger_ = booleanDone_ = isBoolean_ = booleanValue_ = anyDone_ = isAny_ = 0;
     ResetWordCaches();
 }
 
-tlogoobject* tLogoString::Clone() { return new tLogoString(text_); }
+tlogoobject* tLogoString::Clone()
+{
+    if (shared_) return new tLogoString(shared_, offset_, length_);
+    return new tLogoString(text_);
+}
 
 void tLogoString::Dispose()
 {
@@ -33,14 +57,14 @@ void tLogoString::AnalyseNumber()
 {
     numericDone_ = 1;
     int32_t integer;
-    if (parseLogoInteger(text_, integer)) {
+    if (parseLogoInteger(View(), integer)) {
         isNumber_ = isInteger_ = 1;
         integerValue_ = integer;
         realValue_ = integer;
         return;
     }
     long double real;
-    if (parseLogoReal(text_, real)) {
+    if (parseLogoReal(View(), real)) {
         isNumber_ = 1;
         realValue_ = real;
     }
@@ -57,7 +81,7 @@ bool tLogoString::IsInteger() { return IsNumber() && isInteger_; }
 bool tLogoString::IsAnyWord()
 {
     if (!anyDone_) {
-        isAny_ = !text_.empty() && isWord("dict", "any", text_);
+        isAny_ = !View().empty() && isWord("dict", "any", View());
         anyDone_ = 1;
     }
     return isAny_;
@@ -66,7 +90,7 @@ bool tLogoString::IsAnyWord()
 bool tLogoString::IsBoolean()
 {
     if (!booleanDone_) {
-        const std::string resolved = resolveNeutralName(text_);
+        const std::string resolved = resolveNeutralName(View());
         if (isTrueWord(resolved)) {
             isBoolean_ = booleanValue_ = 1;
         } else if (isFalseWord(resolved)) {
@@ -139,14 +163,14 @@ bool tLogoString::Equals(tlogoobject* other)
 {
     tHeldArgument held(other);
     if (IsNumber() && other->IsNumber()) return numberOrder(*this, ReceiverNumber(), *other) == 0;
-    return other->IsWord() && compareWords(text_, other->WordText()) == 0;
+    return other->IsWord() && compareWords(View(), other->WordView()) == 0;
 }
 
 bool tLogoString::EqualsExactly(tlogoobject* other)
 {
     tHeldArgument held(other);
     if (IsNumber() && other->IsNumber()) return numberOrder(*this, ReceiverNumber(), *other) == 0;
-    return other->IsWord() && text_ == other->WordText();
+    return other->IsWord() && View() == other->WordView();
 }
 
 bool tLogoString::TakeValueOf(tlogoobject* other)
@@ -156,6 +180,6 @@ bool tLogoString::TakeValueOf(tlogoobject* other)
     if (refCount != 1 || !other->pooled) return false;
     auto* word = dynamic_cast<tLogoString*>(other);
     if (!word) return false;
-    SetText(word->text_);
+    SetText(word->View());
     return true;
 }

@@ -10,6 +10,7 @@
 #include "values/tLogoWord.h"
 #include "values/upperCaseText.h"
 #include "values/valuePools.h"
+#include "values/wordPieces.h"
 
 // The list-and-word primitives on the text of a word, number or boolean. Positions are 1-based.
 
@@ -38,7 +39,7 @@ tSpan fromFirstPosition(tSpan span)
     return span;
 }
 
-std::string cut(const std::string& text, tSpan span)
+std::string_view cut(std::string_view text, tSpan span)
 {
     span = fromFirstPosition(span);
     const int64_t length = static_cast<int64_t>(text.size());
@@ -46,32 +47,32 @@ std::string cut(const std::string& text, tSpan span)
     return text.substr(static_cast<size_t>(span.from - 1), static_cast<size_t>(std::min(span.count, length - span.from + 1)));
 }
 
-std::string without(const std::string& text, tSpan span)
+std::string without(std::string_view text, tSpan span)
 {
     const int64_t length = static_cast<int64_t>(text.size());
-    if (span.count <= 0 || span.from > length || span.from < 1) return text;
-    std::string rest = text;
+    if (span.count <= 0 || span.from > length || span.from < 1) return std::string(text);
+    std::string rest(text);
     rest.erase(static_cast<size_t>(span.from - 1), static_cast<size_t>(std::min(span.count, length - span.from + 1)));
     return rest;
 }
 
-std::string characterAt(const std::string& text, int64_t position)
+std::string_view characterAt(std::string_view text, int64_t position)
 {
     if (position < 1 || position > static_cast<int64_t>(text.size())) return {};
-    return std::string(1, text[static_cast<size_t>(position - 1)]);
+    return text.substr(static_cast<size_t>(position - 1), 1);
 }
 
 tLogoList* asList(tlogoobject* value) { return value->IsList() ? static_cast<tLogoList*>(value) : nullptr; }
 
 // Position of the first case-blind occurrence of part in text, or npos.
-size_t findPart(const std::string& text, tlogoobject* part, size_t from = 0)
+size_t findPart(std::string_view text, tlogoobject* part, size_t from = 0)
 {
-    return upperCaseText(text).find(upperCaseText(part->WordText()), from);
+    return upperCaseText(text).find(upperCaseText(part->WordView()), from);
 }
 
 }  // namespace
 
-int32_t tLogoWord::Count() { return static_cast<int32_t>(WordText().size()); }
+int32_t tLogoWord::Count() { return static_cast<int32_t>(WordView().size()); }
 
 namespace {
 tlogoobject* emptyWordResult(tLogoWord& word, int failingLevel)
@@ -83,38 +84,38 @@ tlogoobject* emptyWordResult(tLogoWord& word, int failingLevel)
 
 tlogoobject* tLogoWord::First()
 {
-    const std::string& text = WordText();
+    const std::string_view text = WordView();
     return text.empty() ? emptyWordResult(*this, 2) : NewLiteralWord(text.substr(0, 1));
 }
 
 tlogoobject* tLogoWord::ButFirst()
 {
-    const std::string& text = WordText();
-    return text.empty() ? emptyWordResult(*this, 2) : NewLiteralWord(std::string_view(text).substr(1));
+    const std::string_view text = WordView();
+    return text.empty() ? emptyWordResult(*this, 2) : NewWordPiece(*this, text.substr(1));
 }
 
 tlogoobject* tLogoWord::Last()
 {
-    const std::string& text = WordText();
+    const std::string_view text = WordView();
     return text.empty() ? emptyWordResult(*this, 2) : NewLiteralWord(text.substr(text.size() - 1));
 }
 
 tlogoobject* tLogoWord::ButLast()
 {
-    const std::string& text = WordText();
-    return text.empty() ? emptyWordResult(*this, 2) : NewLiteralWord(std::string_view(text).substr(0, text.size() - 1));
+    const std::string_view text = WordView();
+    return text.empty() ? emptyWordResult(*this, 2) : NewWordPiece(*this, text.substr(0, text.size() - 1));
 }
 
 tlogoobject* tLogoWord::Pick()
 {
-    const std::string& text = WordText();
+    const std::string_view text = WordView();
     if (text.empty()) return emptyWordResult(*this, 1);
     return NewLiteralWord(characterAt(text, randomInRange(1, static_cast<int32_t>(text.size()))));
 }
 
 tlogoobject* tLogoWord::Shuffle()
 {
-    std::string remaining = WordText();
+    std::string remaining(WordView());
     if (remaining.size() <= 1) return this;
     std::string shuffled;
     shuffled.reserve(remaining.size());
@@ -128,7 +129,7 @@ tlogoobject* tLogoWord::Shuffle()
 
 tlogoobject* tLogoWord::Reverse()
 {
-    std::string text = WordText();
+    std::string text(WordView());
     std::reverse(text.begin(), text.end());
     return NewLiteralWord(text);
 }
@@ -136,40 +137,41 @@ tlogoobject* tLogoWord::Reverse()
 tlogoobject* tLogoWord::Fput(tlogoobject* element)
 {
     tHeldArgument held(element);
-    return NewLiteralWord(element->WordText() + WordText());
+    return JoinWords({element, this});
 }
 
 tlogoobject* tLogoWord::Lput(tlogoobject* element)
 {
     tHeldArgument held(element);
-    return NewLiteralWord(WordText() + element->WordText());
+    return JoinWords({this, element});
 }
 
 bool tLogoWord::IsMember(tlogoobject* part)
 {
     tHeldArgument held(part);
-    return findPart(WordText(), part) != std::string::npos;
+    return findPart(WordView(), part) != std::string::npos;
 }
 
 int32_t tLogoWord::Member(tlogoobject* part)
 {
     tHeldArgument held(part);
-    const size_t at = findPart(WordText(), part);
+    const size_t at = findPart(WordView(), part);
     return at == std::string::npos ? 0 : static_cast<int32_t>(at + 1);
 }
 
 tlogoobject* tLogoWord::FromMember(tlogoobject* part)
 {
     tHeldArgument held(part);
-    const size_t at = findPart(WordText(), part);
-    return NewLiteralWord(at == std::string::npos ? std::string() : WordText().substr(at));
+    const std::string_view text = WordView();
+    const size_t at = findPart(text, part);
+    return at == std::string::npos ? NewLiteralWord("") : NewWordPiece(*this, text.substr(at));
 }
 
 tlogoobject* tLogoWord::ButMember(tlogoobject* part)
 {
     tHeldArgument held(part);
-    std::string text = WordText();
-    const std::string sought = upperCaseText(part->WordText());
+    std::string text(WordView());
+    const std::string sought = upperCaseText(part->WordView());
     // An empty part occurs everywhere and would never stop being removed.
     if (sought.empty()) return NewLiteralWord(text);
     std::string upper = upperCaseText(text);
@@ -184,13 +186,13 @@ tlogoobject* tLogoWord::ButMember(tlogoobject* part)
 tlogoobject* tLogoWord::Item(tlogoobject* index)
 {
     tHeldArgument held(index);
-    const std::string& text = WordText();
+    const std::string_view text = WordView();
     if (tLogoList* list = asList(index)) {
         if (list->IsEmpty()) return NewLiteralWord("");
         tSpan span;
         if (list->first->IsWord()) {
             if (!readSpan(*list, span)) throw eLogoException(erExpectList2, index);
-            return NewLiteralWord(cut(text, span));
+            return NewWordPiece(*this, cut(text, span));
         }
         if (!list->first->IsList()) throw eLogoException(erBadStructure, index);
         std::string pieces;
@@ -218,10 +220,10 @@ tlogoobject* tLogoWord::ButItem(tlogoobject* index)
     if (tLogoList* list = asList(index)) {
         tSpan span;
         if (!readSpan(*list, span)) throw eLogoException(erExpectList2, index);
-        return NewLiteralWord(without(WordText(), fromFirstPosition(span)));
+        return NewLiteralWord(without(WordView(), fromFirstPosition(span)));
     }
     if (!index->IsNumber()) throw eLogoException(erExpectNumber, index);
-    return NewLiteralWord(without(WordText(), {index->AsIntegerIn(1, 2147483647), 1}));
+    return NewLiteralWord(without(WordView(), {index->AsIntegerIn(1, 2147483647), 1}));
 }
 
 tlogoobject* tLogoWord::Replace(tlogoobject* index, tlogoobject* replacement)
@@ -236,9 +238,9 @@ tlogoobject* tLogoWord::Replace(tlogoobject* index, tlogoobject* replacement)
     } else {
         throw eLogoException(erExpectNumber, index);
     }
-    std::string text = without(WordText(), span);
+    std::string text = without(WordView(), span);
     const size_t insertAt = static_cast<size_t>(std::clamp<int64_t>(span.from, 1, static_cast<int64_t>(text.size()) + 1) - 1);
-    text.insert(insertAt, replacement->WordText());
+    text.insert(insertAt, replacement->WordView());
     return NewLiteralWord(text);
 }
 
@@ -246,7 +248,7 @@ tlogoobject* tLogoWord::Char() { return NewLiteralWord(std::string(1, static_cas
 
 int32_t tLogoWord::Ascii()
 {
-    const std::string& text = WordText();
+    const std::string_view text = WordView();
     if (text.empty()) {
         if (strictLevel() > 0) throw eLogoException(erEmptyWord, this);
         return 0;

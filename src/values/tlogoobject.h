@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "values/TheapObject.h"
 #include "values/tNumeric.h"
@@ -37,6 +38,8 @@ public:
     virtual std::string PrintText(int mode);
     virtual std::string SourceText(int mode);
     virtual const std::string& WordText();
+    // The same text without making a copy of it (a long word may read a shared buffer).
+    virtual std::string_view WordView() { return WordText(); }
     virtual uint32_t NameCode();
     // The cached compiled form, owned by this value.
     virtual tCompiledCode* Compile(int mode);
