@@ -3,13 +3,17 @@
 #include "language/Language.h"
 #include "mainobj/commandTiming.h"
 #include "mainobj/mainPrimitives.h"
+#include "mainobj/system/systemPrimitives.h"
+#include "mainobj/system/systemOptions.h"
+#include "mainobj/system/tFilePaths.h"
 #include "objects/objectList.h"
 #include "processes/processPrimitives.h"
 #include "values/tLogoString.h"
 #include "values/tLogoInt.h"
 #include "values/valuePools.h"
 
-tMainLogoObject::tMainLogoObject() : tcontainerobject(nullptr, primaryWord("class", "main"), kNoParents)
+tMainLogoObject::tMainLogoObject()
+    : tcontainerobject(nullptr, primaryWord("class", "main"), kNoParents), propertyStore(std::make_unique<tlogotable>())
 {
     needsPlace = false;
 }
@@ -19,11 +23,15 @@ tMainLogoObject::~tMainLogoObject()
     SelectOutput(nullptr);
     if (fallbackOutput) fallbackOutput->Close();
     inputStream.reset();
+    propertyStore.reset();
+    globalVarTable.reset();
 }
 
 void tMainLogoObject::SetUpTables()
 {
     tcontainerobject::SetUpTables();
+    setUpFilePaths();
+    setUpSystemOptions();
     globalVarTable = std::make_unique<tLogoGlobalVarTab>(this);
     varTable->Define(nameCode("@childdestination"), NewInteger(0), 0);
     tLogoTab& table = *procTable;
@@ -36,7 +44,16 @@ void tMainLogoObject::SetUpTables()
     registerHigherOrderPrimitives(table);
     registerErrorPrimitives(table);
     registerObjectPrimitives(table);
+    registerWorkspaceQueries(table);
+    registerBuryPrimitives(table);
+    registerProcedureWorkspacePrimitives(table);
+    registerFilePrimitives(table);
+    registerPathPrimitives(table);
+    registerTextFilePrimitives(table);
+    registerPropertyListPrimitives(table);
+    registerClockPrimitives(table);
     registerCommandTimingPrimitives(table);
+    registerOptionPrimitives(table);
 
     std::string prefix = primaryWord("prefix", "main");
     prefix = prefix.substr(0, prefix.find(' '));

@@ -3,13 +3,15 @@
 #include <memory>
 #include <optional>
 
+#include "mainobj/system/tTimerList.h"
+#include "mainobj/system/tlogotable.h"
 #include "mainobj/tTextInput.h"
 #include "mainobj/tTextOutput.h"
 #include "objects/tcontainerobject.h"
 
 // The root object: every primitive that is no method of a value class or object kind lives in
 // its procedure table, its variable tables hold the globals, and it owns the process-wide
-// streams that "print" and "readlist" use.
+// streams that "print" and "readlist" use, the named timers and the property store.
 class tMainLogoObject : public tcontainerobject {
 public:
     tMainLogoObject();
@@ -30,6 +32,8 @@ public:
     // in the window, where such text is discarded.
     std::unique_ptr<tTextOutput> fallbackOutput;
     std::optional<tTextInput> inputStream;
+    tTimerList timerList;
+    std::unique_ptr<tlogotable> propertyStore;
 };
 
 // The one main object; it must have been built.

@@ -1,0 +1,76 @@
+#include "mainobj/system/systemPrimitives.h"
+
+#include "mainobj/primitiveTable.h"
+#include "mainobj/system/tFilePaths.h"
+#include "mainobj/system/textFiles.h"
+#include "mainobj/tClipboard.h"
+#include "mainobj/tPrimitiveCall.h"
+#include "values/tListBuilder.h"
+#include "values/tLogoString.h"
+#include "values/valuePools.h"
+
+// Whole text files (and the clipboard's text) as lists of lines.
+
+namespace {
+
+// One word per line; a carriage return, a line feed or both end a line, and a last line end
+// starts no further line.
+tlogoobject* lines(std::string_view text)
+{
+    tListBuilder list;
+    while (!text.empty()) {
+        const size_t end = text.find_first_of("\r\n");
+        list.Append(NewLiteralWord(text.substr(0, end)));
+        if (end == std::string_view::npos) break;
+        const size_t next = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
+        text.remove_prefix(next);
+    }
+    return list.Take();
+}
+
+// A list is written as its lines, anything else as its text.
+std::string textOf(tlogoobject* value)
+{
+    if (!value->IsList()) return value->PrintText(0);
+    std::string text;
+    for (tlogoobject* element : elements(static_cast<tLogoList*>(value))) text += element->PrintText(0) + "\r\n";
+    return text;
+}
+
+tlogoobject* loadtext(tPrimitiveCall& call)
+{
+    const std::string name = resolveFileName(call.word(0), fkText, {.search = true});
+    return lines(namesClipboard(name) ? clipboardText() : readTextFile(name));
+}
+
+void writeText(tPrimitiveCall& call, bool append)
+{
+    const std::string name = resolveFileName(call.word(0), fkText, {.search = append});
+    const std::string text = textOf(call[1]);
+    if (!namesClipboard(name))
+        writeTextFile(name, text, append);
+    else
+        clipboard().SetText(append ? clipboard().Text() + text : text);
+}
+
+tlogoobject* savetext(tPrimitiveCall& call)
+{
+    writeText(call, false);
+    return nullptr;
+}
+
+tlogoobject* appendtext(tPrimitiveCall& call)
+{
+    writeText(call, true);
+    return nullptr;
+}
+
+constexpr tPrimitiveRow kTextFileRows[] = {
+    {"loadtext", 1, kFixedInputs, &loadtext},
+    {"savetext", 2, kFixedInputs, &savetext},
+    {"appendtext", 2, kFixedInputs, &appendtext},
+};
+
+}  // namespace
+
+void registerTextFilePrimitives(tLogoTab& table) { registerPrimitives(table, kTextFileRows); }

@@ -1,0 +1,14 @@
+#pragma once
+
+class tLogoTab;
+
+// The system families of the main object, registered in this order by tMainLogoObject.
+void registerWorkspaceQueries(tLogoTab& table);
+void registerBuryPrimitives(tLogoTab& table);
+void registerProcedureWorkspacePrimitives(tLogoTab& table);
+void registerFilePrimitives(tLogoTab& table);
+void registerPathPrimitives(tLogoTab& table);
+void registerTextFilePrimitives(tLogoTab& table);
+void registerPropertyListPrimitives(tLogoTab& table);
+void registerClockPrimitives(tLogoTab& table);
+void registerOptionPrimitives(tLogoTab& table);

@@ -1,0 +1,251 @@
+#include "mainobj/system/tFilePaths.h"
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+
+#include "language/Language.h"
+#include "language/ProgramFile.h"
+#include "values/eLogoException.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kProgramMarker = '%';
+constexpr char kWorkMarker = '$';
+constexpr char kAppDataMarker = '\xA7';  // the section sign in the language's code page
+
+constexpr std::array<const char*, kFileKinds> kDefaultExtensions = {
+    "", ".ZXP", ".ZXP", ".HLP", ".LGF", ".WAV", ".TXT", ".ZXP", ".LGF"};
+
+struct tKindWord {
+    const char* key;
+    tFileKind kind;
+};
+constexpr tKindWord kKindWords[] = {
+    {"project", fkProject}, {"screen", fkProject}, {"demo", fkDemo},   {"help", fkHelp},
+    {"image", fkImage},     {"media", fkSound},    {"wave", fkSound},  {"sound", fkSound},
+    {"text", fkText},       {"web", fkWeb},        {"button", fkButton},
+};
+
+struct tPathState {
+    bool initialised = false;
+    std::array<std::vector<std::string>, kFileKinds> folders;
+    std::string workFolder;
+};
+
+tPathState& state()
+{
+    static tPathState paths;
+    return paths;
+}
+
+std::string home()
+{
+    const char* folder = std::getenv("HOME");
+    return folder ? folder : "";
+}
+
+std::string appDataFolder()
+{
+    const char* data = std::getenv("XDG_DATA_HOME");
+    return data && *data ? data : home() + "/.local/share";
+}
+
+// The user folders a "<name>" marker may name, by their customary names.
+std::string namedFolder(std::string_view name)
+{
+    struct tNamed {
+        const char* name;
+        const char* below;
+    };
+    static constexpr tNamed kNamed[] = {
+        {"Personal", "Documents"}, {"My Documents", "Documents"}, {"Desktop", "Desktop"},
+        {"My Pictures", "Pictures"}, {"My Music", "Music"},       {"My Video", "Videos"},
+    };
+    if (sameWord(name, "AppData") || sameWord(name, "Local AppData")) return appDataFolder();
+    for (const tNamed& named : kNamed)
+        if (sameWord(name, named.name)) return home() + "/" + named.below;
+    return {};
+}
+
+bool isBareMarker(std::string_view entry)
+{
+    if (entry.size() == 1) return entry[0] == kProgramMarker || entry[0] == kWorkMarker || entry[0] == kAppDataMarker;
+    return entry.size() > 2 && entry.front() == '<' && entry.back() == '>' && entry.find('>') == entry.size() - 1;
+}
+
+std::string normalisedEntry(std::string entry)
+{
+    if (entry.empty()) return std::string(1, kProgramMarker);
+    if (!isBareMarker(entry) && entry.back() != '/') entry += '/';
+    return entry;
+}
+
+std::string directory(const char* key) { return uiString("directories", key) + "/"; }
+
+bool isFile(const std::string& path)
+{
+    std::error_code error;
+    return fs::exists(path, error) && !fs::is_directory(path, error);
+}
+
+bool isFolder(const std::string& path)
+{
+    std::error_code error;
+    return fs::is_directory(path.empty() ? "." : path, error);
+}
+
+// The file part as it stands in a folder: the default extension added by resolution is also
+// found in lower case, as files made on this platform usually carry it.
+std::string existingFile(const std::string& folder, const std::string& file, bool extensionAdded)
+{
+    if (isFile(folder + file)) return file;
+    if (!extensionAdded) return {};
+    std::string lower = file;
+    for (size_t i = lower.rfind('.'); i < lower.size(); ++i) lower[i] = static_cast<char>(std::tolower(lower[i]));
+    return isFile(folder + lower) ? lower : std::string();
+}
+
+std::string searched(tFileKind kind, const std::string& file, tResolveFlags flags, bool extensionAdded)
+{
+    tPathState& paths = state();
+    if (!paths.initialised) throw eLogoException(uiString("strings", "pathsNotInitialised"), nullptr);
+    std::string firstExisting;
+    bool found = false;
+    for (const std::string& entry : paths.folders[kind]) {
+        std::string folder;
+        if (!expandMarker(entry, folder)) continue;
+        if (flags.search) {
+            const std::string existing = existingFile(folder, file, extensionAdded);
+            if (!existing.empty()) return folder + existing;
+        }
+        if (!found && isFolder(folder)) {
+            firstExisting = folder;
+            found = true;
+        }
+    }
+    // With no folder of the kind at hand the name stays relative to the working folder.
+    return firstExisting + file;
+}
+
+}  // namespace
+
+void setUpFilePaths()
+{
+    const std::string pr = "%", wk = "$";
+    const std::string project = directory("project"), demo = directory("demo"), help = directory("help"),
+                      image = directory("image"), media = directory("media"), text = directory("text"),
+                      web = directory("web"), button = directory("button");
+    tPathState& paths = state();
+    paths.folders = {{
+        {pr},
+        {wk, wk + project, pr + project, pr},
+        {pr + demo},
+        {pr + help, pr},
+        {wk + image, pr + image},
+        {wk + media, pr + media},
+        {wk + text, pr + text},
+        {wk + web, wk + project + web, pr + project + web, pr + web, wk, pr + project, pr},
+        {wk + image + button, wk + button, wk + image, pr + image + button, pr + button, pr + image},
+    }};
+    paths.initialised = true;
+}
+
+int fileKindOfWord(std::string_view word)
+{
+    for (const tKindWord& kindWord : kKindWords)
+        if (isWord("pathnames", kindWord.key, word)) return kindWord.kind;
+    return -1;
+}
+
+bool expandMarker(std::string_view entry, std::string& expanded)
+{
+    if (entry.empty()) {
+        expanded.clear();
+        return true;
+    }
+    std::string folder;
+    size_t markerLength = 1;
+    switch (entry[0]) {
+    case kProgramMarker:
+        folder = programFolder();
+        break;
+    case kWorkMarker:
+        if (state().workFolder.empty()) return false;
+        folder = state().workFolder;
+        break;
+    case kAppDataMarker:
+        folder = appDataFolder();
+        break;
+    case '<':
+        markerLength = entry.find('>');
+        if (markerLength == std::string_view::npos) return false;
+        folder = namedFolder(entry.substr(1, markerLength - 1));
+        if (folder.empty()) return false;
+        ++markerLength;
+        break;
+    default:
+        expanded = entry;
+        return true;
+    }
+    if (folder.back() != '/') folder += '/';
+    expanded = folder + std::string(entry.substr(markerLength));
+    return true;
+}
+
+std::string resolveFileName(std::string_view name, tFileKind kind, tResolveFlags flags)
+{
+    if (namesClipboard(name)) return std::string(name);
+    std::string text;
+    const bool marked = !name.empty() && expandMarker(name, text) && text != name;
+    if (!marked) text = name;
+    const size_t split = text.rfind('/');
+    std::string folder = split == std::string::npos ? std::string() : text.substr(0, split + 1);
+    std::string file = split == std::string::npos ? text : text.substr(split + 1);
+    const bool extensionAdded = !flags.keepName && !file.empty() && file.find('.') == std::string::npos;
+    if (extensionAdded) file += kDefaultExtensions[kind];
+    if (!folder.empty() || marked) {
+        if (flags.search && !isFile(folder + file)) {
+            const std::string existing = existingFile(folder, file, extensionAdded);
+            if (!existing.empty()) file = existing;
+        }
+        return folder + file;
+    }
+    return searched(kind, file, flags, extensionAdded);
+}
+
+bool saysWhere(std::string_view name)
+{
+    if (name.find('/') != std::string_view::npos) return true;
+    std::string expanded;
+    return !name.empty() && expandMarker(name, expanded) && expanded != name;
+}
+
+const std::vector<std::string>& searchFolders(tFileKind kind) { return state().folders[kind]; }
+
+void setSearchFolders(tFileKind kind, const std::vector<std::string>& folders)
+{
+    std::vector<std::string>& list = state().folders[kind];
+    list.clear();
+    for (const std::string& folder : folders) list.push_back(normalisedEntry(folder));
+}
+
+std::string firstExistingFolder(tFileKind kind)
+{
+    for (const std::string& entry : state().folders[kind]) {
+        std::string folder;
+        if (expandMarker(entry, folder) && isFolder(folder)) return folder;
+    }
+    return {};
+}
+
+void setWorkFolder(std::string_view folder) { state().workFolder = folder; }
+
+std::string workFolder() { return state().workFolder; }
+
+bool namesClipboard(std::string_view name)
+{
+    return sameWord(name, "clipboard") || isWord("other", "clipboard", name);
+}
