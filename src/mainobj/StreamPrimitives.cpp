@@ -4,6 +4,7 @@
 
 #include "language/Language.h"
 #include "mainobj/primitiveTable.h"
+#include "mainobj/system/tFilePaths.h"
 #include "mainobj/tClipboard.h"
 #include "mainobj/tClipboardOutput.h"
 #include "mainobj/tMainLogoObject.h"
@@ -64,12 +65,6 @@ tlogoobject* printline(tPrimitiveCall& call)
     return nullptr;
 }
 
-bool namesClipboard(tlogoobject* name)
-{
-    const std::string& text = name->WordText();
-    return sameWord(text, "clipboard") || isWord("other", "clipboard", text);
-}
-
 bool closesStream(tlogoobject* input) { return input->IsList() && input->IsEmpty(); }
 
 tlogoobject* printto(tPrimitiveCall& call)
@@ -77,10 +72,10 @@ tlogoobject* printto(tPrimitiveCall& call)
     tMainLogoObject& main = mainLogoObject();
     main.SelectOutput(nullptr);
     if (closesStream(call[0])) return nullptr;
-    if (namesClipboard(call[0]))
+    if (namesClipboard(call.word(0)))
         main.SelectOutput(std::make_unique<tClipboardOutput>());
     else
-        main.SelectOutput(tStdioOutput::CreateFile(call.word(0)));
+        main.SelectOutput(tStdioOutput::CreateFile(resolveFileName(call.word(0), fkText, {})));
     return nullptr;
 }
 
@@ -89,10 +84,10 @@ tlogoobject* readfrom(tPrimitiveCall& call)
     tMainLogoObject& main = mainLogoObject();
     main.SelectInput(std::nullopt);
     if (closesStream(call[0])) return nullptr;
-    if (namesClipboard(call[0]))
+    if (namesClipboard(call.word(0)))
         main.SelectInput(tTextInput(clipboard().Text()));
     else
-        main.SelectInput(tTextInput::FromFile(call.word(0)));
+        main.SelectInput(tTextInput::FromFile(resolveFileName(call.word(0), fkText, {.search = true})));
     return nullptr;
 }
 
