@@ -251,16 +251,26 @@ tlogoobject* tLogoList::Fput(tlogoobject* element)
     return Cons(element, this);
 }
 
+// Growing a list with "lput" copies it at every step, so the copy is linked directly: each new
+// cell is counted once by the cell before it.
 tlogoobject* tLogoList::Lput(tlogoobject* element)
 {
     tHeldArgument hold(element);
-    tListBuilder list;
-    for (const tLogoList* cell = this; cell && cell->first; cell = cell->rest) {
-        prefetchAhead(cell, cell->rest);
-        list.Append(cell->first);
+    tLogoRef<tLogoList> head(new tLogoList(IsEmpty() ? element : first));
+    tLogoList* tail = head.get();
+    if (!IsEmpty()) {
+        for (const tLogoList* cell = rest; cell && cell->first; cell = cell->rest) {
+            prefetchAhead(cell, cell->rest);
+            tLogoList* copy = new tLogoList(cell->first);
+            copy->refCount = 1;
+            tail->rest = copy;
+            tail = copy;
+        }
+        tLogoList* last = new tLogoList(element);
+        last->refCount = 1;
+        tail->rest = last;
     }
-    list.Append(element);
-    return list.Take();
+    return handOver(head);
 }
 
 bool tLogoList::IsMember(tlogoobject* element) { return Member(element) > 0; }
