@@ -1,4 +1,5 @@
 #include "mainobj/mainPrimitives.h"
+#include "mainobj/objectPrimitives.h"
 
 #include "interpreter/tProcessContext.h"
 #include "mainobj/primitiveTable.h"
@@ -54,7 +55,16 @@ tlogoobject* madeObject(const tPrimitiveCall& call, tmultiobject* object) { retu
 tlogoobject* newInstance(tPrimitiveCall& call)
 {
     tLogoList* properties = call.list(1);
-    return madeObject(call, createInstance(containerHere(), classNamed(call[0]), {}, properties));
+    return madeObject(call, createInstance(containerHere(), classNamed(call[0]), {}, properties, tCreationForm::kNew,
+                                           currentObject()));
+}
+
+// Objects read back from a project: the list is keyed by property numbers.
+tlogoobject* newStored(tPrimitiveCall& call)
+{
+    tLogoList* properties = call.list(1);
+    return madeObject(call, createInstance(containerHere(), classNamed(call[0]), {}, properties,
+                                           tCreationForm::kStored, currentObject()));
 }
 
 tlogoobject* newobject(tPrimitiveCall& call)
@@ -62,7 +72,8 @@ tlogoobject* newobject(tPrimitiveCall& call)
     if (call.count() < 1) throw eLogoException(erNotEnoughInputs);
     for (int i = 1; i < call.count(); ++i) call.stack.push(call[i]);
     tLogoRef<tLogoList> properties(tLogoList::ListFromStack(call.stack, call.count() - 1));
-    return madeObject(call, createInstance(containerHere(), classNamed(call[0]), {}, properties.get()));
+    return madeObject(call, createInstance(containerHere(), classNamed(call[0]), {}, properties.get(),
+                                           tCreationForm::kNew, currentObject()));
 }
 
 tlogoobject* newclass(tPrimitiveCall& call)
@@ -75,8 +86,7 @@ void eraseNamed(tlogoobject* name, bool evenClasses)
 {
     tmultiobject* object = namedObject(name);
     if (object == mainObject()) throw eLogoException(erNoObject, name);
-    if (!evenClasses && hasInstances(object)) throw eLogoException(erEraseDesc, name);
-    destroyObject(object);
+    eraseObject(object, evenClasses);
 }
 
 // A process that has erased the object it runs in ends once the whole erase is done.
@@ -112,22 +122,36 @@ tlogoobject* addBehaviour(tPrimitiveCall& call)
     return nullptr;
 }
 
+// Reading a project back restores behaviours without running their handlers.
+tlogoobject* addBehaviourQuietly(tPrimitiveCall& call)
+{
+    currentObject()->AddBehaviour(namedObject(call[0]), false);
+    return nullptr;
+}
+
 tlogoobject* removeBehaviour(tPrimitiveCall& call)
 {
-    currentObject()->RemoveBehaviour(namedObject(call[0]));
+    currentObject()->RemoveBehaviour(namedObject(call[0]), true);
     return nullptr;
 }
 
 constexpr tPrimitiveRow kObjectRows[] = {
     {"newobject", 1, kVariableInputs, &newobject},
     {"new", 2, kFixedInputs, &newInstance},
+    {".new", 2, kFixedInputs, &newStored},
     {"newclass", 3, kFixedInputs, &newclass},
+    {".new.", 2, kFixedInputs, &newStored},
     {"eraseobject", 1, kVariableInputs, &eraseobject},
     {"erasecomplete", 1, kFixedInputs, &erasecomplete},
     {"addBehaviour", 1, kFixedInputs, &addBehaviour},
+    {".addbehaviour", 1, kFixedInputs, &addBehaviourQuietly},
     {"removeBehaviour", 1, kFixedInputs, &removeBehaviour},
 };
 
 }  // namespace
 
-void registerObjectPrimitives(tLogoTab& table) { registerPrimitives(table, kObjectRows); }
+void registerObjectPrimitives(tLogoTab& table)
+{
+    registerPrimitives(table, kObjectRows);
+    registerEventPrimitives(table);
+}

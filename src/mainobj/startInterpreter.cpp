@@ -2,6 +2,7 @@
 
 #include "interpreter/startEvaluator.h"
 #include "mainobj/tMainLogoObject.h"
+#include "objects/eventNames.h"
 #include "objects/objectLifecycle.h"
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
@@ -13,6 +14,7 @@
 
 void startInterpreter()
 {
+    installEventNames();
     startEvaluator();
     installRunInterleaving();
     installObjectResolution();

@@ -16,7 +16,9 @@
 #include "values/tListBuilder.h"
 #include "values/tLogoList.h"
 #include "values/tPseudoVarDesc.h"
+#include "values/tLogoString.h"
 #include "values/upperCaseText.h"
+#include "values/valuePools.h"
 
 namespace {
 
@@ -194,11 +196,50 @@ void applyCreationLeftovers(tmultiobject& object)
     if (list) applyPropertyPairs(object, list.get());
 }
 
+tLogoRef<tLogoList> namedPropertyPairs(tlogoobject* stored)
+{
+    if (!stored || !stored->IsList()) throw eLogoException(erExpectList, stored);
+    auto* list = static_cast<tLogoList*>(stored);
+    tListBuilder pairs;
+    int32_t index = 0;
+    for (tLogoList* cell = list; cell && cell->first; cell = cell->rest, index += 2) {
+        tlogoobject* key = cell->first;
+        if (!cell->rest || !cell->rest->first || !key->IsWord())
+            throw eLogoException(erBadStructure, restFrom(list, index));
+        if (key->IsNumber()) {
+            const tPropertyNames& names = propertyNames(key->AsInteger());
+            if (names.synonyms.empty() || key->WordText() != std::to_string(key->AsInteger()))
+                throw eLogoException(erNoProperty, key);
+            pairs.Append(NewWord(names.synonyms.front()));
+        } else {
+            pairs.Append(key);
+        }
+        cell = cell->rest;
+        pairs.Append(cell->first);
+    }
+    return tLogoRef<tLogoList>(pairs.Take());
+}
+
+tLogoRef<tlogoobject> propertyPairValue(tLogoRef<tLogoList>& pairs, int32_t number, bool take)
+{
+    if (take)
+        return takePair(pairs, [&](tlogoobject* name) { return name->IsWord() && isPropertyWord(number, name->WordText()); });
+    for (tLogoList* cell = pairs.get(); cell && cell->first && cell->rest; cell = cell->rest->rest)
+        if (cell->first->IsWord() && isPropertyWord(number, cell->first->WordText()))
+            return tLogoRef<tlogoobject>(cell->rest->first);
+    return {};
+}
+
 void runCreation(tmultiobject& object, tLogoList* properties, const std::function<void()>& kindSteps)
+{
+    runCreationWith(object, properties ? normalizePropertyList(properties) : tLogoRef<tLogoList>(new tLogoList),
+                    kindSteps);
+}
+
+void runCreationWith(tmultiobject& object, tLogoRef<tLogoList> pairs, const std::function<void()>& kindSteps)
 {
     giveInstanceProperties(object);
     tProcessContext& process = *currentContext();
-    tLogoRef<tLogoList> pairs = properties ? normalizePropertyList(properties) : tLogoRef<tLogoList>(new tLogoList);
     const uint32_t code = creationListCode();
     process.stack.push(pairs.get());
     process.localTable->OpenFrame(&code, 1, process.stack);

@@ -19,6 +19,15 @@ tLogoRef<tLogoList> normalizePropertyList(tlogoobject* list);
 // faulty one have taken effect.
 void forEachPropertyPair(tlogoobject* list, const std::function<void(tlogoobject* name, tlogoobject* value)>& take);
 
+// A stored creation list (objects read back): pairs whose keys are property numbers, or words
+// for plain variables, as a list keyed by the properties' names. Values are taken as they
+// stand. A number that names no property: erNoProperty.
+tLogoRef<tLogoList> namedPropertyPairs(tlogoobject* stored);
+
+// The value of the first pair of a normalized list that names the property (any of its
+// words), taken out of the list when `take`; none when no pair does.
+tLogoRef<tlogoobject> propertyPairValue(tLogoRef<tLogoList>& pairs, int32_t number, bool take);
+
 // The local variable that holds the creation list while an object is being made.
 uint32_t creationListCode();
 
@@ -65,3 +74,5 @@ void applyCreationLeftovers(tmultiobject& object);
 // property list is its creation list in a fresh local frame; what the steps leave in the list
 // is applied afterwards.
 void runCreation(tmultiobject& object, tLogoList* properties, const std::function<void()>& kindSteps);
+// The same with a list that is normalized already.
+void runCreationWith(tmultiobject& object, tLogoRef<tLogoList> pairs, const std::function<void()>& kindSteps);

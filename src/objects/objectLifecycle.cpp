@@ -1,12 +1,17 @@
 #include "objects/objectLifecycle.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
+#include "objects/activeToolButton.h"
 #include "objects/creationList.h"
 #include "objects/destroyedObjects.h"
+#include "objects/objectEvents.h"
 #include "objects/objectList.h"
+#include "objects/objectNames.h"
+#include "objects/objectProperties.h"
 #include "objects/tcontainerobject.h"
 #include "processes/tLogoprocess.h"
 #include "processes/tallthreads.h"
@@ -18,26 +23,80 @@
 
 namespace {
 
+// Set while the environment rebuilds itself; otherwise persistent objects stay.
+bool persistentErasing = false;
+
 uint32_t prefixCode() { return nameCode(primaryWord("name", "namePrefix")); }
 
-// The class's prefix followed by the first number whose name the container does not hold yet,
-// so the gaps that erased objects leave are filled first.
-std::string automaticName(tcontainerobject& container, tmultiobject& objectClass)
+// The prefix followed by the first number after `start` whose name the container does not
+// hold yet, so the gaps that erased objects leave are filled first.
+std::string firstFreeName(tcontainerobject& container, const std::string& prefix, uint64_t start)
 {
-    tLogoVarDesc* prefixVariable = objectClass.FindVariable(prefixCode());
-    std::string prefix = prefixVariable && prefixVariable->value ? prefixVariable->value->WordText()
-                                                                   : primaryWord("prefix", "main");
-    for (int number = 1;; ++number) {
+    for (uint64_t number = start + 1;; ++number) {
         std::string name = prefix + std::to_string(number);
         if (!container.objects->Lookup(nameCode(name))) return name;
     }
 }
 
-std::string nameFromProperties(tLogoList* properties)
+std::string classPrefix(tmultiobject& objectClass)
 {
-    for (tLogoList* cell = properties; cell && cell->first && cell->rest; cell = cell->rest->rest)
-        if (sameWord(cell->first->WordText(), primaryName("name"))) return cell->rest->first->WordText();
-    return {};
+    tLogoVarDesc* prefixVariable = objectClass.FindVariable(prefixCode());
+    return prefixVariable && prefixVariable->value ? prefixVariable->value->WordText() : primaryWord("prefix", "main");
+}
+
+// A given name ("name") as it stands; else a preferred one (".name") while it is free, and
+// after that its stem with the next free number after its own; else the class's prefix with
+// the first free number.
+std::string chooseName(tcontainerobject& container, tmultiobject& objectClass, tLogoRef<tLogoList>& pairs,
+                       std::string given)
+{
+    if (given.empty())
+        if (tLogoRef<tlogoobject> value = propertyPairValue(pairs, property::kName, false)) given = value->WordText();
+    if (!given.empty()) {
+        if (!container.AcceptsName(given)) throw eLogoException(erInvalidObjName, std::string_view(given));
+        return given;
+    }
+    tLogoRef<tlogoobject> preferredValue = propertyPairValue(pairs, property::kPreferredName, false);
+    const std::string preferred = preferredValue ? preferredValue->WordText() : std::string();
+    if (preferred.empty()) return firstFreeName(container, classPrefix(objectClass), 0);
+    if (!container.objects->Lookup(nameCode(preferred)) && container.AcceptsName(preferred)) return preferred;
+    size_t stem = preferred.find_last_not_of("0123456789") + 1;
+    // More digits than a number holds count from nothing.
+    uint64_t start = 0;
+    if (preferred.size() - stem <= 18) std::from_chars(preferred.data() + stem, preferred.data() + preferred.size(), start);
+    return firstFreeName(container, preferred.substr(0, stem), start);
+}
+
+// Where a new instance lives: the nearest object able to hold others, from the object its
+// "myPlace" names (an object path, seen from `from`) or else from `from` itself, walking
+// outwards through places; without "myPlace" the container "new" runs on serves when that walk
+// finds none.
+tmultiobject* placeFor(tcontainerobject& container, tmultiobject* from, tLogoRef<tLogoList>& pairs)
+{
+    tmultiobject* start = from;
+    tLogoRef<tlogoobject> named = propertyPairValue(pairs, property::kMyPlace, true);
+    if (named) {
+        start = dynamic_cast<tmultiobject*>(named.get());
+        if (!start) start = resolveObjectPath(from, named->WordText());
+        if (!start) throw eLogoException(erNoObject, named.get());
+    }
+    for (tmultiobject* at = start; at; at = at->place)
+        if (at->CanContain()) return at;
+    return named ? nullptr : &container;
+}
+
+// The table a new instance is entered in: that of the nearest container around its place.
+tcontainerobject& registryFor(tmultiobject* place, tcontainerobject& fallback)
+{
+    for (tmultiobject* at = place; at; at = at->place)
+        if (auto* container = dynamic_cast<tcontainerobject*>(at)) return *container;
+    return fallback;
+}
+
+bool shownIn(tLogoRef<tLogoList>& pairs)
+{
+    tLogoRef<tlogoobject> shown = propertyPairValue(pairs, property::kShown, false);
+    return !shown || shown->AsBoolean();
 }
 
 // An instance or class starts with its own copy of the first parent's variables; the main
@@ -92,12 +151,18 @@ void runLifecycle(tmultiobject& object, const char* key)
     });
 }
 
-// A new object of the class, with its tables, linked into the global list.
+tControlObject* makeControlObject(tLogoStack& stack, const std::string& name)
+{
+    return new tControlObject(&stack, name, 1);
+}
+
+// A new object of the class's object class, with its tables, linked into the global list.
 tControlObject* makeObject(tmultiobject* parent, const std::string& name)
 {
     tLogoStack stack(1);
     stack.push(parent);
-    tLogoRef<tControlObject> object(new tControlObject(&stack, name, 1));
+    tInstanceMaker maker = parent->instanceClass ? parent->instanceClass : &makeControlObject;
+    tLogoRef<tControlObject> object(maker(stack, name));
     object->SetUpTables();
     linkObject(object.get());
     if (tProcessContext* context = currentContext()) context->lastCreated = object.get();
@@ -125,20 +190,40 @@ bool hasInstances(const tmultiobject* object)
 }
 
 tControlObject* createInstance(tcontainerobject& container, tmultiobject* objectClass, std::string name,
-                               tLogoList* properties)
+                               tLogoList* properties, tCreationForm form, tmultiobject* placeFrom)
 {
     if (!dynamic_cast<tControlObject*>(objectClass)) throw eLogoException(erIvalidPrototype, objectClass);
-    if (name.empty()) name = nameFromProperties(properties);
-    if (name.empty()) name = automaticName(container, *objectClass);
+    tLogoRef<tLogoList> pairs;
+    if (form == tCreationForm::kStored)
+        pairs = namedPropertyPairs(properties);
+    else
+        pairs = properties ? normalizePropertyList(properties) : tLogoRef<tLogoList>(new tLogoList);
+    tmultiobject* place = placeFor(container, placeFrom ? placeFrom : &container, pairs);
+    tcontainerobject& owner = registryFor(place, container);
+    name = chooseName(owner, *objectClass, pairs, std::move(name));
     tControlObject* object = makeObject(objectClass, name);
     orUndo(object, [&] {
+        object->SetUpInstance();
+        if (object->needsPlace) {
+            if (!place) throw eLogoException(erNoMyplace);
+            object->SetPlace(place);
+        }
         object->isInstance = true;
-        object->SetPlace(&container);
-        registerReplacing(container, object);
-        runCreation(*object, properties, [&] { runLifecycle(*object, "create"); });
+        object->shownAtStart = shownIn(pairs);
+        runCreationWith(*object, pairs, [&] {
+            if (form == tCreationForm::kStored)
+                object->MakeVisualPart();
+            else
+                runLifecycle(*object, "create");
+            if (object->paramsToMove) applyParamsToMove(*object, *object->paramsToMove);
+        });
         copyParentVariables(*object);
         object->creationDone = true;
+        object->CreationCompleted();
+        registerReplacing(owner, object);
     });
+    if (form == tCreationForm::kNew) runCreateHandlers(*object);
+    object->FinishCreation();
     return object;
 }
 
@@ -147,7 +232,7 @@ tControlObject* createClass(tcontainerobject& container, tmultiobject* base, con
 {
     auto* control = dynamic_cast<tControlObject*>(base);
     if (!control || control->isInstance) throw eLogoException(erIvalidPrototypeMain, base);
-    if (name.empty()) throw eLogoException(erInvalidObjName, std::string_view(name));
+    if (name.empty() || !container.AcceptsName(name)) throw eLogoException(erInvalidObjName, std::string_view(name));
     tControlObject* object = makeObject(base, name);
     orUndo(object, [&] {
         inContextOf(*object, [&] { applyPropertyPairs(*object, properties); });
@@ -158,11 +243,21 @@ tControlObject* createClass(tcontainerobject& container, tmultiobject* base, con
     return object;
 }
 
+void setPersistentErasing(bool allowed) { persistentErasing = allowed; }
+
+void eraseObject(tmultiobject* object, bool evenClasses)
+{
+    if (object->persistent && !persistentErasing) throw eLogoException(erErasePersistent, object);
+    if (!evenClasses && hasInstances(object)) throw eLogoException(erEraseDesc, object);
+    destroyObject(object);
+}
+
 void destroyObject(tmultiobject* object)
 {
     tLogoRef<tmultiobject> held(object);
     if (currentContext()) keepUntilCommandEnds(object);
     if (object->creationDone && tLogoprocess::Current()) runLifecycle(*object, "destroy");
+    if (activeToolButton() == object) setActiveToolButton(nullptr);
     unlinkObject(object);
     tallthreads::Instance().ForgetObject(object);
     if (tProcessContext* context = currentContext(); context && context->lastCreated == object)
@@ -173,10 +268,12 @@ void destroyObject(tmultiobject* object)
         if (dependent->FirstParent() == object || dependent->place == object)
             destroyObject(dependent);
         else
-            dependent->RemoveBehaviour(object);
+            dependent->RemoveBehaviour(object, true);
     }
-    while (object->parents.size() > static_cast<size_t>(object->classParentCount))
-        object->RemoveBehaviour(object->parents.back());
+    inContextOf(*object, [&] {
+        while (object->parents.size() > static_cast<size_t>(object->classParentCount))
+            object->RemoveBehaviour(object->parents.back(), true);
+    });
     if (auto* control = dynamic_cast<tControlObject*>(object); control && control->owner) {
         auto* owner = static_cast<tcontainerobject*>(control->owner);
         control->owner = nullptr;

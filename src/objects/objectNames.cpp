@@ -1,10 +1,12 @@
 #include "objects/objectNames.h"
 
+#include <algorithm>
 #include <string>
 
 #include "interpreter/objectResolution.h"
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
+#include "objects/activeToolButton.h"
 #include "objects/objectList.h"
 #include "objects/tControlObject.h"
 #include "values/eLogoException.h"
@@ -16,6 +18,14 @@ tmultiobject* inObjectsTable(tmultiobject* object, uint32_t code)
     tLogoObjectsTab* table = object->Objects();
     tTabDesc* entry = table ? table->Lookup(code) : nullptr;
     return entry ? static_cast<tmultiobject*>(entry->Value()) : nullptr;
+}
+
+// The nearest object of a kind among the object and its places, walking outwards.
+tmultiobject* outwardsTo(tmultiobject* from, bool (tmultiobject::*isKind)() const, errorConst none)
+{
+    for (tmultiobject* at = from; at; at = at->place)
+        if ((at->*isKind)()) return at;
+    throw eLogoException(none);
 }
 
 tmultiobject* specialObject(tmultiobject* from, uint32_t code)
@@ -36,6 +46,12 @@ tmultiobject* specialObject(tmultiobject* from, uint32_t code)
         if (!from->place) throw eLogoException(erNoMyplace);
         return from->place;
     }
+    if (isWord("dict", "activeToolbutton", word)) {
+        if (!activeToolButton()) throw eLogoException(erNoActiveToolbutton);
+        return activeToolButton();
+    }
+    if (isWord("dict", "myWindow", word)) return outwardsTo(from, &tmultiobject::IsWindow, erNotInsideWin);
+    if (isWord("dict", "myPage", word)) return outwardsTo(from, &tmultiobject::IsPage, erNotInsidePage);
     return nullptr;
 }
 
@@ -66,6 +82,21 @@ tmultiobject* resolveObjectName(tmultiobject* from, uint32_t code)
     for (tmultiobject* ancestor : from->ancestors)
         if (tmultiobject* found = inObjectsTable(ancestor, code)) return found;
     return specialObject(from, code);
+}
+
+tmultiobject* resolveObjectPath(tmultiobject* from, std::string_view path)
+{
+    tmultiobject* at = from;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = std::min(path.find('\'', start), path.size());
+        if (end > start) {
+            at = resolveObjectName(at, nameCode(path.substr(start, end - start)));
+            if (!at) return nullptr;
+        }
+        start = end + 1;
+    }
+    return at;
 }
 
 void installObjectResolution()

@@ -13,6 +13,8 @@ public:
     const char* ClassName() const override { return "tcontainerobject"; }
     tLogoObjectsTab* Objects() override { return objects.get(); }
 
+    // Whether an object may be entered under that name; a plain container takes every name.
+    virtual bool AcceptsName(const std::string&) const { return true; }
     // Enters the object under its name and makes this container its owner.
     void Register(tControlObject* object);
     // The object of that name in this container's own table; none when absent.

@@ -4,8 +4,11 @@
 
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
+#include "objects/eventNames.h"
 #include "objects/lifecycleNames.h"
+#include "objects/objectEvents.h"
 #include "objects/objectList.h"
+#include "processes/tLogoprocess.h"
 #include "values/eLogoException.h"
 #include "values/tLogoRef.h"
 #include "values/tLogoStack.h"
@@ -54,6 +57,10 @@ tmultiobject::tmultiobject(tLogoStack* stack, std::string objectName, int parent
     if (parentCount > 0) stack->dropN(parentCount);
     classParentCount = static_cast<int>(parents.size());
     for (tmultiobject* parent : parents) parent->AddDependent(this);
+    if (tmultiobject* first = FirstParent()) {
+        instanceClass = first->instanceClass;
+        paramsToMove = first->paramsToMove;
+    }
     if (name.empty()) name = "Object" + std::to_string(nextAutomaticNumber());
 }
 
@@ -186,7 +193,9 @@ void tmultiobject::AddBehaviour(tmultiobject* behaviour, bool runHandlers)
         RebuildChains();
         throw;
     }
-    if (runHandlers) CopyMissingVariablesFrom(*behaviour);
+    if (!runHandlers) return;
+    CopyMissingVariablesFrom(*behaviour);
+    runEventInPlace(*behaviour, eventCode(tEventKey::onAddBehaviour), *this);
 }
 
 void tmultiobject::CopyMissingVariablesFrom(tmultiobject& source)
@@ -208,11 +217,19 @@ void tmultiobject::CopyMissingVariablesFrom(tmultiobject& source)
     for (auto& [code, value] : missing) varTable->Define(code, value.get(), 0);
 }
 
-void tmultiobject::RemoveBehaviour(tmultiobject* behaviour)
+void tmultiobject::RemoveBehaviour(tmultiobject* behaviour, bool runHandlers)
 {
-    auto at = std::find(parents.begin() + classParentCount, parents.end(), behaviour);
-    if (at == parents.end()) throw eLogoException(erNotFoundObj, behaviour->name);
-    parents.erase(at);
+    auto isBehaviour = [&] {
+        return std::find(parents.begin() + classParentCount, parents.end(), behaviour) != parents.end();
+    };
+    if (!isBehaviour()) throw eLogoException(erNotFoundObj, behaviour->name);
+    if (runHandlers && tLogoprocess::Current()) {
+        tLogoRef<tmultiobject> held(behaviour);
+        runEventInPlace(*behaviour, eventCode(tEventKey::onDeleteBehaviour), *this);
+        // The handler may have removed it already.
+        if (!isBehaviour()) return;
+    }
+    parents.erase(std::find(parents.begin() + classParentCount, parents.end(), behaviour));
     behaviour->RemoveDependent(this);
     Release(behaviour);
     RebuildChains();

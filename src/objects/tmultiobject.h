@@ -9,7 +9,12 @@
 #include "values/tLogoVarTab.h"
 #include "values/tlogoobject.h"
 
+class tControlObject;
 class tLogoStack;
+
+// How "new" makes an object of a class's kind: the basic construction of that kind's object
+// class with the one class parent on top of the stack.
+using tInstanceMaker = tControlObject* (*)(tLogoStack& stack, const std::string& name);
 
 // A named object: own procedure, variable and event tables, parents it inherits from and the
 // dependents that inherit from it (or live in it). Names are found through four lookup chains
@@ -44,13 +49,28 @@ public:
     // Objects that can hold others are their own place for new objects.
     virtual bool CanContain() const { return false; }
     virtual tLogoObjectsTab* Objects() { return nullptr; }
+    // Windows and pages are what "myWindow" and "myPage" look for.
+    virtual bool IsWindow() const { return false; }
+    virtual bool IsPage() const { return false; }
+
+    // The kind's part in making an instance, in the order creation calls them: its own state
+    // (a graphic part) right after the basic construction; the visual part, which the built-in
+    // "create" asks for and an object read back gets directly; the news that creation is
+    // complete (show what was hidden while properties were applied); and the last step, once
+    // the object is in its container and its "onCreate" handlers have run.
+    virtual void SetUpInstance() {}
+    virtual void MakeVisualPart() {}
+    virtual void CreationCompleted() {}
+    virtual void FinishCreation() {}
 
     void RebuildChains();
     void SetPlace(tmultiobject* newPlace);
-    // Behaviours are parents added after the class parents. Handlers are run by the event layer,
-    // which does not exist yet, so the flag only copies the behaviour's variables.
+    // Behaviours are parents added after the class parents.
+    // With handlers, the behaviour's variables that this object lacks are copied and its
+    // "onAddBehaviour" runs with this object as the current object; removing runs its
+    // "onDeleteBehaviour" first, inside a running process only.
     void AddBehaviour(tmultiobject* behaviour, bool runHandlers);
-    void RemoveBehaviour(tmultiobject* behaviour);
+    void RemoveBehaviour(tmultiobject* behaviour, bool runHandlers);
 
     // Own copies, with their current values, of the source's plain variables that this object
     // does not have yet (properties are left to the property machinery).
@@ -81,6 +101,12 @@ public:
     bool needsPlace = true;
     bool shownAtStart = true;
     bool creationDone = false;
+    // Refused by erasing unless erasing persistent objects is allowed (objectLifecycle.h).
+    bool persistent = false;
+    // What "new" makes for this class; none makes a tControlObject. Taken from the first
+    // parent at construction, as is the order the kind applies creation properties in.
+    tInstanceMaker instanceClass = nullptr;
+    std::shared_ptr<const std::vector<int32_t>> paramsToMove;
     int32_t objectNumber = 0;
     tmultiobject* previous = nullptr;
     tmultiobject* next = nullptr;

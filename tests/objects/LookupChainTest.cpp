@@ -84,7 +84,7 @@ TEST_F(LookupChainTest, BehavioursComeBeforeClassParentsButNotInTheLifecycleChai
     EXPECT_EQ(object->lifecycleChain, Own({object, kind, main}));
     object->AddBehaviour(behaviour, false);
     EXPECT_EQ(object->parents.size(), 2u);
-    object->RemoveBehaviour(behaviour);
+    object->RemoveBehaviour(behaviour, false);
     EXPECT_EQ(object->procChain, Own({object, kind, main}));
 }
 
@@ -101,7 +101,7 @@ TEST_F(LookupChainTest, EveryRebuiltChainIsAnnounced)
         return nameTablesGeneration() != before;
     };
     EXPECT_TRUE(rebuilt([&] { object->AddBehaviour(behaviour, false); }));
-    EXPECT_TRUE(rebuilt([&] { object->RemoveBehaviour(behaviour); }));
+    EXPECT_TRUE(rebuilt([&] { object->RemoveBehaviour(behaviour, false); }));
     EXPECT_TRUE(rebuilt([&] { kind->AddBehaviour(behaviour, false); }));
     EXPECT_EQ(object->procChain, Own({object, kind, behaviour, main}));
 }
