@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "mainobj/tCommandLines.h"
+#include "processes/programClosing.h"
 #include "processes/tInterpreterLock.h"
 #include "values/eLogoException.h"
 #include "values/eTerminateException.h"
@@ -56,8 +57,11 @@ void tCommandRunner::Feed(tCommandLines& lines, const std::string& line)
 {
     auto end = std::make_shared<tSyncEvent>(tSyncEvent::kManualReset, false);
     {
-        // A stop that came before this line was meant for an earlier one.
+        // A stop that came before this line was meant for an earlier one, unless the program
+        // is closing.
         std::lock_guard<std::mutex> hold(lineGuard_);
+        if (programClosing())
+            throw eTerminateException();
         ForgetStop();
         lineEnd_ = end;
     }
@@ -74,6 +78,11 @@ void tCommandRunner::Feed(tCommandLines& lines, const std::string& line)
         }
     } lineEnd{*this, *end};
     lines.Feed(line);
+}
+
+bool tCommandRunner::OutlivesStops() const
+{
+    return !programClosing();
 }
 
 void tCommandRunner::Stop()

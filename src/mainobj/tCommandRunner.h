@@ -22,7 +22,8 @@ public:
     tCommandRunner(tProcessStart start, std::vector<std::string> files);
 
     void RunOnce() override;
-    bool OutlivesStops() const override { return true; }
+    // Once the program is closing, a stop ends the runner too: no further line runs.
+    bool OutlivesStops() const override;
     void Stop() override;
     void WaitUntilStopped() override;
 
