@@ -185,7 +185,7 @@ TEST_F(ListOperations, DeepReplaceCopiesOnlyThePath)
 TEST_F(ListOperations, Membership)
 {
     checkCases("fput", LIST_OPERATION(l.Fput(x)), {{"[]", "x", "[x]"}, {"[a]", "[x]", "[[x] a]"}});
-    checkCases("lput", LIST_OPERATION(l.Lput(x)), {{"[]", "x", "[x]"}, {"[a]", "[x]", "[a [x]]"}});
+    checkCases("lput", LIST_OPERATION(l.Lput(x)), {{"[]", "x", "[x]"}, {"[a]", "[x]", "[a [x]]"}, {"[a [b] c]", "d", "[a [b] c d]"}});
     checkCases("member?", LIST_OPERATION(NewBoolean(l.IsMember(x))), {
         {"[a B c]", "b", "true"}, {"[a [b] c]", "[B]", "true"}, {"[1 2]", "2.0", "true"},
         {"[a b]", "[a]", "false"}, {"[]", "a", "false"},
