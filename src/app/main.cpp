@@ -6,11 +6,12 @@
 
 #include "app/runConsole.h"
 
-// zembrix --version | zembrix --console [FILE ...] | zembrix
+// zembrix --version | zembrix --console [FILE ...] [--snapshot OUT.png] | zembrix
 // There is no window yet, so every other start runs the console too.
 int main(int argc, char** argv)
 {
     std::vector<std::string> files;
+    std::string snapshot;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("zembrix %s\n", ZEMBRIX_VERSION);
@@ -18,8 +19,11 @@ int main(int argc, char** argv)
         }
         if (std::strcmp(argv[i], "--console") == 0) continue;
         if (std::strcmp(argv[i], "--snapshot") == 0) {
-            std::fprintf(stderr, "zembrix: --snapshot needs pages, which this build does not have yet\n");
-            ++i;
+            if (i + 1 == argc) {
+                std::fprintf(stderr, "zembrix: --snapshot needs the name of a PNG file\n");
+                return 2;
+            }
+            snapshot = argv[++i];
             continue;
         }
         std::string file = argv[i];
@@ -29,5 +33,5 @@ int main(int argc, char** argv)
         }
         files.push_back(std::move(file));
     }
-    return runConsole(files);
+    return runConsole(files, snapshot);
 }

@@ -1,27 +1,47 @@
 #include "app/runConsole.h"
 
+#include <QGuiApplication>
+
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include "app/pageSnapshot.h"
 #include "app/tConsoleCommander.h"
 #include "app/tTerminalOutput.h"
+#include "interpreter/tProcessContext.h"
 #include "mainobj/startInterpreter.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
+#include "platform/guiApplication.h"
+#include "platform/tQtWindowThread.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processPrimitives.h"
 #include "processes/tInterpreterLock.h"
-#include "processes/tQueuedWindowThread.h"
 #include "processes/tallthreads.h"
+#include "turtle/colours/ColourPrimitives.h"
+#include "turtle/graphicKinds.h"
+#include "turtle/tlogopage.h"
+#include "values/eLogoException.h"
 
 namespace {
 
 std::shared_ptr<tConsoleCommander> commander;
+tlogopage* shownPage = nullptr;
+std::string snapshotPath;
+bool snapshotFailed = false;
 
-int exitStatus() { return commander->ErrorReported() ? 1 : 0; }
+int exitStatus() { return commander->ErrorReported() || snapshotFailed ? 1 : 0; }
+
+void writeSnapshot()
+{
+    if (snapshotPath.empty() || !shownPage) return;
+    if (writePageSnapshot(*shownPage, snapshotPath)) return;
+    std::fprintf(stderr, "zembrix: cannot write the snapshot %s\n", snapshotPath.c_str());
+    snapshotFailed = true;
+}
 
 // "bye" from any process: what was printed is handed over and the program ends at once,
 // whatever the other processes (the runner waiting for input among them) are doing.
@@ -29,6 +49,7 @@ void closeConsole()
 {
     tallthreads::Instance().KillAll();
     mainLogoObject().SelectOutput(nullptr);
+    writeSnapshot();
     std::fflush(stdout);
     std::fflush(stderr);
     std::_Exit(exitStatus());
@@ -36,16 +57,23 @@ void closeConsole()
 
 }  // namespace
 
-int runConsole(const std::vector<std::string>& files)
+int runConsole(const std::vector<std::string>& files, const std::string& snapshot)
 {
-    tQueuedWindowThread windowThread;
+    // Qt gets no arguments of ours: it would take some of them for its own options.
+    static char programName[] = "zembrix";
+    static char* arguments[] = {programName, nullptr};
+    static int argumentCount = 1;
+    std::unique_ptr<QGuiApplication> application = makeGuiApplication(argumentCount, arguments, true);
+    tQtWindowThread windowThread;
     installWindowThread(&windowThread);
+    snapshotPath = snapshot;
     commander = std::make_shared<tConsoleCommander>();
     setDefaultCommander(commander);
     setMainWindowCloser(&closeConsole);
     {
         tInterpreterLock::Holder setUp;
         startInterpreter();
+        startColours();
         installInterpreterLockCheck();
         if (isatty(STDOUT_FILENO))
             mainLogoObject().fallbackOutput = std::make_unique<tTerminalOutput>();
@@ -53,6 +81,22 @@ int runConsole(const std::vector<std::string>& files)
             mainLogoObject().fallbackOutput = tStdioOutput::StandardOutput();
     }
     tProcessStart start;
+    {
+        tInterpreterLock::Holder building;
+        registerGraphicKinds();
+        tMainLogoObject& main = mainLogoObject();
+        tProcessContext startUp(main.globalVarTable.get(), &main, true);
+        tContextScope scope(startUp);
+        try {
+            shownPage = buildStartWindow().page;
+            // Typed lines address the page's turtle, as processes started for the page do.
+            start.receivers = tLogoRef<tlogoobject>(shownPage->Receivers());
+            start.privateTable = shownPage->ReceiversTable();
+        } catch (const eLogoException& failure) {
+            // Without its window the console still interprets; the failure is reported.
+            commander->ShowError(failure);
+        }
+    }
     start.name = "@console";
     start.startObject = &mainLogoObject();
     start.openFrame = true;
@@ -64,6 +108,7 @@ int runConsole(const std::vector<std::string>& files)
     {
         tInterpreterLock::Holder closing;
         mainLogoObject().SelectOutput(nullptr);
+        writeSnapshot();
     }
     std::fflush(stdout);
     return exitStatus();

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "processes/tWindowThread.h"
+
+// The window thread over Qt's main thread: hand-overs are queued into its event loop, so they
+// run between the events of the interface. Built on that thread once the application exists.
+class tQtWindowThread : public tWindowThread {
+public:
+    tQtWindowThread();
+
+    bool IsCurrent() const override;
+    void Post(std::function<void()> routine) override;
+    void RunAndWait(std::function<void()> routine) override;
+    void WaitServing(tSyncEvent& event) override;
+};

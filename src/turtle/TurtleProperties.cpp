@@ -1,0 +1,186 @@
+#include "turtle/turtlePrimitives.h"
+
+#include <limits>
+#include <vector>
+
+#include "language/Language.h"
+#include "objects/propertyDeclaration.h"
+#include "objects/tmultiobject.h"
+#include "turtle/colours/colourValues.h"
+#include "turtle/tLogoTurtleParams.h"
+#include "turtle/turtleAccess.h"
+#include "values/eLogoException.h"
+#include "values/tListBuilder.h"
+#include "values/tLogoList.h"
+#include "values/tLogoBool.h"
+#include "values/tLogoInt.h"
+#include "values/tLogoString.h"
+#include "values/valuePools.h"
+
+// The turtle's properties: position in both coordinate systems, heading, pen and edge mode.
+
+namespace {
+
+tLogoTurtleParams& turtle(tmultiobject& object) { return turtleOf(&object); }
+
+void moveTo(tLogoTurtleParams& t, tRealPoint surface) { t.MoveTo(surface, t.rangeStyle, t.penState); }
+
+tlogoobject* getHeading(tmultiobject& object) { return newCoordinate(turtle(object).heading); }
+void setHeading(tmultiobject& object, tlogoobject* value) { turtle(object).SetHeading(value->AsReal()); }
+
+tlogoobject* getPos(tmultiobject& object)
+{
+    tLogoTurtleParams& t = turtle(object);
+    return newPointList(t.screen->LogoX(t.position.x), t.screen->LogoY(t.position.y));
+}
+void setPos(tmultiobject& object, tlogoobject* value)
+{
+    tLogoTurtleParams& t = turtle(object);
+    const tRealPoint logo = pointOf(value);
+    moveTo(t, t.screen->ToSurface(logo.x, logo.y));
+}
+
+tlogoobject* getAPos(tmultiobject& object)
+{
+    tLogoTurtleParams& t = turtle(object);
+    return newPointList(t.position.x, t.position.y);
+}
+void setAPos(tmultiobject& object, tlogoobject* value) { moveTo(turtle(object), pointOf(value)); }
+
+tlogoobject* getXCor(tmultiobject& object)
+{
+    tLogoTurtleParams& t = turtle(object);
+    return newCoordinate(t.screen->LogoX(t.position.x));
+}
+void setXCor(tmultiobject& object, tlogoobject* value)
+{
+    tLogoTurtleParams& t = turtle(object);
+    moveTo(t, {t.screen->ToSurface(value->AsReal(), 0).x, t.position.y});
+}
+
+tlogoobject* getYCor(tmultiobject& object)
+{
+    tLogoTurtleParams& t = turtle(object);
+    return newCoordinate(t.screen->LogoY(t.position.y));
+}
+void setYCor(tmultiobject& object, tlogoobject* value)
+{
+    tLogoTurtleParams& t = turtle(object);
+    moveTo(t, {t.position.x, t.screen->ToSurface(0, value->AsReal()).y});
+}
+
+// The pen state words are the names of the primitives that set them, in state order.
+constexpr const char* kPenStateKeys[] = {"penup", "pendown", "penreverse", "penerase"};
+
+tlogoobject* getPen(tmultiobject& object)
+{
+    return NewWord(primaryName(kPenStateKeys[static_cast<int>(turtle(object).penState)]));
+}
+void setPen(tmultiobject& object, tlogoobject* value)
+{
+    if (value->IsWord()) {
+        const uint32_t code = value->NameCode();
+        for (int state = 0; state < 4; ++state)
+            for (uint32_t synonym : nameCodes(kPenStateKeys[state]))
+                if (synonym == code) {
+                    turtle(object).penState = static_cast<tPenState>(state);
+                    return;
+                }
+    }
+    throw eLogoException(erExpectPen, value);
+}
+
+tlogoobject* getShown(tmultiobject& object) { return NewBoolean(turtle(object).shown); }
+void setShown(tmultiobject& object, tlogoobject* value) { turtle(object).shown = value->AsBoolean(); }
+
+// The edge styles are named by the dictionary's parameter words, in style order.
+constexpr const char* kEdgeStyleKeys[] = {"wrap", "window", "fence", "bounce"};
+
+tlogoobject* getRangeStyle(tmultiobject& object)
+{
+    return NewWord(primaryWord("param", kEdgeStyleKeys[static_cast<int>(turtle(object).rangeStyle)]));
+}
+// The empty list or any other value that is no word means wrap. Leaving window puts the turtle
+// back inside its range, without drawing.
+void setRangeStyle(tmultiobject& object, tlogoobject* value)
+{
+    tEdgeStyle style = tEdgeStyle::kWrap;
+    if (value->IsWord()) {
+        int found = -1;
+        for (int k = 0; k < 4 && found < 0; ++k)
+            if (isWord("param", kEdgeStyleKeys[k], value->WordText())) found = k;
+        if (found < 0) throw eLogoException(erBadValue, value);
+        style = static_cast<tEdgeStyle>(found);
+    }
+    tLogoTurtleParams& t = turtle(object);
+    t.rangeStyle = style;
+    if (style != tEdgeStyle::kWindow) t.MoveTo(t.position, tEdgeStyle::kFence, tPenState::kUp);
+}
+
+tlogoobject* getPenColour(tmultiobject& object) { return colourToValue(tColour::FromRgb(turtle(object).pen.colour)); }
+// The pen colour is the fill colour too.
+void setPenColour(tmultiobject& object, tlogoobject* value)
+{
+    const uint32_t colour = colourFromValue(*value).Rgb();
+    tLogoTurtleParams& t = turtle(object);
+    t.pen.colour = colour;
+    t.brush.colour = colour;
+}
+
+tlogoobject* getFillColour(tmultiobject& object) { return colourToValue(tColour::FromRgb(turtle(object).brush.colour)); }
+void setFillColour(tmultiobject& object, tlogoobject* value)
+{
+    turtle(object).brush.colour = colourFromValue(*value).Rgb();
+}
+
+constexpr int32_t kWidestAny = 20;
+
+tlogoobject* getPenWidth(tmultiobject& object) { return NewInteger(turtle(object).pen.width); }
+void setPenWidth(tmultiobject& object, tlogoobject* value)
+{
+    const int32_t width = value->IsAnyWord() ? value->AsIntegerIn(1, kWidestAny) : value->AsInteger();
+    if (width < 1) throw eLogoException(erMinMax, 1, std::numeric_limits<int32_t>::max(), value);
+    turtle(object).pen.width = width;
+}
+
+const tBoundProperty kHeading{&getHeading, &setHeading};
+const tBoundProperty kPenColour{&getPenColour, &setPenColour};
+const tBoundProperty kFillColour{&getFillColour, &setFillColour};
+const tBoundProperty kPenWidth{&getPenWidth, &setPenWidth};
+const tBoundProperty kRangeStyle{&getRangeStyle, &setRangeStyle};
+const tBoundProperty kPos{&getPos, &setPos};
+const tBoundProperty kAPos{&getAPos, &setAPos};
+const tBoundProperty kXCor{&getXCor, &setXCor};
+const tBoundProperty kYCor{&getYCor, &setYCor};
+const tBoundProperty kPen{&getPen, &setPen};
+const tBoundProperty kShown{&getShown, &setShown};
+
+}  // namespace
+
+void declareTurtleProperties(tmultiobject& turtleClass)
+{
+    // Position properties carry one piece of information; setting any of them sets them all.
+    const std::vector<int32_t> position{4, 1, 42, 43};
+    const uint8_t derived = propertyFlag::kDerived;
+    struct tRow {
+        int32_t number;
+        std::vector<int32_t> affects;
+        uint8_t flags;
+        const tBoundProperty& functions;
+    };
+    const tRow rows[] = {
+        {10, {}, 0, kShown},
+        {4, position, 0, kPos},
+        {1, position, derived, kAPos},
+        {42, position, derived, kXCor},
+        {43, position, derived, kYCor},
+        {40, {}, 0, kHeading},
+        {44, {}, 0, kFillColour},
+        {46, {}, 0, kPen},
+        {47, {}, 0, kPenColour},
+        {48, {}, 0, kPenWidth},
+        {50, {}, 0, kRangeStyle},
+    };
+    for (const tRow& row : rows)
+        declareProperty(turtleClass, boundPropertyDeclaration(row.number, row.affects, row.flags, row.functions));
+}

@@ -1,0 +1,84 @@
+#include "turtle/graphicKinds.h"
+
+#include <string>
+
+#include "language/Language.h"
+#include "mainobj/tMainLogoObject.h"
+#include "objects/objectLifecycle.h"
+#include "objects/objectList.h"
+#include "objects/propertyVariables.h"
+#include "turtle/kindClasses.h"
+#include "turtle/tgrScreen.h"
+#include "turtle/tlogopage.h"
+#include "turtle/turtleAccess.h"
+#include "values/tLogoStack.h"
+#include "values/tLogoBool.h"
+#include "values/tLogoString.h"
+#include "values/valuePools.h"
+
+namespace {
+
+constexpr int kPageWidth = 796;
+constexpr int kPageHeight = 499;
+
+std::string firstWord(const std::string& words) { return words.substr(0, words.find(' ')); }
+
+template <class Kind>
+Kind* makeKindClass(const char* kind)
+{
+    tMainLogoObject& main = mainLogoObject();
+    tLogoRef<Kind> made(new Kind(nullptr, primaryWord("class", kind), tmultiobject::kOnlyMain));
+    made->isPrototype = true;
+    made->SetUpTables();
+    made->varTable->Define(nameCode(primaryWord("name", "namePrefix")), NewWord(firstWord(primaryWord("prefix", kind))),
+                           0);
+    linkObject(made.get());
+    main.Register(made.get());
+    return made.get();
+}
+
+tmultiobject* kindClass(const char* kind)
+{
+    return mainLogoObject().FindOwn(nameCode(primaryWord("class", kind)));
+}
+
+// An instance made directly, as the start-up program's "new" would make it, without a
+// creation list.
+template <class Object>
+Object* makeInstance(const char* kind, tcontainerobject& owner, const std::string& name)
+{
+    tLogoStack stack(1);
+    stack.push(kindClass(kind));
+    tLogoRef<Object> made(new Object(&stack, name, 1));
+    made->SetUpTables();
+    made->isInstance = true;
+    linkObject(made.get());
+    if (&owner != &mainLogoObject()) made->SetPlace(&owner);
+    owner.Register(made.get());
+    giveInstanceProperties(*made);
+    return made.get();
+}
+
+std::string firstName(const char* kind) { return firstWord(primaryWord("prefix", kind)) + "1"; }
+
+}  // namespace
+
+void registerGraphicKinds()
+{
+    makeKindClass<tControlObject>("mainwindow");
+    makeKindClass<tPagePrototype>("page");
+    makeKindClass<tTurtlePrototype>("turtle");
+}
+
+tStartWindow buildStartWindow()
+{
+    tStartWindow built;
+    built.window = makeInstance<tcontainerobject>("mainwindow", mainLogoObject(), firstName("mainwindow"));
+    built.window->needsPlace = false;
+    built.window->creationDone = true;
+    built.page = makeInstance<tlogopage>("page", *built.window, firstName("page"));
+    attachScreen(*built.page, new tgrScreen(kPageWidth, kPageHeight));
+    built.page->creationDone = true;
+    built.turtle = createInstance(*built.page, kindClass("turtle"), {}, nullptr);
+    return built;
+}

@@ -1,0 +1,20 @@
+#include "turtle/kindClasses.h"
+
+#include "turtle/pagePrimitives.h"
+#include "turtle/turtlePrimitives.h"
+
+void tTurtlePrototype::SetUpTables()
+{
+    tControlObject::SetUpTables();
+    registerTurtleLifecycle(*procTable);
+    registerTurtleMotionPrimitives(*procTable);
+    registerTurtlePenPrimitives(*procTable);
+    declareTurtleProperties(*this);
+}
+
+void tPagePrototype::SetUpTables()
+{
+    tControlObject::SetUpTables();
+    registerPagePrimitives(*procTable);
+    declarePageProperties(*this);
+}

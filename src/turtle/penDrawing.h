@@ -1,0 +1,21 @@
+#pragma once
+
+class QImage;
+
+#include "turtle/realGeometry.h"
+#include "turtle/tLogoTurtleParams.h"
+#include "turtle/thinLine.h"
+
+// Draws one segment of a move into the surface's picture (whose lock the caller holds) with the
+// pen as the pen state wants it: nothing when up, the pen's colour when down, XOR with it when
+// reversing, the background colour when erasing. The end points are the rounded positions; the
+// segment is clipped to `clip` (the turtle's own range) when given.
+void drawPenSegment(tgrScreen& screen, tRealPoint from, tRealPoint to, const tPen& pen, tPenState state,
+                    const tPixelRect* clip);
+
+// A line wider than one pixel, from the start to the end, the end column left out.
+void drawWideLine(QImage& picture, tPixel from, tPixel to, uint32_t colour, int width, tRasterMode mode,
+                  const tPixelRect* clip);
+
+// The pixel rectangle a turtle's own range clips its drawing to.
+tPixelRect rangeClip(const tRealRect& range);

@@ -1,0 +1,67 @@
+#include "turtle/tgrScreen.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <atomic>
+
+#include "turtle/tLogoTurtleParams.h"
+#include "turtle/turtleShape.h"
+
+namespace {
+// Turtles are numbered across all surfaces, in the order they registered.
+std::atomic<int32_t> turtleCount{0};
+}  // namespace
+
+tgrScreen::tgrScreen(int width, int height) : picture(width, height, QImage::Format_RGB32)
+{
+    range = {0, static_cast<long double>(width - 1), 0, static_cast<long double>(height - 1)};
+    originX = width / 2;
+    originY = height / 2;
+    Clean();
+}
+
+tgrScreen::~tgrScreen() = default;
+
+void tgrScreen::Clean()
+{
+    std::lock_guard<std::mutex> hold(pictureLock);
+    picture.fill(QColor::fromRgb(0xFF000000u | backgroundColour));
+}
+
+uint32_t tgrScreen::PixelAt(int64_t x, int64_t y)
+{
+    std::lock_guard<std::mutex> hold(pictureLock);
+    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return backgroundColour;
+    return picture.pixel(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFFu;
+}
+
+int tgrScreen::Register(tLogoTurtleParams* turtle)
+{
+    std::lock_guard<std::mutex> hold(turtleListLock_);
+    turtles_.push_back(turtle);
+    return ++turtleCount;
+}
+
+void tgrScreen::Unregister(tLogoTurtleParams* turtle)
+{
+    std::lock_guard<std::mutex> hold(turtleListLock_);
+    std::erase(turtles_, turtle);
+}
+
+std::vector<tLogoTurtleParams*> tgrScreen::Turtles()
+{
+    std::lock_guard<std::mutex> hold(turtleListLock_);
+    return turtles_;
+}
+
+QImage tgrScreen::Composed()
+{
+    std::lock_guard<std::mutex> holdPicture(pictureLock);
+    QImage shown = picture.copy();
+    std::lock_guard<std::mutex> holdTurtles(turtleListLock_);
+    QPainter painter(&shown);
+    for (tLogoTurtleParams* turtle : turtles_)
+        if (turtle->shown) drawTurtleShape(painter, *turtle);
+    return shown;
+}

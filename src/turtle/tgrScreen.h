@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QImage>
+
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+#include "turtle/realGeometry.h"
+#include "values/tlogoobject.h"
+
+class tLogoTurtleParams;
+
+// The drawing surface of a page or pane: the picture everything is drawn into and stays in,
+// its logo origin and background, and the turtles shown over it. The picture has its own lock,
+// which every drawing operation and every composition takes; the turtle list has another,
+// always taken after the picture's.
+class tgrScreen : public tlogoobject {
+public:
+    tgrScreen(int width, int height);
+    ~tgrScreen() override;
+
+    tlogoobject* Clone() override { return this; }
+    const char* ClassName() const override { return "tgrScreen"; }
+
+    int Width() const { return picture.width(); }
+    int Height() const { return picture.height(); }
+
+    // Logo coordinates (origin at the origin point, y up) to surface pixels and back.
+    tRealPoint ToSurface(long double x, long double y) const { return {x + originX, originY - y}; }
+    long double LogoX(long double surfaceX) const { return surfaceX - originX; }
+    long double LogoY(long double surfaceY) const { return originY - surfaceY; }
+
+    // Fills the whole picture with the background colour.
+    void Clean();
+    // The colour (0xRRGGBB) of a picture pixel; the background outside the picture.
+    uint32_t PixelAt(int64_t x, int64_t y);
+
+    // Turtles register in drawing order (later ones over earlier ones).
+    int Register(tLogoTurtleParams* turtle);
+    void Unregister(tLogoTurtleParams* turtle);
+    std::vector<tLogoTurtleParams*> Turtles();
+
+    // The picture with the shown turtles drawn over it, as the page is shown.
+    QImage Composed();
+
+    QImage picture;  // Format_RGB32
+    std::mutex pictureLock;
+    tRealRect range;  // the full range: 0 .. width - 1, 0 .. height - 1
+    int originX = 0;
+    int originY = 0;
+    uint32_t backgroundColour = 0xFFFFFF;
+
+private:
+    std::mutex turtleListLock_;
+    std::vector<tLogoTurtleParams*> turtles_;  // not counted: a turtle leaves when it goes
+};

@@ -1,0 +1,50 @@
+#include "turtle/tlogopage.h"
+
+#include "objects/objectList.h"
+#include "objects/tAskObject.h"
+#include "turtle/tgrScreen.h"
+#include "turtle/turtleAccess.h"
+#include "values/tListBuilder.h"
+#include "values/tLogoList.h"
+
+namespace {
+
+// Destroyed objects have left the global list.
+bool alive(tlogoobject* object)
+{
+    for (tmultiobject* at = firstObject(); at; at = at->next)
+        if (at == object) return true;
+    return false;
+}
+
+}  // namespace
+
+tlogopage* tlogopage::Enclosing(tmultiobject* object)
+{
+    for (tmultiobject* at = object; at; at = at->place)
+        if (auto* page = dynamic_cast<tlogopage*>(at)) return page;
+    return nullptr;
+}
+
+tgrScreen& tlogopage::Screen() { return *screenOf(*this); }
+
+tlogoobject* tlogopage::Receivers()
+{
+    tListBuilder living;
+    if (receivers_ && receivers_->IsList())
+        for (tlogoobject* receiver : elements(static_cast<tLogoList*>(receivers_.get())))
+            if (alive(receiver)) living.Append(receiver);
+    return living.Take();
+}
+
+void tlogopage::TakeFirstTurtle(tmultiobject& turtle)
+{
+    tLogoRef<tlogoobject> living(Receivers());
+    if (!living->IsEmpty()) return;
+    tListBuilder only;
+    only.Append(&turtle);
+    receivers_ = tLogoRef<tlogoobject>(only.Take());
+    tAskObject& fanOut = askObjectOf(turtle);
+    fanOut.Refresh();
+    receiversTable_ = fanOut.procTable.get();
+}

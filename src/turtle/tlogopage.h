@@ -1,0 +1,31 @@
+#pragma once
+
+#include "objects/tcontainerobject.h"
+#include "values/tLogoRef.h"
+
+class tgrScreen;
+class tLogoTab;
+
+// A page: a container shown in a window, drawn on through its surface ("@screen"). It
+// remembers the receivers that processes started for it begin with ("pageWho").
+class tlogopage : public tcontainerobject {
+public:
+    using tcontainerobject::tcontainerobject;
+
+    const char* ClassName() const override { return "tlogopage"; }
+
+    // The nearest page among the object and its places; none when there is none.
+    static tlogopage* Enclosing(tmultiobject* object);
+
+    tgrScreen& Screen();
+    // The first turtle made on a page that addresses nobody becomes its receiver.
+    void TakeFirstTurtle(tmultiobject& turtle);
+    // The remembered receivers that still exist, as a list, and the private table that goes
+    // with them.
+    tlogoobject* Receivers();
+    tLogoTab* ReceiversTable() const { return receiversTable_; }
+
+private:
+    tLogoRef<tlogoobject> receivers_;
+    tLogoTab* receiversTable_ = nullptr;
+};

@@ -1,0 +1,95 @@
+#include "turtle/turtleAccess.h"
+
+#include <cmath>
+#include <limits>
+
+#include "interpreter/tProcessContext.h"
+#include "language/Language.h"
+#include "objects/tmultiobject.h"
+#include "turtle/tLogoTurtleParams.h"
+#include "turtle/tgrScreen.h"
+#include "values/eLogoException.h"
+#include "values/tListBuilder.h"
+#include "values/tLogoList.h"
+#include "values/tLogoInt.h"
+#include "values/tLogoReal.h"
+#include "values/valuePools.h"
+
+namespace {
+
+uint32_t turtleKey()
+{
+    static const uint32_t code = nameCode("@Turtle");
+    return code;
+}
+
+uint32_t screenKey()
+{
+    static const uint32_t code = nameCode("@screen");
+    return code;
+}
+
+template <class T>
+T* ownHidden(tmultiobject& object, uint32_t code)
+{
+    if (!object.varTable) return nullptr;
+    tTabDesc* entry = object.varTable->Lookup(code);
+    return entry ? dynamic_cast<T*>(entry->Value()) : nullptr;
+}
+
+tlogoobject* addressed() { return requireContext().currentObject; }
+
+}  // namespace
+
+tLogoTurtleParams& turtleOf(tlogoobject* object)
+{
+    auto* named = dynamic_cast<tmultiobject*>(object);
+    tLogoTurtleParams* turtle = named ? ownHidden<tLogoTurtleParams>(*named, turtleKey()) : nullptr;
+    if (!turtle) throw eLogoException(erInitTurtle);
+    return *turtle;
+}
+
+tLogoTurtleParams& currentTurtle() { return turtleOf(addressed()); }
+
+tgrScreen* screenOf(tmultiobject& object) { return ownHidden<tgrScreen>(object, screenKey()); }
+
+tgrScreen& currentScreen()
+{
+    auto* named = dynamic_cast<tmultiobject*>(addressed());
+    if (named)
+        if (tgrScreen* screen = screenOf(*named)) return *screen;
+    return *turtleOf(named).screen;
+}
+
+void attachTurtle(tmultiobject& object, tLogoTurtleParams* turtle) { object.varTable->Define(turtleKey(), turtle, 0); }
+
+void attachScreen(tmultiobject& object, tgrScreen* screen) { object.varTable->Define(screenKey(), screen, 0); }
+
+tlogoobject* newCoordinate(long double value)
+{
+    if (value == std::trunc(value) && std::fabs(value) <= std::numeric_limits<int32_t>::max())
+        return NewInteger(static_cast<int32_t>(value));
+    return NewReal(value);
+}
+
+tRealPoint pointOf(tlogoobject* value)
+{
+    if (!value->IsList()) throw eLogoException(erExpectList2, value);
+    auto* list = static_cast<tLogoList*>(value);
+    tlogoobject* coordinates[2] = {};
+    int count = 0;
+    for (tlogoobject* element : elements(list)) {
+        if (count == 2) throw eLogoException(erExpectList2, value);
+        coordinates[count++] = element;
+    }
+    if (count != 2) throw eLogoException(erExpectList2, value);
+    return {coordinates[0]->AsReal(), coordinates[1]->AsReal()};
+}
+
+tLogoList* newPointList(long double x, long double y)
+{
+    tListBuilder point;
+    point.Append(newCoordinate(x));
+    point.Append(newCoordinate(y));
+    return point.Take();
+}

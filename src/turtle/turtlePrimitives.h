@@ -1,0 +1,11 @@
+#pragma once
+
+class tLogoTab;
+class tmultiobject;
+
+// The families of the turtle kind, registered into the turtle class object's tables.
+void registerTurtleMotionPrimitives(tLogoTab& table);
+void registerTurtlePenPrimitives(tLogoTab& table);
+// "create" makes the graphic part of a new turtle, "destroy" takes it off its page.
+void registerTurtleLifecycle(tLogoTab& table);
+void declareTurtleProperties(tmultiobject& turtleClass);

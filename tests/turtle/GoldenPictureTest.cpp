@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+// Whole pictures drawn through the console program and compared pixel for pixel with the
+// pictures kept in golden/. ZEMBRIX_WRITE_GOLDEN=1 writes them anew (look at them before
+// committing).
+
+namespace {
+
+struct Picture {
+    const char* name;
+    const char* script;
+};
+
+const Picture kPictures[] = {
+    {"star", "repeat 5 [forward 150 right 144]\nhideturtle\n"},
+    {"spiral", "repeat 100 [forward repcount * 3 right 91]\n"},
+    {"wrapping", "setheading 30 forward 2000\nhideturtle\n"},
+    {"fence-bounce", "setrangestyle \"bounce\nsetheading 20 forward 3000\nsetrangestyle \"fence\nsetheading 200 forward 3000\n"},
+    // Each joint of a path drawn with the reversing pen is flipped once; drawing it twice over a
+    // drawn square restores the square.
+    {"reverse", "repeat 4 [forward 100 right 90]\nsetpencolour [255 0 0] penreverse\nsetheading 45\n"
+                "repeat 2 [repeat 3 [forward 120 right 120]]\nrepeat 3 [forward 60 right 120]\nhideturtle\n"},
+    {"erase", "repeat 36 [forward 100 back 100 right 10]\npenerase\nrepeat 18 [forward 80 back 80 right 20]\n"},
+    {"wide", "setpenwidth 3 forward 100 right 90 forward 100\nsetpenwidth 8 setpencolour [0 128 0] right 45 forward 60\nhideturtle\n"},
+};
+
+std::string run(const Picture& picture, const std::string& out)
+{
+    const std::string command = std::string(ZEMBRIX_PROGRAM) + " --console --snapshot " + out + " 2>&1";
+    FILE* program = popen(command.c_str(), "w");
+    if (!program) return "cannot start";
+    std::fputs(picture.script, program);
+    return pclose(program) == 0 ? "" : "exit status not 0";
+}
+
+class GoldenPicture : public ::testing::TestWithParam<Picture> {};
+
+TEST_P(GoldenPicture, MatchesItsGoldenPicture)
+{
+    const Picture& picture = GetParam();
+    const std::string golden = std::string(GOLDEN_DIR) + "/" + picture.name + ".png";
+    const std::string out = std::string(::testing::TempDir()) + picture.name + ".png";
+    ASSERT_EQ(run(picture, out), "");
+    QImage drawn(QString::fromStdString(out));
+    std::remove(out.c_str());
+    ASSERT_FALSE(drawn.isNull());
+    drawn = drawn.convertToFormat(QImage::Format_RGB32);
+    if (const char* write = std::getenv("ZEMBRIX_WRITE_GOLDEN"); write && *write == '1') {
+        ASSERT_TRUE(drawn.save(QString::fromStdString(golden), "PNG"));
+        return;
+    }
+    QImage expected(QString::fromStdString(golden));
+    ASSERT_FALSE(expected.isNull()) << golden;
+    expected = expected.convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(drawn.size(), expected.size());
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (drawn.pixel(x, y) != expected.pixel(x, y) && differing++ < 5)
+                ADD_FAILURE() << picture.name << ": pixel " << x << "," << y << " differs";
+    EXPECT_EQ(differing, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drawing, GoldenPicture, ::testing::ValuesIn(kPictures),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& c : name)
+                                 if (c == '-') c = '_';
+                             return name;
+                         });
+
+}  // namespace
