@@ -1,16 +1,14 @@
 #include "mainobj/objectPrimitives.h"
 
-#include "language/Language.h"
 #include "mainobj/primitiveTable.h"
+#include "mainobj/system/workspaceNames.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "objects/currentObject.h"
 #include "objects/eventNames.h"
 #include "objects/objectEvents.h"
 #include "objects/tmultiobject.h"
 #include "values/eLogoException.h"
-#include "values/tListBuilder.h"
 #include "values/tLogoBool.h"
-#include "values/tLogoString.h"
 #include "values/tLogoList.h"
 #include "values/valuePools.h"
 
@@ -68,13 +66,8 @@ tlogoobject* eventp(tPrimitiveCall& call)
 
 tlogoobject* myeventp(tPrimitiveCall& call) { return NewBoolean(ownEntry(call) != nullptr); }
 
-tlogoobject* events(tPrimitiveCall&)
-{
-    tListBuilder names;
-    for (tTabDesc* entry = currentObject().eventTable->first; entry; entry = entry->next)
-        names.Append(NewWord(codeName(entry->code)));
-    return names.Take();
-}
+// Listed like the other tables of the object: buried and hidden names as the switches say.
+tlogoobject* events(tPrimitiveCall&) { return listedNames(*currentObject().eventTable); }
 
 tlogoobject* runevent(tPrimitiveCall& call)
 {

@@ -169,6 +169,14 @@ TEST_F(EventFiringTest, DestroyingTheObjectStopsItsHandler)
     EXPECT_TRUE(transcript.errors.empty());
 }
 
+TEST_F(EventFiringTest, OnlyTheMarkedEntryIsLeftOutOfTheObjectsText)
+{
+    RunText("ask \"rex [setevent \"onclick [print 1] setevent \"onpush [print 2] .donotsaveevent \"onclick]");
+    auto flags = [&](const char* event) { return rex->eventTable->Lookup(nameCode(event))->flags & kNotSaved; };
+    EXPECT_TRUE(flags("onclick"));
+    EXPECT_FALSE(flags("onpush"));
+}
+
 TEST_F(EventFiringTest, PersistentObjectsAreErasedOnlyWhenAllowed)
 {
     rex->persistent = true;
