@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "interpreter/Evaluator.h"
@@ -57,6 +59,21 @@ public:
 
 private:
     tTranscript& into_;
+};
+
+// A process that fires an event and waits for its handler, as a moving turtle waits for
+// "onBounce".
+class tWaitingProcess : public tLogoprocess {
+public:
+    tWaitingProcess(tProcessStart start, tmultiobject* object) : tLogoprocess(std::move(start)), object(object) {}
+    void RunOnce() override
+    {
+        fireEventAndWait(*object, eventCode(tEventKey::onBounce));
+        RequestStop();
+    }
+
+private:
+    tmultiobject* object;
 };
 
 tMainLogoObject& startedMain()
@@ -157,6 +174,26 @@ TEST_F(EventFiringTest, AnErrorEndsOnlyTheHandlersProcess)
     RunText("ask \"rex [setevent \"onbounce [print \"again]]");
     fireEventAndWait(*rex, eventCode(tEventKey::onBounce));
     EXPECT_EQ(Printed(), "again\n");
+}
+
+TEST_F(EventFiringTest, AWaitingProcessStillEndsWhenStopped)
+{
+    RunText("ask \"rex [setevent \"onbounce [repeat 1000000 [wait 1]]]");
+    tProcessStart start;
+    start.name = "mover";
+    std::shared_ptr<tWaitingProcess> mover = tLogoprocess::Start<tWaitingProcess>(std::move(start), rex);
+    bool ended = false;
+    {
+        tInterpreterLock::Releaser released;
+        for (int i = 0; i < 5000 && !tallthreads::Instance().Exists("@rexonbounce"); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        mover->Stop();
+        ended = mover->endedSignal.Wait(5000);
+    }
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(tallthreads::Instance().Exists("@rexonbounce"));
+    RunText("eraseobject \"rex");
+    EXPECT_FALSE(tallthreads::Instance().Exists("@rexonbounce"));
 }
 
 TEST_F(EventFiringTest, DestroyingTheObjectStopsItsHandler)
