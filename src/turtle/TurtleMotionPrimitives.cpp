@@ -5,6 +5,8 @@
 #include "mainobj/tPrimitiveCall.h"
 #include "objects/objectNames.h"
 #include "objects/tmultiobject.h"
+#include "turtle/anyInputs.h"
+#include "turtle/rangeRectangles.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/turtleAccess.h"
 #include "values/eLogoException.h"
@@ -16,27 +18,27 @@ namespace {
 
 tlogoobject* forward(tPrimitiveCall& call)
 {
-    currentTurtle().Forward(call.real(0));
+    currentTurtle().Forward(realOrAny(call[0], tAnyRange::kForward));
     return nullptr;
 }
 
 tlogoobject* back(tPrimitiveCall& call)
 {
-    currentTurtle().Forward(-call.real(0));
+    currentTurtle().Forward(-realOrAny(call[0], tAnyRange::kForward));
     return nullptr;
 }
 
 tlogoobject* left(tPrimitiveCall& call)
 {
     tLogoTurtleParams& turtle = currentTurtle();
-    turtle.SetHeading(turtle.heading - call.real(0));
+    turtle.SetHeading(turtle.heading - realOrAny(call[0], tAnyRange::kLeft));
     return nullptr;
 }
 
 tlogoobject* right(tPrimitiveCall& call)
 {
     tLogoTurtleParams& turtle = currentTurtle();
-    turtle.SetHeading(turtle.heading + call.real(0));
+    turtle.SetHeading(turtle.heading + realOrAny(call[0], tAnyRange::kRight));
     return nullptr;
 }
 
@@ -57,9 +59,8 @@ tlogoobject* setxy(tPrimitiveCall& call)
 tlogoobject* dotSetpos(tPrimitiveCall& call)
 {
     tLogoTurtleParams& turtle = currentTurtle();
-    const tRealPoint logo = pointOf(call[0]);
     const tEdgeStyle style = turtle.rangeStyle == tEdgeStyle::kWindow ? tEdgeStyle::kWindow : tEdgeStyle::kFence;
-    turtle.MoveTo(turtle.screen->ToSurface(logo.x, logo.y), style, turtle.penState);
+    turtle.MoveTo(surfacePosition(*turtle.screen, call[0]), style, turtle.penState);
     return nullptr;
 }
 
@@ -90,15 +91,17 @@ tlogoobject* towards(tPrimitiveCall& call)
     return newCoordinate(turtle.Towards(turtle.screen->ToSurface(logo.x, logo.y)));
 }
 
-// "wrap" and "window" set the edge mode; their optional range comes with the range property.
-// Wrapping puts a turtle that window mode let out back inside, without drawing.
+// "wrap" and "window" set the edge mode and the range (the whole picture without an input);
+// wrapping puts a turtle that window mode let out back inside, without drawing.
 tlogoobject* setEdgeStyle(tPrimitiveCall& call, tEdgeStyle style)
 {
     if (call.count() > 1) throw eLogoException(erTooManyInputs);
     tLogoTurtleParams& turtle = currentTurtle();
-    turtle.hasRange = false;
+    std::optional<tRealRect> range;
+    if (call.count() == 1)
+        if (std::optional<tRealRect> given = readRectangle(*turtle.screen, call[0])) range = turtleRangeOf(*given);
     turtle.rangeStyle = style;
-    if (style != tEdgeStyle::kWindow) turtle.MoveTo(turtle.position, tEdgeStyle::kFence, tPenState::kUp);
+    turtle.SetRange(range);
     return nullptr;
 }
 

@@ -6,7 +6,9 @@
 #include "language/Language.h"
 #include "objects/propertyDeclaration.h"
 #include "objects/tmultiobject.h"
+#include "turtle/anyInputs.h"
 #include "turtle/colours/colourValues.h"
+#include "turtle/rangeRectangles.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/turtleAccess.h"
 #include "values/eLogoException.h"
@@ -26,7 +28,7 @@ tLogoTurtleParams& turtle(tmultiobject& object) { return turtleOf(&object); }
 void moveTo(tLogoTurtleParams& t, tRealPoint surface) { t.MoveTo(surface, t.rangeStyle, t.penState); }
 
 tlogoobject* getHeading(tmultiobject& object) { return newCoordinate(turtle(object).heading); }
-void setHeading(tmultiobject& object, tlogoobject* value) { turtle(object).SetHeading(value->AsReal()); }
+void setHeading(tmultiobject& object, tlogoobject* value) { turtle(object).SetHeading(realOrAny(value, tAnyRange::kAngle)); }
 
 tlogoobject* getPos(tmultiobject& object)
 {
@@ -36,8 +38,7 @@ tlogoobject* getPos(tmultiobject& object)
 void setPos(tmultiobject& object, tlogoobject* value)
 {
     tLogoTurtleParams& t = turtle(object);
-    const tRealPoint logo = pointOf(value);
-    moveTo(t, t.screen->ToSurface(logo.x, logo.y));
+    moveTo(t, surfacePosition(*t.screen, value));
 }
 
 tlogoobject* getAPos(tmultiobject& object)
@@ -133,17 +134,37 @@ void setFillColour(tmultiobject& object, tlogoobject* value)
     turtle(object).brush.colour = colourFromValue(*value).Rgb();
 }
 
-constexpr int32_t kWidestAny = 20;
-
 tlogoobject* getPenWidth(tmultiobject& object) { return NewInteger(turtle(object).pen.width); }
 void setPenWidth(tmultiobject& object, tlogoobject* value)
 {
-    const int32_t width = value->IsAnyWord() ? value->AsIntegerIn(1, kWidestAny) : value->AsInteger();
+    const int32_t width = integerOrAny(value, tAnyRange::kPenWidth);
     if (width < 1) throw eLogoException(erMinMax, 1, std::numeric_limits<int32_t>::max(), value);
     turtle(object).pen.width = width;
 }
 
+// [x y w h]: the logo top-left corner and the size; the empty list without an own range.
+tlogoobject* getRange(tmultiobject& object)
+{
+    tLogoTurtleParams& t = turtle(object);
+    if (!t.hasRange) return new tLogoList;
+    const tRealRect& r = t.rangeRect;
+    tListBuilder range;
+    range.Append(newCoordinate(t.screen->LogoX(r.left)));
+    range.Append(newCoordinate(t.screen->LogoY(r.top)));
+    range.Append(newCoordinate(r.right - r.left + 1));
+    range.Append(newCoordinate(r.bottom - r.top + 1));
+    return range.Take();
+}
+void setRange(tmultiobject& object, tlogoobject* value)
+{
+    tLogoTurtleParams& t = turtle(object);
+    std::optional<tRealRect> range;
+    if (std::optional<tRealRect> given = readRectangle(*t.screen, value)) range = turtleRangeOf(*given);
+    t.SetRange(range);
+}
+
 const tBoundProperty kHeading{&getHeading, &setHeading};
+const tBoundProperty kRange{&getRange, &setRange};
 const tBoundProperty kPenColour{&getPenColour, &setPenColour};
 const tBoundProperty kFillColour{&getFillColour, &setFillColour};
 const tBoundProperty kPenWidth{&getPenWidth, &setPenWidth};
@@ -180,6 +201,7 @@ void declareTurtleProperties(tmultiobject& turtleClass)
         {47, {}, 0, kPenColour},
         {48, {}, 0, kPenWidth},
         {50, {}, 0, kRangeStyle},
+        {51, {}, 0, kRange},
     };
     for (const tRow& row : rows)
         declareProperty(turtleClass, boundPropertyDeclaration(row.number, row.affects, row.flags, row.functions));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "turtle/realGeometry.h"
 #include "turtle/tgrScreen.h"
@@ -48,6 +49,9 @@ public:
     bool MoveTo(tRealPoint target, tEdgeStyle style, tPenState state);
     // Jumps home without drawing, and makes the place it landed the new home.
     void Home();
+    // Sets the turtle's own range (none for the whole picture) and puts the turtle inside it,
+    // without drawing, unless it is in window mode.
+    void SetRange(const std::optional<tRealRect>& range);
     // Leaves the surface's turtle list (the turtle object is going away).
     void Detach();
 

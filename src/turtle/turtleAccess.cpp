@@ -2,10 +2,12 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
 #include "objects/tmultiobject.h"
+#include "turtle/anyInputs.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tgrScreen.h"
 #include "values/eLogoException.h"
@@ -72,18 +74,35 @@ tlogoobject* newCoordinate(long double value)
     return NewReal(value);
 }
 
-tRealPoint pointOf(tlogoobject* value)
+namespace {
+
+// The two elements of a point; erExpectList2 unless the value is a list of exactly two.
+std::pair<tlogoobject*, tlogoobject*> pointElements(tlogoobject* value)
 {
     if (!value->IsList()) throw eLogoException(erExpectList2, value);
-    auto* list = static_cast<tLogoList*>(value);
     tlogoobject* coordinates[2] = {};
     int count = 0;
-    for (tlogoobject* element : elements(list)) {
+    for (tlogoobject* element : elements(static_cast<tLogoList*>(value))) {
         if (count == 2) throw eLogoException(erExpectList2, value);
         coordinates[count++] = element;
     }
     if (count != 2) throw eLogoException(erExpectList2, value);
-    return {coordinates[0]->AsReal(), coordinates[1]->AsReal()};
+    return {coordinates[0], coordinates[1]};
+}
+
+}  // namespace
+
+tRealPoint pointOf(tlogoobject* value)
+{
+    const auto [x, y] = pointElements(value);
+    return {x->AsReal(), y->AsReal()};
+}
+
+tRealPoint surfacePosition(tgrScreen& screen, tlogoobject* value)
+{
+    const auto [x, y] = pointElements(value);
+    return {isAny(x) ? anySurfaceCoordinate(screen.Width(), 0) : screen.ToSurface(x->AsReal(), 0).x,
+            isAny(y) ? anySurfaceCoordinate(screen.Height(), 1) : screen.ToSurface(0, y->AsReal()).y};
 }
 
 tLogoList* newPointList(long double x, long double y)

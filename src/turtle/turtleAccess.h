@@ -30,3 +30,6 @@ tlogoobject* newCoordinate(long double value);
 // [x y] as two numbers; erExpectList2 when the value is not a list of two numbers.
 tRealPoint pointOf(tlogoobject* value);
 tLogoList* newPointList(long double x, long double y);
+// A logo position [x y] in surface pixels; either element may be "any" (a random place on the
+// picture keeping the "anypos" margin).
+tRealPoint surfacePosition(tgrScreen& screen, tlogoobject* value);

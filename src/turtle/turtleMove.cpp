@@ -155,3 +155,10 @@ void tLogoTurtleParams::Home()
     MoveTo(homePosition, rangeStyle, tPenState::kUp);
     homePosition = position;
 }
+
+void tLogoTurtleParams::SetRange(const std::optional<tRealRect>& range)
+{
+    hasRange = range.has_value();
+    if (range) rangeRect = *range;
+    if (rangeStyle != tEdgeStyle::kWindow) MoveTo(position, tEdgeStyle::kFence, tPenState::kUp);
+}

@@ -92,6 +92,14 @@ TEST_F(TurtleMove, WindowLetsTheTurtleLeaveAndDrawAgainWhenItComesBack)
     EXPECT_FALSE(Inked(49, 20) || Inked(60, 30));
 }
 
+TEST_F(TurtleMove, AnOwnRangeClipsTheDrawing)
+{
+    Place(5, 30, 90, tEdgeStyle::kWindow);
+    turtle->SetRange(tRealRect{20, 39, 0, 59});
+    turtle->Forward(90);
+    for (int x = 0; x < 100; ++x) EXPECT_EQ(Inked(x, 30), x >= 20 && x <= 39) << x;
+}
+
 TEST_F(TurtleMove, HomeNeverDraws)
 {
     Place(10, 10, 123, tEdgeStyle::kWrap);
