@@ -47,6 +47,7 @@ void tMainLogoObject::SetUpTables()
     registerWorkspaceQueries(table);
     registerBuryPrimitives(table);
     registerProcedureWorkspacePrimitives(table);
+    registerDictionaryPrimitives(table);
     registerFilePrimitives(table);
     registerPathPrimitives(table);
     registerTextFilePrimitives(table);

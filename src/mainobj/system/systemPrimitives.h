@@ -6,6 +6,7 @@ class tLogoTab;
 void registerWorkspaceQueries(tLogoTab& table);
 void registerBuryPrimitives(tLogoTab& table);
 void registerProcedureWorkspacePrimitives(tLogoTab& table);
+void registerDictionaryPrimitives(tLogoTab& table);
 void registerFilePrimitives(tLogoTab& table);
 void registerPathPrimitives(tLogoTab& table);
 void registerTextFilePrimitives(tLogoTab& table);
