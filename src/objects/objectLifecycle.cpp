@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <exception>
 
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
@@ -252,11 +253,55 @@ void eraseObject(tmultiobject* object, bool evenClasses)
     destroyObject(object);
 }
 
-void destroyObject(tmultiobject* object)
+namespace {
+
+// Once an object is being taken apart, every later step must happen even when a handler or a
+// dependent's "destroy" fails, or the object would be left half gone; the first failure is
+// passed on when the destruction is complete.
+class tDeferredFailure {
+public:
+    template <class Step>
+    void Run(Step step)
+    {
+        try {
+            step();
+        } catch (...) {
+            if (!first_) first_ = std::current_exception();
+        }
+    }
+    void Rethrow()
+    {
+        if (first_) std::rethrow_exception(first_);
+    }
+
+private:
+    std::exception_ptr first_;
+};
+
+bool isBehaviourOf(const tmultiobject& user, const tmultiobject* behaviour)
+{
+    return std::find(user.parents.begin() + user.classParentCount, user.parents.end(), behaviour) != user.parents.end();
+}
+
+// The behaviour leaves the user, also when its "onDeleteBehaviour" fails.
+void detachBehaviour(tmultiobject& user, tmultiobject* behaviour, tDeferredFailure& failure)
+{
+    failure.Run([&] { user.RemoveBehaviour(behaviour, true); });
+    if (isBehaviourOf(user, behaviour)) user.RemoveBehaviour(behaviour, false);
+}
+
+// A failing "destroy" keeps the object whose erasing was asked for; the objects that go with
+// it by cascade go all the same.
+void destroyIn(tmultiobject* object, tDeferredFailure& failure, bool cascaded)
 {
     tLogoRef<tmultiobject> held(object);
     if (currentContext()) keepUntilCommandEnds(object);
-    if (object->creationDone && tLogoprocess::Current()) runLifecycle(*object, "destroy");
+    if (object->creationDone && tLogoprocess::Current()) {
+        if (cascaded)
+            failure.Run([&] { runLifecycle(*object, "destroy"); });
+        else
+            runLifecycle(*object, "destroy");
+    }
     if (activeToolButton() == object) setActiveToolButton(nullptr);
     unlinkObject(object);
     tallthreads::Instance().ForgetObject(object);
@@ -266,13 +311,13 @@ void destroyObject(tmultiobject* object)
     for (auto it = dependents.rbegin(); it != dependents.rend(); ++it) {
         tmultiobject* dependent = *it;
         if (dependent->FirstParent() == object || dependent->place == object)
-            destroyObject(dependent);
+            destroyIn(dependent, failure, true);
         else
-            dependent->RemoveBehaviour(object, true);
+            detachBehaviour(*dependent, object, failure);
     }
     inContextOf(*object, [&] {
         while (object->parents.size() > static_cast<size_t>(object->classParentCount))
-            object->RemoveBehaviour(object->parents.back(), true);
+            detachBehaviour(*object, object->parents.back(), failure);
     });
     if (auto* control = dynamic_cast<tControlObject*>(object); control && control->owner) {
         auto* owner = static_cast<tcontainerobject*>(control->owner);
@@ -280,6 +325,15 @@ void destroyObject(tmultiobject* object)
         owner->objects->EraseIfPresent(nameCode(object->name));
     }
     object->DetachAll();
+}
+
+}  // namespace
+
+void destroyObject(tmultiobject* object)
+{
+    tDeferredFailure failure;
+    destroyIn(object, failure, false);
+    failure.Rethrow();
 }
 
 void installObjectDestruction()
