@@ -29,6 +29,18 @@ int tokensBefore(const tCompiledForm& form, int position)
     return count;
 }
 
+bool isLiteralList(const tToken& token) { return token.kind == tkLiteral && token.value->IsList(); }
+
+// Among the literal lists just before `position` (the instruction-list inputs of the statement
+// the run stood after), the one whose run recorded the deeper trail entry; without a known
+// source, the last of them.
+const tToken* listThatRan(const tCompiledForm& form, int position, const tlogoobject* source)
+{
+    for (int i = position - 2; i >= 0 && isLiteralList(form.tokens[i]); --i)
+        if (!source || form.tokens[i].value == source) return &form.tokens[i];
+    return nullptr;
+}
+
 bool isCommentLine(const std::string& line)
 {
     size_t first = line.find_first_not_of(" \t");
@@ -65,23 +77,25 @@ std::string bodyTextForLines(const std::string& definitionText)
     return body;
 }
 
-int32_t failingLine(const std::string& definitionText, tCompiledForm& body, const std::vector<int32_t>& trail)
+int32_t failingLine(const std::string& definitionText, tCompiledForm& body, const std::vector<int32_t>& trail,
+                    const std::vector<const tlogoobject*>& sources)
 {
     if (trail.empty()) return -1;
+    bool sourcesKnown = sources.size() == trail.size() && sources.back() == body.source;
     try {
         tCompiledForm* form = &body;
         int level = static_cast<int>(trail.size()) - 1;
         int count = 0;
         for (;;) {
             int position = trail[level];
-            const tToken* before = position >= 2 ? &form->tokens[position - 2] : nullptr;
-            bool descend = before && before->kind == tkLiteral && before->value->IsList() && level > 0;
-            if (!descend) {
+            const tToken* list =
+                level > 0 ? listThatRan(*form, position, sourcesKnown ? sources[level - 1] : nullptr) : nullptr;
+            if (!list) {
                 count += tokensBefore(*form, position);
                 break;
             }
-            count += tokensBefore(*form, position - 1) + 1;
-            form = &CompiledForm(before->value, tCompiledForm::kInstructions);
+            count += tokensBefore(*form, form->PositionOf(list)) + 1;
+            form = &CompiledForm(list->value, tCompiledForm::kInstructions);
             --level;
         }
         return LineOfToken(bodyTextForLines(definitionText), count > 0 ? count : 1);

@@ -65,6 +65,12 @@ private:
     throw error;
 }
 
+// "output" met with no procedure body running: there is nothing it could end.
+[[noreturn]] void failOutputOutsideProcedure()
+{
+    throw eLogoException(erWrongPlace, tNeedingProcedureText{primaryName("output")});
+}
+
 // Calls one entry point and gives the failures that leave it the procedure's name; runtime
 // arithmetic failures become Logo errors.
 template <class Call>
@@ -165,6 +171,7 @@ bool commandCall(tProcessContext& context, tToken*& token, const tResolvedName& 
 {
     tProcDesc& descriptor = *resolved.descriptor;
     if (descriptor.special == kOutputProc) {
+        if (context.procedureDepth == 0) failOutputOutsideProcedure();
         context.outputValue = tLogoRef<tlogoobject>::adopt(context.stack.popRaw());
         context.exitRequested = 1;
         return true;
@@ -392,15 +399,22 @@ bool outputStatement(tProcessContext& context, tToken*& token, const tProcDesc& 
     return true;
 }
 
+void addPosition(tProcessContext& context, eLogoException& error, const tCompiledForm& form, const tToken* token)
+{
+    error.AddPosition(form.PositionOf(token));
+    context.NoteTrailSource(error.positions.size(), form.source);
+}
+
 void runForm(tProcessContext& context, tCompiledForm& form)
 {
     tRunLevel level(context, true);
+    tFormHold hold(form);
     tToken* token = form.begin();
     try {
         while (token->kind != tkEnd)
             if (statement(context, token)) break;
     } catch (eLogoException& error) {
-        error.AddPosition(form.PositionOf(token));
+        addPosition(context, error, form, token);
         throw;
     }
 }
@@ -408,6 +422,7 @@ void runForm(tProcessContext& context, tCompiledForm& form)
 tLogoRef<tlogoobject> evaluateForm(tProcessContext& context, tCompiledForm& form)
 {
     tRunLevel level(context, false);
+    tFormHold hold(form);
     tToken* token = form.begin();
     try {
         if (expression(context, token)) return {};
@@ -417,7 +432,7 @@ tLogoRef<tlogoobject> evaluateForm(tProcessContext& context, tCompiledForm& form
         }
         return tLogoRef<tlogoobject>::adopt(context.stack.popRaw());
     } catch (eLogoException& error) {
-        error.AddPosition(form.PositionOf(token));
+        addPosition(context, error, form, token);
         throw;
     }
 }
@@ -457,7 +472,7 @@ void FinishTopLevelRun(tProcessContext& context)
     bool output = static_cast<bool>(context.outputValue);
     context.exitRequested = 0;
     context.outputValue = nullptr;
-    if (output) throw eLogoException(erWrongPlace, tNeedingProcedureText{primaryName("output")});
+    if (output) failOutputOutsideProcedure();
 }
 
 void RunText(std::string_view text)
@@ -479,7 +494,7 @@ void RunText(std::string_view text)
 
 tCompiledForm& CompiledForm(tlogoobject* value, int mode)
 {
-    return *static_cast<tCompiledForm*>(value->Compile(mode));
+    return *static_cast<tCachedForm*>(value->Compile(mode))->form;
 }
 
 void installEvaluator()

@@ -120,37 +120,44 @@ void compileElements(tCompiledForm& form, const tLogoList* list, bool templateIn
         compileElement(form, element, templateInputs);
 }
 
-}  // namespace
-
-tCompiledForm* compileList(tLogoList& list, int mode)
+void compileInto(tCompiledForm& form, tLogoList& list, int mode)
 {
-    auto form = std::make_unique<tCompiledForm>(static_cast<uint8_t>(mode));
     switch (mode) {
     case tCompiledForm::kClauses:
-        form->AddLiteral(list.ClauseForm());
+        form.AddLiteral(list.ClauseForm());
         break;
     case tCompiledForm::kLines:
     case tCompiledForm::kTemplateLines:
         for (tlogoobject* line : elements(&list)) {
             bool templateInputs = mode == tCompiledForm::kTemplateLines;
             if (line->IsList())
-                compileElements(*form, static_cast<tLogoList*>(line), templateInputs);
+                compileElements(form, static_cast<tLogoList*>(line), templateInputs);
             else
-                compileElement(*form, line, templateInputs);
+                compileElement(form, line, templateInputs);
         }
         break;
     default:
-        compileElements(*form, &list, false);
+        compileElements(form, &list, false);
         break;
     }
-    form->Finish();
-    return form.release();
+    form.Finish();
 }
 
-tCompiledForm* compileWord(tLogoWord& word, int mode)
+}  // namespace
+
+tCachedForm* compileList(tLogoList& list, int mode)
+{
+    auto entry = std::make_unique<tCachedForm>(new tCompiledForm(static_cast<uint8_t>(mode), &list));
+    compileInto(*entry->form, list, mode);
+    return entry.release();
+}
+
+tCachedForm* compileWord(tLogoWord& word, int mode)
 {
     // A body held as a word is read line by line, like procedure text.
     bool byLines = mode == tCompiledForm::kLines || mode == tCompiledForm::kTemplateLines;
     tLogoRef<tLogoList> list(ListFromText(word.WordText(), byLines));
-    return compileList(*list, mode);
+    auto entry = std::make_unique<tCachedForm>(new tCompiledForm(static_cast<uint8_t>(mode), &word));
+    compileInto(*entry->form, *list, mode);
+    return entry.release();
 }

@@ -193,17 +193,32 @@ void fill(tLogoTab& table, const tMethodRow (&rows)[N], uint8_t which)
     }
 }
 
-}  // namespace
-
-void buildValueMethodTables()
+void registerValueMethodTables()
 {
+    // Tables of an earlier language stay: values made before the switch and calls running in
+    // them still point into them. A few per program run, held here so they are not lost.
+    static auto* kept = new std::vector<tLogoTab*>;
     tValueMethodTables tables{sharedTable(), sharedTable(), sharedTable(), sharedTable()};
     fill(*tables.word, kWordRows, kWord);
     fill(*tables.integer, kWordRows, kInteger);
     fill(*tables.real, kWordRows, kReal);
     fill(*tables.boolean, kWordRows, kBoolean);
-    setValueMethodTables(tables);
     tLogoTab* lists = sharedTable();
     fill(*lists, kListRows, kAll);
+    kept->insert(kept->end(), {tables.word, tables.integer, tables.real, tables.boolean, lists});
+    setValueMethodTables(tables);
     setListMethodTable(lists);
+}
+
+}  // namespace
+
+void buildValueMethodTables()
+{
+    // A switch renumbers the names and gives them other words, so the tables are made anew.
+    static const bool listening = [] {
+        onLanguageSwitched(&registerValueMethodTables);
+        return true;
+    }();
+    (void)listening;
+    registerValueMethodTables();
 }

@@ -33,17 +33,22 @@ struct tToken {
     tlogoobject* value;     // counted literal of kind 10
 };
 
-// The flat token array of an instruction list, cached in the list or word it was made from.
-// The last token is always tkEnd. Positions reported in errors are 1-based token indices.
-class tCompiledForm : public tCompiledCode {
+// The flat token array of an instruction list. The last token is always tkEnd. Positions
+// reported in errors are 1-based token indices.
+//
+// A form is shared: the list or word that caches it holds it through a tCachedForm, and every
+// run holds it through a tFormHold. A list asked for another mode replaces its cache while one
+// of its runs may still be walking the old tokens; the old form lives until that run ends.
+// Holds are counted under the interpreter lock, like value counts.
+class tCompiledForm {
 public:
     // Compile modes: the elements are the instructions; the elements are lines; clause form.
     // kTemplateLines is the lines mode of "apply"-like templates, in which "%" and "%n" name
     // the inputs.
     enum Mode : uint8_t { kInstructions = 0, kLines = 2, kClauses = 3, kTemplateLines = 4 };
 
-    explicit tCompiledForm(uint8_t mode) : mode(mode) {}
-    ~tCompiledForm() override;
+    // source: the list or word compiled (not counted; only compared, never read).
+    tCompiledForm(uint8_t mode, const tlogoobject* source) : mode(mode), source(source) {}
     tCompiledForm(const tCompiledForm&) = delete;
     tCompiledForm& operator=(const tCompiledForm&) = delete;
 
@@ -57,9 +62,41 @@ public:
     // The header's mode byte: 1 for the clause form, 0 otherwise.
     uint8_t HeaderMode() const { return mode == kClauses ? 1 : 0; }
 
+    void Hold() { ++holders_; }
+    void Drop()
+    {
+        if (--holders_ == 0) delete this;
+    }
+
     uint8_t mode;
+    const tlogoobject* source;
     std::vector<tToken> tokens;
 
 private:
+    ~tCompiledForm();
     void Add(tToken token);
+    int holders_ = 0;
+};
+
+// What a list or word keeps in its compile cache: one hold on its current form.
+class tCachedForm : public tCompiledCode {
+public:
+    explicit tCachedForm(tCompiledForm* form) : form(form) { form->Hold(); }
+    ~tCachedForm() override { form->Drop(); }
+    tCachedForm(const tCachedForm&) = delete;
+    tCachedForm& operator=(const tCachedForm&) = delete;
+
+    tCompiledForm* const form;
+};
+
+// Keeps a form alive for the length of a run.
+class tFormHold {
+public:
+    explicit tFormHold(tCompiledForm& form) : form_(form) { form_.Hold(); }
+    ~tFormHold() { form_.Drop(); }
+    tFormHold(const tFormHold&) = delete;
+    tFormHold& operator=(const tFormHold&) = delete;
+
+private:
+    tCompiledForm& form_;
 };

@@ -85,7 +85,8 @@ void tLogoProcDesc::RecordErrorContext(eLogoException& error)
     // Procedures outside every table (temporary ones of "apply") name nothing.
     if (!table || !error.procedureName.empty()) return;
     int mode = templateBody ? tCompiledForm::kTemplateLines : tCompiledForm::kLines;
-    int line = failingLine(DefinitionText(), CompiledForm(body, mode), error.positions);
+    int line = failingLine(DefinitionText(), CompiledForm(body, mode), error.positions,
+                           requireContext().trailSources);
     error.SetContext(code, table->owner, line, ipProc);
 }
 
@@ -103,9 +104,11 @@ void tLogoProcDesc::Run(tLogoStack& stack, int n, bool tail)
     context.runDepth = direct ? 1 : 0;
     context.testState = 2;
     ++running;
+    ++context.procedureDepth;
     bool keepFrame = false;
     auto leave = [&] {
         --running;
+        --context.procedureDepth;
         context.procLevel = savedProcLevel;
         context.runDepth = savedRunDepth;
         if (keepFrame) return;

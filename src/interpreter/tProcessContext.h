@@ -75,6 +75,9 @@ public:
     // Starts at 1 so that a call at the end of a top-level list runs at once: only procedure
     // bodies (which start at 0) leave tail calls for a trampoline.
     int runDepth = 1;
+    // User procedure bodies running in this process; an inline "output" met while there is none
+    // has no procedure to end.
+    int procedureDepth = 0;
     tPendingCall pendingCall;
     uint8_t savedTestState = 2;
     uint8_t markActivity = 0;
@@ -83,6 +86,17 @@ public:
     // The object this process created last (not counted: destroying it clears the field).
     tlogoobject* lastCreated = nullptr;
     tCaughtError caughtError;
+    // For the error travelling outward: the list or word whose run added each entry of its
+    // position trail (innermost first, not counted), so that the line finder knows which of
+    // several input lists ran. Compared only, never read.
+    std::vector<const tlogoobject*> trailSources;
+
+    // Records the source of the trail entry just added, the trail now being `depth` long.
+    void NoteTrailSource(size_t depth, const tlogoobject* source)
+    {
+        trailSources.resize(depth - 1);
+        trailSources.push_back(source);
+    }
 };
 
 // The context of the calling thread; none on threads that run no Logo process.

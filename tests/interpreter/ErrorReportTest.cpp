@@ -122,6 +122,26 @@ TEST_F(ErrorReportTest, ErrorLineIsTheLineOfTheFailingToken)
     EXPECT_EQ(world.ErrorOf("fromlist").line, 3);
 }
 
+TEST_F(ErrorReportTest, ErrorLineFollowsTheInputListThatRan)
+{
+    world.Define("to choose :c :d\nprint 1\nifelse :c [\nprint 2\nifelse :d [\nfirstfails] [\nsecondfails]\n] [\n"
+                 "print 3\nthirdfails\n]\nend");
+    const struct {
+        const char* call;
+        int32_t line;
+        const char* culprit;
+    } cases[] = {
+        {"choose \"true \"true", 5, "firstfails"},
+        {"choose \"true \"false", 6, "secondfails"},
+        {"choose \"false \"true", 9, "thirdfails"},
+    };
+    for (const auto& c : cases) {
+        eLogoException error = world.ErrorOf(c.call);
+        EXPECT_EQ(codeName(error.culpritName), c.culprit) << c.call;
+        EXPECT_EQ(error.line, c.line) << c.call;
+    }
+}
+
 TEST_F(ErrorReportTest, InnermostProcedureIsRecorded)
 {
     world.Define("to inner\nprint 1 / 0\nend");

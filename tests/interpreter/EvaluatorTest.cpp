@@ -39,6 +39,8 @@ TEST_F(EvaluatorTest, InfixPrecedenceAndSigns)
         {"print [a [b c]]", "a [b c]\n"},
         {"print \"abc", "abc\n"},
         {"print first [x y]", "x\n"},
+        // A parenthesised group after a complete input is the next statement.
+        {"make \"n 10 print :n (make \"n 6) print :n", "10\n6\n"},
     };
     for (const tPrintCase& c : cases) EXPECT_EQ(world.Run(c.line), c.printed) << c.line;
 }
@@ -69,6 +71,7 @@ TEST_F(EvaluatorTest, StatementErrors)
 {
     const tErrorCase cases[] = {
         {"print 1 2 3", erWhatToDo},
+        {"print 3 (4)", erWhatToDo},
         {"print 3 -2", erWhatToDo},
         {"5", erWhatToDo},
         {"+ 3", erWrongSequence},
@@ -119,6 +122,20 @@ TEST_F(EvaluatorTest, PositionTrailCountsTokensOfEveryLevel)
     EXPECT_EQ(world.ErrorOf("print 1 nosuch print 2").positions, std::vector<int32_t>{4});
 }
 
+TEST_F(EvaluatorTest, AListRecompiledInAnotherModeWhileItRunsFinishesItsRun)
+{
+    // The list's cached form is replaced under the running list; its quoted words live in the
+    // form that is still running. The list ends in a list, so its clause form can be made.
+    for (int mode : {tCompiledForm::kLines, tCompiledForm::kClauses, tCompiledForm::kTemplateLines}) {
+        std::string line = "make \"l [print compileas " + std::to_string(mode) + " :l print \"after print [done]]";
+        world.Run(line);
+        EXPECT_EQ(world.Run("run :l"), "0\nafter\ndone\n") << line;
+        EXPECT_EQ(world.Run("repeat 2 [run :l]"), "0\nafter\ndone\n0\nafter\ndone\n") << line;
+    }
+    world.Run("make \"e [sum compileas 2 :e sum 2 3]");
+    EXPECT_EQ(EvaluateList(CompiledForm(world.Global("e"), tCompiledForm::kInstructions))->PrintText(0), "5");
+}
+
 TEST_F(EvaluatorTest, EvaluateListWantsExactlyOneExpression)
 {
     tLogoRef<tLogoList> one(ListFromText("2 * 21", false));
@@ -155,6 +172,16 @@ TEST_F(EvaluatorTest, TopLevelOutputIsMisplacedButStopIsAccepted)
     EXPECT_EQ(world.Run("repeat 3 [print repcount stop] print 9"), "1\n");
     // The next line runs normally: the exit request was cleared.
     EXPECT_EQ(world.Run("print 2"), "2\n");
+    // With no procedure to end, "output" in a nested list fails where it stands: an error catch
+    // around it gets the error, and the rest of the line runs.
+    EXPECT_EQ(world.Run("catch \"error [print 1 output 5 print 2] print 3"), "1\n3\n");
+    EXPECT_EQ(world.context->caughtError.key, erWrongPlace);
+    EXPECT_EQ(world.context->caughtError.needingProcedure, "output");
+    EXPECT_EQ(world.ErrorOf("repeat 3 [print repcount output 5]").key, erWrongPlace);
+    EXPECT_EQ(world.printed, "1\n");
+    // Inside a procedure it still ends the procedure, through the catch and the loop.
+    world.Define("to firstbig :n\ncatch \"error [repeat 5 [if repcount * :n > 10 [output repcount]]]\noutput 0\nend");
+    EXPECT_EQ(world.Run("print firstbig 4 print firstbig 1"), "3\n0\n");
 }
 
 TEST_F(EvaluatorTest, NestingLimitFailsWithStackOverflow)

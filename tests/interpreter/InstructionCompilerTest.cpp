@@ -23,7 +23,7 @@ protected:
         for (const tToken& token : CompiledForm(list.get(), mode).tokens) shape.push_back({token.kind, token.afterParen});
         return shape;
     }
-    tCompiledForm& Form() { return *static_cast<tCompiledForm*>(list->compiled.get()); }
+    tCompiledForm& Form() { return *static_cast<tCachedForm*>(list->compiled.get())->form; }
 
     tLogoRef<tLogoList> list;
 };

@@ -63,6 +63,12 @@ tlogoobject* ifThen(void*, tlogoobject* condition, tlogoobject* instructions)
     return nullptr;
 }
 
+tlogoobject* ifElse(void*, tlogoobject* condition, tlogoobject* whenTrue, tlogoobject* whenFalse)
+{
+    RunInstructions(condition->AsBoolean() ? whenTrue : whenFalse);
+    return nullptr;
+}
+
 tlogoobject* run(void*, tlogoobject* instructions)
 {
     RunInstructions(instructions);
@@ -70,6 +76,13 @@ tlogoobject* run(void*, tlogoobject* instructions)
 }
 
 int32_t repcount(void*) { return currentContext()->loopCounter; }
+
+// Compiles a list in another mode, as a case selection or a procedure body would, and outputs 0.
+tlogoobject* compileAs(void*, tlogoobject* mode, tlogoobject* list)
+{
+    CompiledForm(list, mode->AsInteger());
+    return NewInteger(0);
+}
 
 int32_t nesting(void*) { return currentContext()->nesting; }
 
@@ -105,8 +118,10 @@ void registerPrimitives(tLogoTab& table)
     RegisterByKey<tMainPasProcDesc2p>(table, "repeat", uint8_t{0}, &repeat, nullptr);
     RegisterByKey<tMainPasProcDesc1p>(table, "run", uint8_t{0}, &run, nullptr);
     RegisterByKey<tMainPasProcDesc2p>(table, "if", uint8_t{1}, &ifThen, nullptr);
+    RegisterByKey<tMainPasProcDesc3p>(table, "ifelse", uint8_t{1}, &ifElse, nullptr);
     RegisterByKey<tMainPasProcDesc0i>(table, "repcount", uint8_t{0}, &repcount, nullptr);
     RegisterLiteral<tMainPasProcDesc0i>(table, "nesting", uint8_t{0}, &nesting, nullptr);
+    RegisterLiteral<tMainPasProcDesc2p>(table, "compileas", uint8_t{0}, &compileAs, nullptr);
     RegisterByKey<tMainPasProcDesc1p>(table, "test", uint8_t{1}, &test, nullptr);
     RegisterLiteral<tMainPasProcDesc0i>(table, "teststate", uint8_t{0}, &testState, nullptr);
     RegisterByKey<tMainPasProcDesc2p>(table, "catch", uint8_t{0}, &catchTag, nullptr);

@@ -13,8 +13,8 @@
 #include "values/tlogoobject.h"
 
 // A minimal world for evaluator tests: one object whose procedure table holds a handful of
-// test-only primitives (print into a string, make, repeat, if, output, stop, a few operators and
-// list operations, catch and throw), a global variable table, and a process context installed
+// test-only primitives (print into a string, make, repeat, if, ifelse, output, stop, a few
+// operators and list operations, catch and throw, and "compileas" to recompile a list), a global variable table, and a process context installed
 // on the calling thread. The real primitive set comes with the main object.
 class tTestObject : public tlogoobject {
 public:

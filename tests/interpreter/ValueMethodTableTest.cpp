@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
 #include "LogoTestWorld.h"
 #include "interpreter/tLogoLocaltab.h"
+#include "language/DictionaryCoding.h"
 #include "language/Language.h"
+#include "language/ProgramFile.h"
 #include "values/strictOption.h"
 #include "values/tLogoList.h"
 #include "values/tProcDesc.h"
@@ -104,6 +110,55 @@ TEST_F(ValueMethodTableTest, StrictLevelReachesWordOperations)
     setStrictLevel(0);
     EXPECT_EQ(error.key, erMinMax);
     EXPECT_EQ(error.needingProcedure, "item");
+}
+
+// A language file beside the program for the length of a test; english comes back at the end.
+class tOtherLanguage {
+public:
+    explicit tOtherLanguage(std::string_view dictionary)
+        : name_("zxvaluetables" + std::to_string(getpid())), path_(programFolder() + "/" + name_ + ".ldx")
+    {
+        std::vector<uint8_t> coded = encodeDictionaryText(dictionary);
+        if (std::FILE* file = std::fopen(path_.c_str(), "wb")) {
+            std::fwrite(coded.data(), 1, coded.size(), file);
+            std::fclose(file);
+        }
+    }
+    ~tOtherLanguage()
+    {
+        switchLanguage("");
+        std::remove(path_.c_str());
+    }
+    const std::string& Name() const { return name_; }
+
+private:
+    std::string name_;
+    std::string path_;
+};
+
+TEST(ValueMethodTableLanguageTest, ALanguageSwitchGivesTheTablesTheNewWords)
+{
+    startLogoForTests();
+    {
+        tOtherLanguage other("[dict]\nprint=print\nfirst=erste\ncount=zahl\nitem=element\n");
+        ASSERT_TRUE(switchLanguage(other.Name()));
+        tLogoTestWorld world;
+        const struct {
+            const char* line;
+            const char* printed;
+        } cases[] = {
+            {"print erste \"abc", "a\n"},
+            {"print erste 42", "4\n"},
+            {"print zahl [x y z]", "3\n"},
+            {"print element 2 [x y z]", "y\n"},
+            {"print 2 + 3", "5\n"},
+        };
+        for (const auto& c : cases) EXPECT_EQ(world.Run(c.line), c.printed) << c.line;
+        EXPECT_EQ(valueMethodTables().word->Lookup(nameCode("first")), nullptr);
+    }
+    // And back: the english words answer again.
+    tLogoTestWorld world;
+    EXPECT_EQ(world.Run("print first \"abc print count [x y z]"), "a\n3\n");
 }
 
 }  // namespace
