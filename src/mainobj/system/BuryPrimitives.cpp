@@ -16,15 +16,17 @@
 
 namespace {
 
-// The current object's own tables; the main object's property groups are buried with its names.
+bool isMain(const tmultiobject& object) { return &object == &mainLogoObject(); }
+
+// The current object's own tables, the main object's with the global variables; its property
+// groups are buried with its names.
 std::vector<tLogoTab*> ownTables(tmultiobject& object)
 {
     std::vector<tLogoTab*> tables = {object.procTable.get(), object.varTable.get()};
     if (object.eventTable) tables.push_back(object.eventTable.get());
+    if (isMain(object)) tables.push_back(mainLogoObject().globalVarTable.get());
     return tables;
 }
-
-bool isMain(const tmultiobject& object) { return &object == &mainLogoObject(); }
 
 // Sets or clears the flag on every own entry of the name (and the main object's group of that
 // name for the buried mark); a name found nowhere fails as a missing procedure.

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "language/ProgramFile.h"
 #include "mainobj/primitiveTable.h"
 #include "mainobj/system/fileWildcards.h"
 #include "mainobj/system/tFilePaths.h"
@@ -45,10 +46,13 @@ tlogoobject* folderp(tPrimitiveCall& call)
     return NewBoolean(isFolder(resolveFileName(call.word(0), fkGeneral, {.keepName = true})));
 }
 
+// The running program's own file is never erased, so that a wild card over the program folder
+// (the last search folder of projects) cannot take it away.
 bool eraseOneFile(const std::string& path)
 {
     std::error_code error;
-    return isFile(path) && fs::remove(path, error);
+    if (!isFile(path) || fs::equivalent(path, programPath(), error)) return false;
+    return fs::remove(path, error);
 }
 
 // A name with wild cards erases every file it matches; one that matches none erases nothing.
