@@ -9,6 +9,7 @@ void tTurtlePrototype::SetUpTables()
     registerTurtleLifecycle(*procTable);
     registerTurtleMotionPrimitives(*procTable);
     registerTurtlePenPrimitives(*procTable);
+    registerTurtleDrawingPrimitives(*procTable);
     declareTurtleProperties(*this);
 }
 

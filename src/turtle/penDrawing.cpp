@@ -64,17 +64,64 @@ void drawPenSegment(tgrScreen& screen, tRealPoint from, tRealPoint to, const tPe
     drawWideLine(screen.picture, start, end, colour, pen.width, mode, clip);
 }
 
+namespace {
+
+// A painter on the picture as the drawing rules want it: aliased, clipped to the own range.
+void prepare(QPainter& painter, const tPixelRect* clip)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (clip)
+        painter.setClipRect(static_cast<int>(clip->left), static_cast<int>(clip->top),
+                            static_cast<int>(clip->right - clip->left + 1), static_cast<int>(clip->bottom - clip->top + 1));
+}
+
+QColor opaque(uint32_t colour) { return QColor::fromRgb(0xFF000000u | colour); }
+
+// Qt outlines a rectangle one pixel past its size; boxes here exclude right and bottom.
+QRect outlineBox(const tPixelRect& box)
+{
+    return QRect(static_cast<int>(box.left), static_cast<int>(box.top), static_cast<int>(box.right - box.left - 1),
+                 static_cast<int>(box.bottom - box.top - 1));
+}
+
+}  // namespace
+
+void drawDisc(tgrScreen& screen, tPixel centre, int32_t diameter, uint32_t colour, const tPixelRect* clip)
+{
+    const tPixelRect whole{0, 0, screen.Width() - 1, screen.Height() - 1};
+    if (diameter <= 1) {
+        drawThinLine(screen.picture, centre, centre, colour, tRasterMode::kCopy, clip ? *clip : whole);
+        return;
+    }
+    const int32_t half = diameter / 2;
+    const tPixelRect box{centre.x - half, centre.y - half, centre.x + diameter - half, centre.y + diameter - half};
+    QPainter painter(&screen.picture);
+    prepare(painter, clip);
+    painter.setPen(QPen(opaque(colour), 1));
+    painter.setBrush(opaque(colour));
+    if (diameter == 2)
+        painter.fillRect(QRect(static_cast<int>(box.left), static_cast<int>(box.top), 2, 2), opaque(colour));
+    else
+        painter.drawEllipse(outlineBox(box));
+}
+
+void drawEllipse(tgrScreen& screen, const tPixelRect& box, const tPen& pen, const tBrush* brush, const tPixelRect* clip)
+{
+    QPainter painter(&screen.picture);
+    prepare(painter, clip);
+    painter.setPen(QPen(opaque(pen.colour), pen.width));
+    painter.setBrush(brush ? QBrush(opaque(brush->colour)) : QBrush(Qt::NoBrush));
+    painter.drawEllipse(outlineBox(box));
+}
+
 // Wide lines are Qt's, aliased and flat-capped, so the end column is left out.
 void drawWideLine(QImage& picture, tPixel from, tPixel to, uint32_t colour, int width, tRasterMode mode,
                   const tPixelRect* clip)
 {
     QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    prepare(painter, clip);
     if (mode == tRasterMode::kXor) painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    if (clip)
-        painter.setClipRect(static_cast<int>(clip->left), static_cast<int>(clip->top),
-                            static_cast<int>(clip->right - clip->left + 1), static_cast<int>(clip->bottom - clip->top + 1));
-    painter.setPen(QPen(QColor::fromRgb(0xFF000000u | colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(QPen(opaque(colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.drawLine(QPointF(static_cast<double>(from.x), static_cast<double>(from.y)),
                      QPointF(static_cast<double>(to.x), static_cast<double>(to.y)));
 }

@@ -17,5 +17,14 @@ void drawPenSegment(tgrScreen& screen, tRealPoint from, tRealPoint to, const tPe
 void drawWideLine(QImage& picture, tPixel from, tPixel to, uint32_t colour, int width, tRasterMode mode,
                   const tPixelRect* clip);
 
+// A filled disc of diameter n in the colour: one pixel for n = 1, else the ellipse in the box
+// from (x - n div 2, y - n div 2) with n pixels on each side.
+void drawDisc(tgrScreen& screen, tPixel centre, int32_t diameter, uint32_t colour, const tPixelRect* clip);
+
+// The ellipse in the box from (left, top) to (right, bottom), right and bottom excluded,
+// outlined with the pen and, when a brush is given, filled with it.
+void drawEllipse(tgrScreen& screen, const tPixelRect& box, const tPen& pen, const tBrush* brush,
+                 const tPixelRect* clip);
+
 // The pixel rectangle a turtle's own range clips its drawing to.
 tPixelRect rangeClip(const tRealRect& range);

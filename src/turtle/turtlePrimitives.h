@@ -6,6 +6,7 @@ class tmultiobject;
 // The families of the turtle kind, registered into the turtle class object's tables.
 void registerTurtleMotionPrimitives(tLogoTab& table);
 void registerTurtlePenPrimitives(tLogoTab& table);
+void registerTurtleDrawingPrimitives(tLogoTab& table);
 // "create" makes the graphic part of a new turtle, "destroy" takes it off its page.
 void registerTurtleLifecycle(tLogoTab& table);
 void declareTurtleProperties(tmultiobject& turtleClass);

@@ -77,8 +77,6 @@ int shadeNumber(std::string_view digits)
     return int(value);
 }
 
-std::string firstSynonym(const std::vector<std::string>& synonyms) { return synonyms.empty() ? std::string() : synonyms.front(); }
-
 }  // namespace
 
 const tColourNameLists& languageColourNames() { return languageLists.Get(); }
@@ -124,8 +122,13 @@ std::optional<std::string> nameOfColour(tColour colour, bool specialsFirst)
 std::vector<std::string> colourNameList()
 {
     const tColourNameLists& lists = languageColourNames();
+    std::vector<std::string> names;
+    auto add = [&names](const std::vector<std::string>& synonyms) {
+        if (!synonyms.empty()) names.push_back(synonyms.front());
+    };
     // The special colours white and black; light grey is not offered.
-    std::vector<std::string> names{firstSynonym(lists.special[0]), firstSynonym(lists.special[1])};
-    for (const std::vector<std::string>& synonyms : lists.base) names.push_back(firstSynonym(synonyms));
+    add(lists.special[0]);
+    add(lists.special[1]);
+    for (const std::vector<std::string>& synonyms : lists.base) add(synonyms);
     return names;
 }

@@ -30,5 +30,6 @@ tColour colourFromName(std::string_view text);
 // holds the colour.
 std::optional<std::string> nameOfColour(tColour colour, bool specialsFirst = true);
 
-// The names "zembrixcolours" outputs: white and black, then the base colours in table order.
+// The names "zembrixcolours" outputs: white and black, then the base colours in table order
+// (those the language names).
 std::vector<std::string> colourNameList();
