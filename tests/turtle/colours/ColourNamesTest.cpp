@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "ColourWorld.h"
+#include "../../language/FixtureLanguage.h"
+#include "language/Language.h"
 #include "turtle/colours/colourNames.h"
 #include "values/eLogoException.h"
 
@@ -96,6 +98,23 @@ TEST_F(ColourNames, TheNameListHasWhiteBlackAndTheSixteenBaseColours)
     EXPECT_EQ(names[2], "magenta");
     EXPECT_EQ(names.back(), "grey");
     EXPECT_EQ(std::count(names.begin(), names.end(), "lightgrey"), 0);
+}
+
+TEST_F(ColourNames, ALanguageSwitchBringsItsOwnColourWords)
+{
+    std::string language = installFixtureLanguage(
+        "zxcolours", "[dict]\nany=nimm\n[colors]\nwhite=blanc\nblack=noir\nlightGrey=grisclair\nred=rouge rot\ngrey=gris\n");
+    ASSERT_TRUE(switchLanguage(language));
+    EXPECT_EQ(colourFromName("rot3").Rgb(), 0x800000u);
+    EXPECT_EQ(nameOfColour(tColour{255, 0, 0}), std::optional<std::string>("rouge"));
+    EXPECT_EQ(nameOfColour(tColour{192, 192, 192}), std::optional<std::string>("grisclair"));
+    EXPECT_EQ(tColourWorld::RaisedKey([] { colourFromName("red"); }), erColorWrongName);
+    EXPECT_EQ(tColourWorld::RaisedKey([] { colourFromName("nimm"); }), erUnexpected);
+    // Colours the language does not name are left out of the list.
+    EXPECT_EQ(colourNameList(), (std::vector<std::string>{"blanc", "noir", "rouge", "gris"}));
+    ASSERT_TRUE(switchLanguage(""));
+    EXPECT_EQ(colourFromName("red").Rgb(), 0xff0000u);
+    EXPECT_EQ(colourNameList().size(), 18u);
 }
 
 }  // namespace
