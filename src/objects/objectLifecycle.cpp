@@ -24,6 +24,28 @@
 
 namespace {
 
+// Steps that must all happen even when a handler or a procedure among them fails, or an object
+// would be left half made or half gone; the first failure is passed on once they are done.
+class tDeferredFailure {
+public:
+    template <class Step>
+    void Run(Step step)
+    {
+        try {
+            step();
+        } catch (...) {
+            if (!first_) first_ = std::current_exception();
+        }
+    }
+    void Rethrow()
+    {
+        if (first_) std::rethrow_exception(first_);
+    }
+
+private:
+    std::exception_ptr first_;
+};
+
 // Set while the environment rebuilds itself; otherwise persistent objects stay.
 bool persistentErasing = false;
 
@@ -223,8 +245,11 @@ tControlObject* createInstance(tcontainerobject& container, tmultiobject* object
         object->CreationCompleted();
         registerReplacing(owner, object);
     });
-    if (form == tCreationForm::kNew) runCreateHandlers(*object);
+    // The kind finishes its object (attaches it to what it lives in) even when a handler fails.
+    tDeferredFailure failure;
+    if (form == tCreationForm::kNew) failure.Run([&] { runCreateHandlers(*object); });
     object->FinishCreation();
+    failure.Rethrow();
     return object;
 }
 
@@ -254,29 +279,6 @@ void eraseObject(tmultiobject* object, bool evenClasses)
 }
 
 namespace {
-
-// Once an object is being taken apart, every later step must happen even when a handler or a
-// dependent's "destroy" fails, or the object would be left half gone; the first failure is
-// passed on when the destruction is complete.
-class tDeferredFailure {
-public:
-    template <class Step>
-    void Run(Step step)
-    {
-        try {
-            step();
-        } catch (...) {
-            if (!first_) first_ = std::current_exception();
-        }
-    }
-    void Rethrow()
-    {
-        if (first_) std::rethrow_exception(first_);
-    }
-
-private:
-    std::exception_ptr first_;
-};
 
 bool isBehaviourOf(const tmultiobject& user, const tmultiobject* behaviour)
 {

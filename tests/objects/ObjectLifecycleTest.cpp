@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
@@ -12,6 +14,20 @@
 #include "values/tLogoList.h"
 
 namespace {
+
+std::vector<std::string> kindSteps;
+
+// A kind that notes the steps creation asks of it.
+class tNotingKind : public tControlObject {
+public:
+    using tControlObject::tControlObject;
+    void SetUpInstance() override { kindSteps.push_back("set up"); }
+    void MakeVisualPart() override { kindSteps.push_back("visual part"); }
+    void CreationCompleted() override { kindSteps.push_back(creationDone ? "completed" : "too early"); }
+    void FinishCreation() override { kindSteps.push_back(owner ? "entered in " + owner->name : "not entered"); }
+};
+
+tControlObject* makeNotingKind(tLogoStack& stack, const std::string& name) { return new tNotingKind(&stack, name, 1); }
 
 // Classes and instances registered in a main object, as "newclass" and "new" make them.
 class ObjectLifecycleTest : public ::testing::Test {
@@ -67,6 +83,25 @@ TEST_F(ObjectLifecycleTest, DestroyingABehaviourOnlyDetachesIt)
     EXPECT_EQ(Named("user"), user);
     EXPECT_EQ(user->parents, (std::vector<tmultiobject*>{main}));
     EXPECT_EQ(user->procChain.size(), 2u);
+}
+
+TEST_F(ObjectLifecycleTest, AKindsObjectClassMakesItsSubclassesAndInstancesStepByStep)
+{
+    tControlObject* kind = createClass(*main, main, "kind", none.get());
+    kind->instanceClass = &makeNotingKind;
+    tControlObject* sub = createClass(*main, kind, "sub", none.get());
+    EXPECT_NE(dynamic_cast<tNotingKind*>(sub), nullptr);
+    struct tCase {
+        tCreationForm form;
+        std::vector<std::string> steps;
+    };
+    for (const tCase& each : {tCase{tCreationForm::kNew, {"set up", "completed", "entered in main"}},
+                              tCase{tCreationForm::kStored, {"set up", "visual part", "completed", "entered in main"}}}) {
+        kindSteps.clear();
+        tControlObject* made = createInstance(*main, sub, "", none.get(), each.form);
+        EXPECT_NE(dynamic_cast<tNotingKind*>(made), nullptr);
+        EXPECT_EQ(kindSteps, each.steps);
+    }
 }
 
 TEST_F(ObjectLifecycleTest, AutomaticNamesFillTheFirstGap)
