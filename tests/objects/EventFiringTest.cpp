@@ -182,15 +182,22 @@ TEST_F(EventFiringTest, AWaitingProcessStillEndsWhenStopped)
     tProcessStart start;
     start.name = "mover";
     std::shared_ptr<tWaitingProcess> mover = tLogoprocess::Start<tWaitingProcess>(std::move(start), rex);
+    // Budgets far beyond what the steps take, so that only a real hang fails on a loaded machine.
+    constexpr auto kPatience = std::chrono::seconds(60);
+    bool handlerStarted = false;
     bool ended = false;
     {
         tInterpreterLock::Releaser released;
-        for (int i = 0; i < 5000 && !tallthreads::Instance().Exists("@rexonbounce"); ++i)
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (!(handlerStarted = tallthreads::Instance().Exists("@rexonbounce")) && !mover->Finished() &&
+               std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         mover->Stop();
-        ended = mover->endedSignal.Wait(5000);
+        ended = mover->endedSignal.Wait(static_cast<uint32_t>(std::chrono::milliseconds(kPatience).count()));
     }
-    EXPECT_TRUE(ended);
+    EXPECT_TRUE(handlerStarted);
+    EXPECT_TRUE(transcript.errors.empty());
+    EXPECT_TRUE(ended) << "running " << mover->Running() << ", stop requested " << mover->StopRequested();
     EXPECT_TRUE(tallthreads::Instance().Exists("@rexonbounce"));
     RunText("eraseobject \"rex");
     EXPECT_FALSE(tallthreads::Instance().Exists("@rexonbounce"));
