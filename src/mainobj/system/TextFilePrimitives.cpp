@@ -1,10 +1,13 @@
 #include "mainobj/system/systemPrimitives.h"
 
+#include <strings.h>
+
 #include "mainobj/primitiveTable.h"
 #include "mainobj/system/tFilePaths.h"
 #include "mainobj/system/textFiles.h"
 #include "mainobj/tClipboard.h"
 #include "mainobj/tPrimitiveCall.h"
+#include "values/eLogoException.h"
 #include "values/tListBuilder.h"
 #include "values/tLogoString.h"
 #include "values/valuePools.h"
@@ -43,9 +46,20 @@ tlogoobject* loadtext(tPrimitiveCall& call)
     return lines(namesClipboard(name) ? clipboardText() : readTextFile(name));
 }
 
+// Project and image files keep their text in a chunk of the image container, which is not read
+// or written here: plain text written over one would destroy it.
+bool isContainerFile(const std::string& name)
+{
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos || name.find('/', dot) != std::string::npos) return false;
+    const std::string extension = name.substr(dot);
+    return strcasecmp(extension.c_str(), ".ZXP") == 0 || strcasecmp(extension.c_str(), ".LGF") == 0;
+}
+
 void writeText(tPrimitiveCall& call, bool append)
 {
     const std::string name = resolveFileName(call.word(0), fkText, {.search = append});
+    if (isContainerFile(name)) throw eLogoException(erFileCreate, call[0]);
     const std::string text = textOf(call[1]);
     if (!namesClipboard(name))
         writeTextFile(name, text, append);
