@@ -215,8 +215,16 @@ tlogoobject* parameter(tPrimitiveCall& call, bool remove)
 tlogoobject* getparam(tPrimitiveCall& call) { return parameter(call, true); }
 tlogoobject* peekparam(tPrimitiveCall& call) { return parameter(call, false); }
 
-// The main object and the objects made from it have no visual part to make, move home or take
-// away: the kinds that have one register their own versions of these in their classes.
+// The built-in "create" asks the current object's kind to make its visual part (plain objects
+// have none); a class's own "create" comes earlier in the chain and runs instead.
+tlogoobject* create(tPrimitiveCall&)
+{
+    currentObject().MakeVisualPart();
+    return nullptr;
+}
+
+// The main object and the objects made from it have nothing to destroy or move home: the kinds
+// that do register their own versions of these in their classes.
 tlogoobject* nothing(tPrimitiveCall&) { return nullptr; }
 
 constexpr tPrimitiveRow kAddressingRows[] = {
@@ -230,7 +238,7 @@ constexpr tPrimitiveRow kAddressingRows[] = {
     {".lastname", 0, kFixedInputs, &fullLastname},
     {"getparam", 2, kFixedInputs, &getparam},
     {"peekparam", 2, kFixedInputs, &peekparam},
-    {"create", 0, kFixedInputs, &nothing},
+    {"create", 0, kFixedInputs, &create},
     {"destroy", 0, kFixedInputs, &nothing},
     {"home", 0, kFixedInputs, &nothing},
 };
