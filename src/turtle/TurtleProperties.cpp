@@ -1,6 +1,5 @@
 #include "turtle/turtlePrimitives.h"
 
-#include <limits>
 #include <vector>
 
 #include "language/Language.h"
@@ -8,6 +7,7 @@
 #include "objects/tmultiobject.h"
 #include "turtle/anyInputs.h"
 #include "turtle/colours/colourValues.h"
+#include "turtle/penSettings.h"
 #include "turtle/rangeRectangles.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/turtleAccess.h"
@@ -70,26 +70,8 @@ void setYCor(tmultiobject& object, tlogoobject* value)
     moveTo(t, {t.position.x, t.screen->ToSurface(0, value->AsReal()).y});
 }
 
-// The pen state words are the names of the primitives that set them, in state order.
-constexpr const char* kPenStateKeys[] = {"penup", "pendown", "penreverse", "penerase"};
-
-tlogoobject* getPen(tmultiobject& object)
-{
-    return NewWord(primaryName(kPenStateKeys[static_cast<int>(turtle(object).penState)]));
-}
-void setPen(tmultiobject& object, tlogoobject* value)
-{
-    if (value->IsWord()) {
-        const uint32_t code = value->NameCode();
-        for (int state = 0; state < 4; ++state)
-            for (uint32_t synonym : nameCodes(kPenStateKeys[state]))
-                if (synonym == code) {
-                    turtle(object).penState = static_cast<tPenState>(state);
-                    return;
-                }
-    }
-    throw eLogoException(erExpectPen, value);
-}
+tlogoobject* getPen(tmultiobject& object) { return penStateWord(turtle(object).penState); }
+void setPen(tmultiobject& object, tlogoobject* value) { turtle(object).penState = penStateOf(value); }
 
 tlogoobject* getShown(tmultiobject& object) { return NewBoolean(turtle(object).shown); }
 void setShown(tmultiobject& object, tlogoobject* value) { turtle(object).shown = value->AsBoolean(); }
@@ -135,11 +117,43 @@ void setFillColour(tmultiobject& object, tlogoobject* value)
 }
 
 tlogoobject* getPenWidth(tmultiobject& object) { return NewInteger(turtle(object).pen.width); }
-void setPenWidth(tmultiobject& object, tlogoobject* value)
+void setPenWidth(tmultiobject& object, tlogoobject* value) { turtle(object).pen.width = penWidthOf(value); }
+
+tlogoobject* getPenPattern(tmultiobject& object) { return NewInteger(turtle(object).pen.pattern); }
+void setPenPattern(tmultiobject& object, tlogoobject* value) { turtle(object).pen.pattern = penPatternOf(value); }
+
+tlogoobject* getFillPattern(tmultiobject& object) { return NewInteger(turtle(object).brush.pattern); }
+void setFillPattern(tmultiobject& object, tlogoobject* value) { turtle(object).brush.pattern = fillPatternOf(value); }
+
+// [[x y] heading] in logo coordinates; set from such a list, with "any" for the position or
+// the heading, or "any" alone for both. The turtle stays where it is.
+tlogoobject* getHomeState(tmultiobject& object)
 {
-    const int32_t width = integerOrAny(value, tAnyRange::kPenWidth);
-    if (width < 1) throw eLogoException(erMinMax, 1, std::numeric_limits<int32_t>::max(), value);
-    turtle(object).pen.width = width;
+    tLogoTurtleParams& t = turtle(object);
+    tListBuilder state;
+    state.Append(newPointList(t.screen->LogoX(t.homePosition.x), t.screen->LogoY(t.homePosition.y)));
+    state.Append(newCoordinate(t.homeHeading));
+    return state.Take();
+}
+void setHomeState(tmultiobject& object, tlogoobject* value)
+{
+    tLogoTurtleParams& t = turtle(object);
+    tlogoobject* position = value;
+    tlogoobject* heading = value;
+    if (!isAny(value)) {
+        if (!value->IsList()) throw eLogoException(erExpectList, value);
+        std::vector<tlogoobject*> parts;
+        for (tlogoobject* element : elements(static_cast<tLogoList*>(value))) parts.push_back(element);
+        if (parts.size() != 2) throw eLogoException(erBadStructure, value);
+        position = parts[0];
+        heading = parts[1];
+    }
+    const tRealPoint home = isAny(position)
+                                ? tRealPoint{anySurfaceCoordinate(t.screen->Width(), 0), anySurfaceCoordinate(t.screen->Height(), 1)}
+                                : surfacePosition(*t.screen, position);
+    const long double degrees = realOrAny(heading, tAnyRange::kAngle);
+    t.homePosition = home;
+    t.homeHeading = normalHeading(degrees);
 }
 
 // [x y w h]: the logo top-left corner and the size; the empty list without an own range.
@@ -168,6 +182,9 @@ const tBoundProperty kRange{&getRange, &setRange};
 const tBoundProperty kPenColour{&getPenColour, &setPenColour};
 const tBoundProperty kFillColour{&getFillColour, &setFillColour};
 const tBoundProperty kPenWidth{&getPenWidth, &setPenWidth};
+const tBoundProperty kPenPattern{&getPenPattern, &setPenPattern};
+const tBoundProperty kFillPattern{&getFillPattern, &setFillPattern};
+const tBoundProperty kHomeState{&getHomeState, &setHomeState};
 const tBoundProperty kRangeStyle{&getRangeStyle, &setRangeStyle};
 const tBoundProperty kPos{&getPos, &setPos};
 const tBoundProperty kAPos{&getAPos, &setAPos};
@@ -196,10 +213,13 @@ void declareTurtleProperties(tmultiobject& turtleClass)
         {42, position, derived, kXCor},
         {43, position, derived, kYCor},
         {40, {}, 0, kHeading},
+        {41, {}, 0, kHomeState},
         {44, {}, 0, kFillColour},
+        {45, {}, 0, kFillPattern},
         {46, {}, 0, kPen},
         {47, {}, 0, kPenColour},
         {48, {}, 0, kPenWidth},
+        {49, {}, 0, kPenPattern},
         {50, {}, 0, kRangeStyle},
         {51, {}, 0, kRange},
     };

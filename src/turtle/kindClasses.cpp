@@ -10,6 +10,7 @@ void tTurtlePrototype::SetUpTables()
     registerTurtleMotionPrimitives(*procTable);
     registerTurtlePenPrimitives(*procTable);
     registerTurtleDrawingPrimitives(*procTable);
+    registerTurtleStatePrimitives(*procTable);
     declareTurtleProperties(*this);
 }
 

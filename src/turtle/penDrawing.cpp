@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include "turtle/colours/patternTables.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -56,12 +58,14 @@ void drawPenSegment(tgrScreen& screen, tRealPoint from, tRealPoint to, const tPe
     const uint32_t colour = state == tPenState::kErase ? screen.backgroundColour : pen.colour;
     const tRasterMode mode = state == tPenState::kReverse ? tRasterMode::kXor : tRasterMode::kCopy;
     const tPixel start{roundPixel(from.x), roundPixel(from.y)}, end{roundPixel(to.x), roundPixel(to.y)};
-    if (pen.width <= 1) {
+    const Qt::PenStyle style = qtPenStyle(pen.pattern);
+    if (style == Qt::NoPen) return;
+    if (pen.width <= 1 && style == Qt::SolidLine) {
         const tPixelRect whole{0, 0, screen.Width() - 1, screen.Height() - 1};
         drawThinLine(screen.picture, start, end, colour, mode, clip ? *clip : whole);
         return;
     }
-    drawWideLine(screen.picture, start, end, colour, pen.width, mode, clip);
+    drawStyledLine(screen.picture, start, end, colour, pen.width, style, mode, clip);
 }
 
 namespace {
@@ -114,14 +118,28 @@ void drawEllipse(tgrScreen& screen, const tPixelRect& box, const tPen& pen, cons
     painter.drawEllipse(outlineBox(box));
 }
 
-// Wide lines are Qt's, aliased and flat-capped, so the end column is left out.
-void drawWideLine(QImage& picture, tPixel from, tPixel to, uint32_t colour, int width, tRasterMode mode,
-                  const tPixelRect* clip)
+Qt::PenStyle qtPenStyle(int32_t pattern)
+{
+    switch (penStyleOfPattern(pattern).value_or(tPenStyle::solid)) {
+    case tPenStyle::dash: return Qt::DashLine;
+    case tPenStyle::dot: return Qt::DotLine;
+    case tPenStyle::dashDot: return Qt::DashDotLine;
+    case tPenStyle::dashDotDot: return Qt::DashDotDotLine;
+    case tPenStyle::none: return Qt::NoPen;
+    case tPenStyle::insideFrame:
+    case tPenStyle::solid: break;
+    }
+    return Qt::SolidLine;
+}
+
+// Qt's lines are aliased and flat-capped here, so the end column is left out.
+void drawStyledLine(QImage& picture, tPixel from, tPixel to, uint32_t colour, int width, Qt::PenStyle style,
+                    tRasterMode mode, const tPixelRect* clip)
 {
     QPainter painter(&picture);
     prepare(painter, clip);
     if (mode == tRasterMode::kXor) painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.setPen(QPen(opaque(colour), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(QPen(opaque(colour), width, style, Qt::FlatCap, Qt::MiterJoin));
     painter.drawLine(QPointF(static_cast<double>(from.x), static_cast<double>(from.y)),
                      QPointF(static_cast<double>(to.x), static_cast<double>(to.y)));
 }

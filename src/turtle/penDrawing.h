@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 class QImage;
 
 #include "turtle/realGeometry.h"
@@ -13,9 +15,12 @@ class QImage;
 void drawPenSegment(tgrScreen& screen, tRealPoint from, tRealPoint to, const tPen& pen, tPenState state,
                     const tPixelRect* clip);
 
-// A line wider than one pixel, from the start to the end, the end column left out.
-void drawWideLine(QImage& picture, tPixel from, tPixel to, uint32_t colour, int width, tRasterMode mode,
-                  const tPixelRect* clip);
+// A line wider than one pixel, or in a pen style other than solid, from the start to the end,
+// the end column left out.
+void drawStyledLine(QImage& picture, tPixel from, tPixel to, uint32_t colour, int width, Qt::PenStyle style,
+                    tRasterMode mode, const tPixelRect* clip);
+// Qt's style of a pen pattern number; solid for numbers outside the table.
+Qt::PenStyle qtPenStyle(int32_t pattern);
 
 // A filled disc of diameter n in the colour: one pixel for n = 1, else the ellipse in the box
 // from (x - n div 2, y - n div 2) with n pixels on each side.

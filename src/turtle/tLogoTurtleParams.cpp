@@ -21,12 +21,14 @@ void tLogoTurtleParams::Detach()
     screen->Unregister(this);
 }
 
-void tLogoTurtleParams::SetHeading(long double degrees)
+void tLogoTurtleParams::SetHeading(long double degrees) { SetHeadingAsGiven(normalHeading(degrees)); }
+
+long double normalHeading(long double degrees)
 {
     long double normal = std::fmod(degrees, 360.0L);
     if (normal < 0) normal += 360;
     if (normal >= 360) normal = 0;  // a tiny negative remainder rounds up to 360
-    SetHeadingAsGiven(normal);
+    return normal;
 }
 
 void tLogoTurtleParams::SetHeadingAsGiven(long double degrees)

@@ -82,6 +82,9 @@ private:
     bool registered_ = false;
 };
 
+// The same heading in [0, 360).
+long double normalHeading(long double degrees);
+
 // The heading of a direction given in surface differences (dy positive upwards): 0 up, 90
 // right; 0 for no direction at all.
 long double headingOf(long double dx, long double dy);

@@ -28,6 +28,12 @@ const Picture kPictures[] = {
     {"reverse", "repeat 4 [forward 100 right 90]\nsetpencolour [255 0 0] penreverse\nsetheading 45\n"
                 "repeat 2 [repeat 3 [forward 120 right 120]]\nrepeat 3 [forward 60 right 120]\nhideturtle\n"},
     {"erase", "repeat 36 [forward 100 back 100 right 10]\npenerase\nrepeat 18 [forward 80 back 80 right 20]\n"},
+    {"pen-patterns", "hideturtle right 90\nrepeat 7 [penup setxy -200 repcount * 20 pendown setpenpattern repcount - 1 forward 400]\n"
+                     "setpenwidth 3 setpenpattern 1 penup setxy -200 -40 pendown forward 400\n"},
+    {"shapes", "hideturtle penup setpencolour [200 0 0] setfillcolour [0 0 200]\n"
+               "setxy -100 0 circle 51 setxy 0 0 filledcircle 40 setxy 100 0 setpenwidth 7 dot\n"
+               "setxy 150 0 point 2 setxy 160 0 point 3 setxy 170 0 point 4\n"
+               "setpenwidth 1 setxy -50 -100 pendown repeat 4 [forward 80 right 90] penup setxy -40 -90 fill\n"},
     {"wide", "setpenwidth 3 forward 100 right 90 forward 100\nsetpenwidth 8 setpencolour [0 128 0] right 45 forward 60\nhideturtle\n"},
 };
 
