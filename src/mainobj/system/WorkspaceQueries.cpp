@@ -7,6 +7,7 @@
 #include "mainobj/system/workspaceNames.h"
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/tPrimitiveCall.h"
+#include "objects/activeToolButton.h"
 #include "objects/currentObject.h"
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
@@ -98,6 +99,8 @@ tlogoobject* classp(tPrimitiveCall& call)
 
 tlogoobject* parentp(tPrimitiveCall&) { return NewBoolean(currentObject().FirstParent()); }
 
+tlogoobject* activetoolbuttonp(tPrimitiveCall&) { return NewBoolean(activeToolButton()); }
+
 tlogoobject* names(tPrimitiveCall&) { return listedNames(*mainLogoObject().globalVarTable); }
 
 tlogoobject* variables(tPrimitiveCall&) { return listedNames(*currentObject().varTable); }
@@ -164,6 +167,7 @@ constexpr tPrimitiveRow kWorkspaceQueryRows[] = {
     {"object?", 1, kFixedInputs, &objectp},
     {"class?", 1, kFixedInputs, &classp},
     {"parent?", 0, kFixedInputs, &parentp},
+    {"activetoolbutton?", 0, kFixedInputs, &activetoolbuttonp},
     {"names", 0, kFixedInputs, &names},
     {"variables", 0, kFixedInputs, &variables},
     {"procs", 0, kFixedInputs, &procs},
