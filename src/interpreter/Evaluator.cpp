@@ -2,8 +2,10 @@
 
 #include <cassert>
 #include <stdexcept>
+#include <typeinfo>
 
 #include "interpreter/InstructionCompiler.h"
+#include "interpreter/ValueMethodTables.h"
 #include "interpreter/NameResolution.h"
 #include "interpreter/ValueForEach.h"
 #include "interpreter/tCompiledForm.h"
@@ -14,6 +16,8 @@
 #include "values/eOutputException.h"
 #include "values/tLogoList.h"
 #include "values/tLogoString.h"
+#include "values/tLogoVarDesc.h"
+#include "values/tObjectProcDesc.h"
 #include "values/tProcDesc.h"
 
 namespace {
@@ -25,6 +29,8 @@ bool primary(tProcessContext& context, tToken*& token);
 bool operationCall(tProcessContext& context, const tResolvedName& resolved, int n);
 bool collectInputs(tProcessContext& context, tToken*& token, const tProcDesc& descriptor, int& n);
 bool outputStatement(tProcessContext& context, tToken*& token, const tProcDesc& output);
+bool growingAssignmentFits(tProcessContext& context, const tToken* token);
+bool growingAssignment(tProcessContext& context, tToken*& token, const tResolvedName& make);
 
 // Counts one active run for the nesting limit (and, for instruction runs, the body depth that
 // decides where tail calls may be left pending); both are restored however the run ends.
@@ -273,6 +279,8 @@ bool statement(tProcessContext& context, tToken*& token)
         tResolvedName resolved = resolveName(context, token);
         if (resolved.descriptor->special == kOutputProc && context.runDepth == 1 && token[1].kind == tkName)
             return outputStatement(context, token, *resolved.descriptor);
+        if (resolved.descriptor->special == kAssignProc && !resolved.object && growingAssignmentFits(context, token))
+            return growingAssignment(context, token, resolved);
         int n;
         if (collectInputs(context, token, *resolved.descriptor, n)) return true;
         return commandCall(context, token, resolved, n);
@@ -403,6 +411,83 @@ void addPosition(tProcessContext& context, eLogoException& error, const tCompile
 {
     error.AddPosition(form.PositionOf(token));
     context.NoteTrailSource(error.positions.size(), form.source);
+}
+
+// "make "name lput value :name" copies the name's list only for the copy to replace it. Nothing
+// runs between that "lput" and the assignment, so a list held by the variable alone, no part of
+// it held elsewhere, grows in place instead. This is the statement's shape, checked before
+// anything is evaluated: a quoted name, then a name that reaches its receiver as the last of two
+// inputs, as "lput" does.
+bool growingAssignmentFits(tProcessContext& context, const tToken* token)
+{
+    if (token[1].kind != tkLiteral || token[2].kind != tkName || token->afterParen || !token[1].value->IsWord() ||
+        token[1].value->WordView().empty())
+        return false;
+    try {
+        const tResolvedName lput = resolvePlainName(context, token[2].code);
+        return !lput.object && lput.descriptor->inputs == 2 && dynamic_cast<tObjectProcEndDesc*>(lput.descriptor);
+    } catch (const eLogoException&) {
+        return false;
+    }
+}
+
+// The list of a variable that "make" stores into as it stands: a procedure's local or a plain
+// global, not one whose store does more (properties, computed variables).
+tLogoList* assignedList(tLogoLocaltab& locals, uint32_t name)
+{
+    tTabDesc* entry = locals.Lookup(name);
+    if (!entry && locals.globals) entry = locals.globals->Lookup(name);
+    if (!entry || (typeid(*entry) != typeid(tLogoVarDesc) && typeid(*entry) != typeid(tlogoglobalvardesc)))
+        return nullptr;
+    tlogoobject* value = static_cast<tLogoVarDesc*>(entry)->value;
+    return value && value->IsList() ? static_cast<tLogoList*>(value) : nullptr;
+}
+
+// At the second input of the receiver call, with its first input on the stack: when that input
+// is the variable itself, nothing follows it, and the variable's list grows in place by the
+// list's own "lput", the grown list stands for the call's result.
+bool grownInPlace(tProcessContext& context, tToken*& token, uint32_t name, const tProcDesc& call)
+{
+    const uint8_t next = token[1].kind;
+    if (token->kind != tkVariable || token->code != name || next == tkComparison || next == tkAdditive ||
+        next == tkMultiplicative)
+        return false;
+    tLogoList* list = assignedList(*context.localTable, name);
+    int level = 0;
+    if (!list || !isListLput(list->LookupMethod(call.code, level)) || !list->LputInPlace(context.stack.top()))
+        return false;
+    context.stack.drop();
+    context.stack.push(list);
+    ++token;
+    return true;
+}
+
+// The statement whose shape growingAssignmentFits accepted, evaluated in the ordinary order with
+// the ordinary errors; only the copy is left out when it can be.
+bool growingAssignment(tProcessContext& context, tToken*& token, const tResolvedName& make)
+{
+    ++token;
+    const uint32_t name = token->value->NameCode();
+    pushOperand(context, *token++);
+    try {
+        const tResolvedName call = resolveName(context, token);
+        const tProcDesc& descriptor = *call.descriptor;
+        auto requireInput = [&] {
+            if (token->kind == tkEnd) throw eLogoException(erNotEnoughInputs, tNeedingProcedure{descriptor.code});
+        };
+        ++token;
+        requireInput();
+        if (input(context, token, descriptor)) return true;
+        requireInput();
+        if (!grownInPlace(context, token, name, descriptor) &&
+            (input(context, token, descriptor) || operationCall(context, call, 2) || multiplicativeRest(context, token) ||
+             additiveRest(context, token) || (make.descriptor->binding == 1 && comparisonRest(context, token))))
+            return true;
+    } catch (eLogoException& error) {
+        if (error.key == erDidNotReport) error.SetNeedingProcedure(make.descriptor->code);
+        throw;
+    }
+    return commandCall(context, token, make, 2);
 }
 
 void runForm(tProcessContext& context, tCompiledForm& form)

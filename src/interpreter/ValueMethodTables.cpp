@@ -212,6 +212,12 @@ void registerValueMethodTables()
 
 }  // namespace
 
+bool isListLput(const tProcDesc* method)
+{
+    auto* operation = dynamic_cast<const tPasProcDesc1p*>(method);
+    return operation && operation->classOperation == &call1<L, &L::Lput>;
+}
+
 void buildValueMethodTables()
 {
     // A switch renumbers the names and gives them other words, so the tables are made anew.

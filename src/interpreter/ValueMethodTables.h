@@ -6,3 +6,7 @@
 // them again after every language switch (values look methods up in the current tables).
 // Switch languages while holding the interpreter lock: the tables are replaced unguarded.
 void buildValueMethodTables();
+
+class tProcDesc;
+// Whether a method found in a list's table is the list's "lput".
+bool isListLput(const tProcDesc* method);

@@ -7,7 +7,11 @@
 #include "mainobj/primitiveTable.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "objects/creationList.h"
+#include "language/Language.h"
 #include "values/eLogoException.h"
+#include "values/registration.h"
+#include "values/tLogoTab.h"
+#include "values/tProcDesc.h"
 #include "values/tLogoList.h"
 #include "values/tLogoInt.h"
 #include "values/tLogoReal.h"
@@ -116,6 +120,8 @@ constexpr tPrimitiveRow kVariableRows[] = {
 void registerVariablePrimitives(tLogoTab& table)
 {
     registerPrimitives(table, kVariableRows);
+    for (const std::string& name : registrationNames("make"))
+        if (auto* make = static_cast<tProcDesc*>(table.Lookup(nameCode(name)))) make->special = kAssignProc;
     registerObjectVariablePrimitives(table);
     registerAddressingPrimitives(table);
 }

@@ -273,6 +273,24 @@ tlogoobject* tLogoList::Lput(tlogoobject* element)
     return handOver(head);
 }
 
+bool tLogoList::LputInPlace(tlogoobject* element)
+{
+    if (refCount != 1)
+        return false;
+    tLogoList* last = this;
+    for (; last->rest; last = last->rest) {
+        prefetchAhead(last, last->rest);
+        if (last->rest->refCount != 1)
+            return false;
+    }
+    compiled.reset();
+    if (IsEmpty())
+        first = AddRef(element);
+    else
+        last->rest = static_cast<tLogoList*>(AddRef(new tLogoList(element)));
+    return true;
+}
+
 bool tLogoList::IsMember(tlogoobject* element) { return Member(element) > 0; }
 
 int32_t tLogoList::Member(tlogoobject* element)

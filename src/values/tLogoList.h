@@ -60,6 +60,10 @@ public:
     tlogoobject* Reverse();
     tlogoobject* Fput(tlogoobject* element);
     tlogoobject* Lput(tlogoobject* element);
+    // "lput" without a copy, for a caller that replaces the list's one holder with the result
+    // before anything else runs: appends in place when the list is held once and no cell of it
+    // by anyone but the cell before; false, with nothing changed, otherwise.
+    bool LputInPlace(tlogoobject* element);
     bool IsMember(tlogoobject* element);
     int32_t Member(tlogoobject* element);
     tlogoobject* FromMember(tlogoobject* element);

@@ -26,6 +26,7 @@ enum tProcSpecial : uint8_t {
     kOrdinaryProc = 0,
     kOutputProc = 1,
     kStopProc = 2,
+    kAssignProc = 3,  // "make": the evaluator may grow a list in place for it (Evaluator.cpp)
 };
 
 class tProcDesc : public tTabDesc {

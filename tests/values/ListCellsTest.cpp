@@ -101,6 +101,28 @@ TEST_F(ListCells, CloneHandsOverItsLastCell)
     EXPECT_EQ(list->lastCopy, cells->rest->rest);
 }
 
+// Growing in place is allowed only while nothing but the chain itself holds any cell of the list
+// beyond its one holder; otherwise the list stays as it was.
+TEST_F(ListCells, ALputInPlaceOnlyWhereNoOneElseSees)
+{
+    struct tCase {
+        const char* list;
+        int heldCell;  // 0: none held from outside; k: the k-th cell (1: the list itself)
+        bool grows;
+    };
+    for (const tCase& c : {tCase{"[]", 0, true}, tCase{"[a]", 0, true}, tCase{"[a b c]", 0, true},
+                           tCase{"[a b c]", 1, false}, tCase{"[a b c]", 2, false}, tCase{"[a b c]", 3, false}}) {
+        tLogoRef<tLogoList> list = listOf(c.list);
+        tLogoRef<tLogoList> other(c.heldCell ? list->CellAt(c.heldCell) : nullptr);
+        const std::string before = list->PrintText(1);
+        tLogoRef<tlogoobject> element = valueOf("z");
+        EXPECT_EQ(list->LputInPlace(element.get()), c.grows) << c.list << " " << c.heldCell;
+        const std::string grown = before == "[]" ? "[z]" : before.substr(0, before.size() - 1) + " z]";
+        EXPECT_EQ(list->PrintText(1), c.grows ? grown : before) << c.list << " " << c.heldCell;
+        EXPECT_EQ(element->refCount, c.grows ? 2 : 1);
+    }
+}
+
 TEST_F(ListCells, ListsFromTheStack)
 {
     tLogoStack stack;
