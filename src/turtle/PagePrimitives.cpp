@@ -1,6 +1,9 @@
 #include "turtle/pagePrimitives.h"
 
 #include "mainobj/primitiveTable.h"
+#include "objects/eventNames.h"
+#include "objects/objectEvents.h"
+#include "objects/tmultiobject.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/colours/colourValues.h"
@@ -11,9 +14,25 @@
 
 namespace {
 
+// The page (or pane) the surface belongs to: the addressed object, or the addressed turtle's
+// place.
+tmultiobject& surfaceOwner()
+{
+    tmultiobject& object = addressedObject();
+    if (screenOf(object)) return object;
+    return object.place ? *object.place : object;
+}
+
+// A clean picture is announced to the page's "onClean" handler.
+void clean(tgrScreen& screen)
+{
+    screen.Clean();
+    fireEvent(surfaceOwner(), eventCode(tEventKey::onClean));
+}
+
 tlogoobject* cleanbgpicture(tPrimitiveCall&)
 {
-    currentScreen().Clean();
+    clean(currentScreen());
     return nullptr;
 }
 
@@ -22,7 +41,7 @@ tlogoobject* clearscreen(tPrimitiveCall&)
 {
     tgrScreen& screen = currentScreen();
     for (tLogoTurtleParams* turtle : screen.Turtles()) turtle->Home();
-    screen.Clean();
+    clean(screen);
     return nullptr;
 }
 

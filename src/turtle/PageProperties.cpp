@@ -1,5 +1,7 @@
 #include "turtle/pagePrimitives.h"
 
+#include "objects/eventNames.h"
+#include "objects/objectEvents.h"
 #include "objects/propertyDeclaration.h"
 #include "objects/tmultiobject.h"
 #include "turtle/colours/colourValues.h"
@@ -24,6 +26,7 @@ void setBgColour(tmultiobject& object, tlogoobject* value)
     tgrScreen& surface = screen(object);
     surface.backgroundColour = colourFromValue(*value).Rgb();
     surface.Clean();
+    fireEvent(object, eventCode(tEventKey::onClean));
 }
 
 tlogoobject* getOrigin(tmultiobject& object)

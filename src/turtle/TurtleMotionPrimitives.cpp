@@ -18,13 +18,13 @@ namespace {
 
 tlogoobject* forward(tPrimitiveCall& call)
 {
-    currentTurtle().Forward(realOrAny(call[0], tAnyRange::kForward));
+    announceBounce(addressedObject(), currentTurtle().Forward(realOrAny(call[0], tAnyRange::kForward)));
     return nullptr;
 }
 
 tlogoobject* back(tPrimitiveCall& call)
 {
-    currentTurtle().Forward(-realOrAny(call[0], tAnyRange::kForward));
+    announceBounce(addressedObject(), currentTurtle().Forward(-realOrAny(call[0], tAnyRange::kForward)));
     return nullptr;
 }
 
@@ -44,14 +44,15 @@ tlogoobject* right(tPrimitiveCall& call)
 
 tlogoobject* home(tPrimitiveCall&)
 {
-    currentTurtle().Home();
+    announceBounce(addressedObject(), currentTurtle().Home());
     return nullptr;
 }
 
 tlogoobject* setxy(tPrimitiveCall& call)
 {
     tLogoTurtleParams& turtle = currentTurtle();
-    turtle.MoveTo(turtle.screen->ToSurface(call.real(0), call.real(1)), turtle.rangeStyle, turtle.penState);
+    announceBounce(addressedObject(),
+                   turtle.MoveTo(turtle.screen->ToSurface(call.real(0), call.real(1)), turtle.rangeStyle, turtle.penState));
     return nullptr;
 }
 
@@ -60,14 +61,14 @@ tlogoobject* dotSetpos(tPrimitiveCall& call)
 {
     tLogoTurtleParams& turtle = currentTurtle();
     const tEdgeStyle style = turtle.rangeStyle == tEdgeStyle::kWindow ? tEdgeStyle::kWindow : tEdgeStyle::kFence;
-    turtle.MoveTo(surfacePosition(*turtle.screen, call[0]), style, turtle.penState);
+    announceBounce(addressedObject(), turtle.MoveTo(surfacePosition(*turtle.screen, call[0]), style, turtle.penState));
     return nullptr;
 }
 
 // A jump to a surface point that never draws and ignores the range.
 tlogoobject* dotSetapos(tPrimitiveCall& call)
 {
-    currentTurtle().MoveTo(pointOf(call[0]), tEdgeStyle::kWindow, tPenState::kUp);
+    announceBounce(addressedObject(), currentTurtle().MoveTo(pointOf(call[0]), tEdgeStyle::kWindow, tPenState::kUp));
     return nullptr;
 }
 

@@ -25,7 +25,11 @@ namespace {
 
 tLogoTurtleParams& turtle(tmultiobject& object) { return turtleOf(&object); }
 
-void moveTo(tLogoTurtleParams& t, tRealPoint surface) { t.MoveTo(surface, t.rangeStyle, t.penState); }
+void moveTo(tmultiobject& object, tRealPoint surface)
+{
+    tLogoTurtleParams& t = turtle(object);
+    announceBounce(object, t.MoveTo(surface, t.rangeStyle, t.penState));
+}
 
 tlogoobject* getHeading(tmultiobject& object) { return newCoordinate(turtle(object).heading); }
 void setHeading(tmultiobject& object, tlogoobject* value) { turtle(object).SetHeading(realOrAny(value, tAnyRange::kAngle)); }
@@ -37,8 +41,7 @@ tlogoobject* getPos(tmultiobject& object)
 }
 void setPos(tmultiobject& object, tlogoobject* value)
 {
-    tLogoTurtleParams& t = turtle(object);
-    moveTo(t, surfacePosition(*t.screen, value));
+    moveTo(object, surfacePosition(*turtle(object).screen, value));
 }
 
 tlogoobject* getAPos(tmultiobject& object)
@@ -46,7 +49,7 @@ tlogoobject* getAPos(tmultiobject& object)
     tLogoTurtleParams& t = turtle(object);
     return newPointList(t.position.x, t.position.y);
 }
-void setAPos(tmultiobject& object, tlogoobject* value) { moveTo(turtle(object), pointOf(value)); }
+void setAPos(tmultiobject& object, tlogoobject* value) { moveTo(object, pointOf(value)); }
 
 tlogoobject* getXCor(tmultiobject& object)
 {
@@ -56,7 +59,7 @@ tlogoobject* getXCor(tmultiobject& object)
 void setXCor(tmultiobject& object, tlogoobject* value)
 {
     tLogoTurtleParams& t = turtle(object);
-    moveTo(t, {t.screen->ToSurface(value->AsReal(), 0).x, t.position.y});
+    moveTo(object, {t.screen->ToSurface(value->AsReal(), 0).x, t.position.y});
 }
 
 tlogoobject* getYCor(tmultiobject& object)
@@ -67,7 +70,7 @@ tlogoobject* getYCor(tmultiobject& object)
 void setYCor(tmultiobject& object, tlogoobject* value)
 {
     tLogoTurtleParams& t = turtle(object);
-    moveTo(t, {t.position.x, t.screen->ToSurface(0, value->AsReal()).y});
+    moveTo(object, {t.position.x, t.screen->ToSurface(0, value->AsReal()).y});
 }
 
 tlogoobject* getPen(tmultiobject& object) { return penStateWord(turtle(object).penState); }

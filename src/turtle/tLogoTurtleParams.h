@@ -43,12 +43,14 @@ public:
     long double Heading() const { return heading; }
 
     // Moves along the heading (backwards for a negative distance) with the turtle's own edge
-    // mode and pen; a move that bounced backwards still faces away from its travel.
-    void Forward(long double distance);
+    // mode and pen; a move that bounced backwards still faces away from its travel. True when
+    // it bounced.
+    bool Forward(long double distance);
     // Moves to a surface point; true when the move bounced off an edge.
     bool MoveTo(tRealPoint target, tEdgeStyle style, tPenState state);
-    // Jumps home without drawing, and makes the place it landed the new home.
-    void Home();
+    // Jumps home without drawing, and makes the place it landed the new home; true when it
+    // bounced on the way.
+    bool Home();
     // Sets the turtle's own range (none for the whole picture) and puts the turtle inside it,
     // without drawing, unless it is in window mode.
     void SetRange(const std::optional<tRealRect>& range);

@@ -11,6 +11,12 @@ class tmultiobject;
 // How the kinds' primitives reach the graphic parts that objects keep in hidden variables:
 // a turtle's in "@Turtle", a page's or pane's surface in "@screen".
 
+// The object the running instruction addresses.
+tmultiobject& addressedObject();
+// After a move that bounced off an edge, the object's "onBounce" handler runs; the move waits
+// for it.
+void announceBounce(tmultiobject& turtle, bool bounced);
+
 // The turtle graphic part of the object; erInitTurtle when it has none.
 tLogoTurtleParams& turtleOf(tlogoobject* object);
 // That of the object the running instruction addresses.

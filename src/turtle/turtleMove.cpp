@@ -142,18 +142,21 @@ bool tLogoTurtleParams::MoveTo(tRealPoint target, tEdgeStyle style, tPenState st
     return bounced;
 }
 
-void tLogoTurtleParams::Forward(long double distance)
+bool tLogoTurtleParams::Forward(long double distance)
 {
     const tRealPoint direction = Direction();
     const tRealPoint target{position.x + distance * direction.x, position.y - distance * direction.y};
-    if (MoveTo(target, rangeStyle, penState) && distance < 0) SetHeading(heading + 180);
+    const bool bounced = MoveTo(target, rangeStyle, penState);
+    if (bounced && distance < 0) SetHeading(heading + 180);
+    return bounced;
 }
 
-void tLogoTurtleParams::Home()
+bool tLogoTurtleParams::Home()
 {
     SetHeading(homeHeading);
-    MoveTo(homePosition, rangeStyle, tPenState::kUp);
+    const bool bounced = MoveTo(homePosition, rangeStyle, tPenState::kUp);
     homePosition = position;
+    return bounced;
 }
 
 void tLogoTurtleParams::SetRange(const std::optional<tRealRect>& range)
