@@ -1,7 +1,5 @@
 #include "app/runConsole.h"
 
-#include <QGuiApplication>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -15,11 +13,10 @@
 #include "mainobj/startInterpreter.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
-#include "platform/guiApplication.h"
-#include "platform/tQtWindowThread.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processPrimitives.h"
 #include "processes/tInterpreterLock.h"
+#include "processes/tQueuedWindowThread.h"
 #include "processes/tallthreads.h"
 #include "turtle/colours/ColourPrimitives.h"
 #include "turtle/graphicKinds.h"
@@ -59,12 +56,9 @@ void closeConsole()
 
 int runConsole(const std::vector<std::string>& files, const std::string& snapshot)
 {
-    // Qt gets no arguments of ours: it would take some of them for its own options.
-    static char programName[] = "zembrix";
-    static char* arguments[] = {programName, nullptr};
-    static int argumentCount = 1;
-    std::unique_ptr<QGuiApplication> application = makeGuiApplication(argumentCount, arguments, true);
-    tQtWindowThread windowThread;
+    // The console shows no window: its window thread is a plain queue on this thread, and Qt's
+    // application (slow to start) is not made; pictures are drawn without it.
+    tQueuedWindowThread windowThread;
     installWindowThread(&windowThread);
     snapshotPath = snapshot;
     commander = std::make_shared<tConsoleCommander>();

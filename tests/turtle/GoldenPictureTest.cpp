@@ -3,8 +3,11 @@
 #include <QImage>
 #include <QString>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 
 // Whole pictures drawn through the console program and compared pixel for pixel with the
@@ -37,6 +40,9 @@ const Picture kPictures[] = {
     {"wide", "setpenwidth 3 forward 100 right 90 forward 100\nsetpenwidth 8 setpencolour [0 128 0] right 45 forward 60\nhideturtle\n"},
 };
 
+// Shown by name in test listings and failures.
+void PrintTo(const Picture& picture, std::ostream* out) { *out << picture.name; }
+
 std::string run(const Picture& picture, const std::string& out)
 {
     const std::string command = std::string(ZEMBRIX_PROGRAM) + " --console --snapshot " + out + " 2>&1";
@@ -52,7 +58,9 @@ TEST_P(GoldenPicture, MatchesItsGoldenPicture)
 {
     const Picture& picture = GetParam();
     const std::string golden = std::string(GOLDEN_DIR) + "/" + picture.name + ".png";
-    const std::string out = std::string(::testing::TempDir()) + picture.name + ".png";
+    // Other builds may run the same case at the same time: the file is this process's own.
+    const std::string out =
+        std::string(::testing::TempDir()) + "zembrix-" + std::to_string(getpid()) + "-" + picture.name + ".png";
     ASSERT_EQ(run(picture, out), "");
     QImage drawn(QString::fromStdString(out));
     std::remove(out.c_str());
