@@ -18,5 +18,6 @@ void tPagePrototype::SetUpTables()
 {
     tControlObject::SetUpTables();
     registerPagePrimitives(*procTable);
+    registerPageDrawingPrimitives(*procTable);
     declarePageProperties(*this);
 }

@@ -50,6 +50,10 @@ public:
     int originX = 0;
     int originY = 0;
     uint32_t backgroundColour = 0xFFFFFF;
+    // The settings of the page's own "bg" drawing commands.
+    uint32_t lineColour = 0;
+    int32_t lineWidth = 1;
+    int32_t linePattern = 0;
 
 private:
     std::mutex turtleListLock_;
