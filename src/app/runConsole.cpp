@@ -97,13 +97,13 @@ int runConsole(const std::vector<std::string>& files, const std::string& snapsho
     start.commander = commander;
     auto runner = tLogoprocess::Start<tCommandRunner>(std::move(start), files);
     runner->WaitForEnd();
-    // The end of input ends the program as "bye" does.
+    // The end of input ends the program as "bye" does. The lock is kept to the very end: a
+    // process asked to stop must not run on while the program's statics are torn down.
     tallthreads::Instance().KillAll();
-    {
-        tInterpreterLock::Holder closing;
-        mainLogoObject().SelectOutput(nullptr);
-        writeSnapshot();
-    }
+    tInterpreterLock::Instance().Lock();
+    mainLogoObject().SelectOutput(nullptr);
+    writeSnapshot();
     std::fflush(stdout);
-    return exitStatus();
+    std::fflush(stderr);
+    std::_Exit(exitStatus());
 }
