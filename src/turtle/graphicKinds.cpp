@@ -18,9 +18,6 @@
 
 namespace {
 
-constexpr int kPageWidth = 796;
-constexpr int kPageHeight = 499;
-
 std::string firstWord(const std::string& words) { return words.substr(0, words.find(' ')); }
 
 template <class Kind>
@@ -66,7 +63,7 @@ std::string firstName(const char* kind) { return firstWord(primaryWord("prefix",
 void registerGraphicKinds()
 {
     makeKindClass<tControlObject>("mainwindow");
-    makeKindClass<tPagePrototype>("page");
+    makeKindClass<tPagePrototype>("page")->instanceClass = &tlogopage::Make;
     makeKindClass<tTurtlePrototype>("turtle");
 }
 
@@ -77,7 +74,7 @@ tStartWindow buildStartWindow()
     built.window->needsPlace = false;
     built.window->creationDone = true;
     built.page = makeInstance<tlogopage>("page", *built.window, firstName("page"));
-    attachScreen(*built.page, new tgrScreen(kPageWidth, kPageHeight));
+    built.page->MakeVisualPart();
     built.page->creationDone = true;
     built.turtle = createInstance(*built.page, kindClass("turtle"), {}, nullptr);
     return built;

@@ -19,6 +19,18 @@ bool alive(tlogoobject* object)
 
 }  // namespace
 
+namespace {
+constexpr int kPageWidth = 796;
+constexpr int kPageHeight = 499;
+}  // namespace
+
+void tlogopage::MakeVisualPart()
+{
+    if (!screenOf(*this)) attachScreen(*this, new tgrScreen(kPageWidth, kPageHeight));
+}
+
+tControlObject* tlogopage::Make(tLogoStack& stack, const std::string& name) { return new tlogopage(&stack, name, 1); }
+
 tlogopage* tlogopage::Enclosing(tmultiobject* object)
 {
     for (tmultiobject* at = object; at; at = at->place)

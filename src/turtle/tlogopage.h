@@ -13,6 +13,11 @@ public:
     using tcontainerobject::tcontainerobject;
 
     const char* ClassName() const override { return "tlogopage"; }
+    bool IsPage() const override { return true; }
+    // A page's surface: 796 x 499 pixels, white.
+    void MakeVisualPart() override;
+    // What "new" makes for the page class.
+    static tControlObject* Make(tLogoStack& stack, const std::string& name);
 
     // The nearest page among the object and its places; none when there is none.
     static tlogopage* Enclosing(tmultiobject* object);
