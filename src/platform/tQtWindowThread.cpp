@@ -1,7 +1,9 @@
 #include "platform/tQtWindowThread.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
+#include <QObject>
 #include <QThread>
 
 #include <atomic>
@@ -10,7 +12,38 @@
 
 #include "processes/tSyncEvent.h"
 
-tQtWindowThread::tQtWindowThread() = default;
+namespace {
+
+// A routine travelling through Qt's event queue: the queue's lock hands it over, and it is run
+// and deleted on the window thread.
+class tRoutineEvent : public QEvent {
+public:
+    explicit tRoutineEvent(std::function<void()> routine) : QEvent(Type()), routine(std::move(routine)) {}
+
+    static QEvent::Type Type()
+    {
+        static const auto registered = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return registered;
+    }
+
+    std::function<void()> routine;
+};
+
+class tRoutineReceiver : public QObject {
+public:
+    bool event(QEvent* event) override
+    {
+        if (event->type() != tRoutineEvent::Type()) return QObject::event(event);
+        static_cast<tRoutineEvent*>(event)->routine();
+        return true;
+    }
+};
+
+}  // namespace
+
+tQtWindowThread::tQtWindowThread() : receiver_(std::make_unique<tRoutineReceiver>()) {}
+
+tQtWindowThread::~tQtWindowThread() = default;
 
 bool tQtWindowThread::IsCurrent() const
 {
@@ -20,7 +53,7 @@ bool tQtWindowThread::IsCurrent() const
 
 void tQtWindowThread::Post(std::function<void()> routine)
 {
-    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(routine), Qt::QueuedConnection);
+    QCoreApplication::postEvent(receiver_.get(), new tRoutineEvent(std::move(routine)));
 }
 
 void tQtWindowThread::RunAndWait(std::function<void()> routine)
