@@ -204,7 +204,7 @@ bool commandCall(tProcessContext& context, tToken*& token, const tResolvedName& 
 bool operationCall(tProcessContext& context, const tResolvedName& resolved, int n)
 {
     tProcDesc& descriptor = *resolved.descriptor;
-    if (descriptor.special != kOrdinaryProc) failDidNotReport(descriptor.code);
+    if (descriptor.special == kOutputProc || descriptor.special == kStopProc) failDidNotReport(descriptor.code);
     int base = context.stack.height() - n;
     context.foundLevel = resolved.level;
     inObjectContext(context, resolved.object, [&] {
