@@ -12,8 +12,13 @@
 constexpr int32_t kPropertyCount = 196;
 
 namespace property {
-// The numbers the object model itself refers to.
+// The numbers the object model and the kinds refer to.
 constexpr int32_t kName = 0;
+constexpr int32_t kAPos = 1;
+constexpr int32_t kPos = 4;
+constexpr int32_t kHeading = 40;
+constexpr int32_t kXCor = 42;
+constexpr int32_t kYCor = 43;
 constexpr int32_t kPreferredName = 132;
 constexpr int32_t kShown = 10;
 constexpr int32_t kMyPlace = 171;

@@ -7,7 +7,6 @@
 #include <QThread>
 
 #include <atomic>
-#include <exception>
 #include <thread>
 
 #include "processes/tSyncEvent.h"
@@ -54,22 +53,6 @@ bool tQtWindowThread::IsCurrent() const
 void tQtWindowThread::Post(std::function<void()> routine)
 {
     QCoreApplication::postEvent(receiver_.get(), new tRoutineEvent(std::move(routine)));
-}
-
-void tQtWindowThread::RunAndWait(std::function<void()> routine)
-{
-    tSyncEvent done(tSyncEvent::kManualReset, false);
-    std::exception_ptr failure;
-    Post([&] {
-        try {
-            routine();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        done.Set();
-    });
-    done.Wait();
-    if (failure) std::rethrow_exception(failure);
 }
 
 // Qt's loop cannot wait on our events, so a watcher thread waits for the event and then wakes

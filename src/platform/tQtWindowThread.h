@@ -15,7 +15,6 @@ public:
 
     bool IsCurrent() const override;
     void Post(std::function<void()> routine) override;
-    void RunAndWait(std::function<void()> routine) override;
     void WaitServing(tSyncEvent& event) override;
 
 private:

@@ -1,6 +1,5 @@
 #include "processes/tQueuedWindowThread.h"
 
-#include <exception>
 
 tQueuedWindowThread::tQueuedWindowThread() : owner(std::this_thread::get_id()) {}
 
@@ -16,23 +15,6 @@ void tQueuedWindowThread::Post(std::function<void()> routine)
         queue.push_back(std::move(routine));
     }
     workQueued.Set();
-}
-
-void tQueuedWindowThread::RunAndWait(std::function<void()> routine)
-{
-    tSyncEvent done(tSyncEvent::kManualReset, false);
-    std::exception_ptr failure;
-    Post([&] {
-        try {
-            routine();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        done.Set();
-    });
-    done.Wait();
-    if (failure)
-        std::rethrow_exception(failure);
 }
 
 void tQueuedWindowThread::WaitServing(tSyncEvent& event)

@@ -16,7 +16,6 @@ public:
 
     bool IsCurrent() const override;
     void Post(std::function<void()> routine) override;
-    void RunAndWait(std::function<void()> routine) override;
     void WaitServing(tSyncEvent& event) override;
 
     // On the window thread: runs every routine queued so far; returns how many ran.

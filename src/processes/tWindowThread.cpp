@@ -1,11 +1,30 @@
 #include "processes/tWindowThread.h"
 
 #include "processes/tInterpreterLock.h"
+#include "processes/tSyncEvent.h"
 
 #include <atomic>
+#include <exception>
 
 namespace {
 std::atomic<tWindowThread*> installed{nullptr};
+}
+
+void tWindowThread::RunAndWait(std::function<void()> routine)
+{
+    tSyncEvent done(tSyncEvent::kManualReset, false);
+    std::exception_ptr failure;
+    Post([&] {
+        try {
+            routine();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        done.Set();
+    });
+    done.Wait();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void installWindowThread(tWindowThread* windowThread)

@@ -20,8 +20,8 @@ public:
     virtual void Post(std::function<void()> routine) = 0;
 
     // Runs `routine` on the window thread and returns when it has run; an exception it throws
-    // is thrown again here. Called on any thread but the window thread.
-    virtual void RunAndWait(std::function<void()> routine) = 0;
+    // is thrown again here. Called on any thread but the window thread. Built on Post.
+    virtual void RunAndWait(std::function<void()> routine);
 
     // On the window thread: waits until `event` is signalled while still running the routines
     // handed to it, so that a process being waited for can finish its hand-overs.

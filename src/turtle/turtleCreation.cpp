@@ -4,6 +4,7 @@
 #include "mainobj/primitiveTable.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "objects/creationList.h"
+#include "objects/objectProperties.h"
 #include "objects/tmultiobject.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tlogopage.h"
@@ -15,14 +16,6 @@
 
 namespace {
 
-namespace number {
-constexpr int32_t kAPos = 1;
-constexpr int32_t kPos = 4;
-constexpr int32_t kHeading = 40;
-constexpr int32_t kXCor = 42;
-constexpr int32_t kYCor = 43;
-}  // namespace number
-
 tmultiobject& creating() { return *static_cast<tmultiobject*>(requireContext().currentObject); }
 
 // The position the creation list asks for, else the centre of the picture.
@@ -30,14 +23,14 @@ tRealPoint startPosition(tgrScreen& screen)
 {
     tRealPoint at{static_cast<long double>(screen.Width() / 2), static_cast<long double>(screen.Height() / 2)};
     tLogoRef<tlogoobject> given;
-    const int which = takeCreationAlternative({number::kAPos, number::kPos}, given);
+    const int which = takeCreationAlternative({property::kAPos, property::kPos}, given);
     if (which == 0) at = pointOf(given.get());
     if (which == 1) {
         const tRealPoint logo = pointOf(given.get());
         at = screen.ToSurface(logo.x, logo.y);
     }
-    if (tLogoRef<tlogoobject> x = takeCreationValue(number::kXCor)) at.x = screen.ToSurface(x->AsReal(), 0).x;
-    if (tLogoRef<tlogoobject> y = takeCreationValue(number::kYCor)) at.y = screen.ToSurface(0, y->AsReal()).y;
+    if (tLogoRef<tlogoobject> x = takeCreationValue(property::kXCor)) at.x = screen.ToSurface(x->AsReal(), 0).x;
+    if (tLogoRef<tlogoobject> y = takeCreationValue(property::kYCor)) at.y = screen.ToSurface(0, y->AsReal()).y;
     return at;
 }
 
@@ -49,7 +42,7 @@ tlogoobject* createTurtle(tPrimitiveCall&)
     tLogoRef<tLogoTurtleParams> turtle(new tLogoTurtleParams(*screen));
     turtle->position = startPosition(*screen);
     turtle->homePosition = turtle->position;
-    if (tLogoRef<tlogoobject> heading = takeCreationValue(number::kHeading))
+    if (tLogoRef<tlogoobject> heading = takeCreationValue(property::kHeading))
         turtle->SetHeadingAsGiven(heading->AsReal());
     turtle->homeHeading = turtle->heading;
     attachTurtle(object, turtle.get());
