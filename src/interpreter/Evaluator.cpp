@@ -492,8 +492,10 @@ bool growingAssignment(tProcessContext& context, tToken*& token, const tResolved
 
 void runForm(tProcessContext& context, tCompiledForm& form)
 {
-    tRunLevel level(context, true);
+    // Held before the run level: its yield point lets other processes run, and one of them may
+    // replace the list's cached form.
     tFormHold hold(form);
+    tRunLevel level(context, true);
     tToken* token = form.begin();
     try {
         while (token->kind != tkEnd)
@@ -506,8 +508,8 @@ void runForm(tProcessContext& context, tCompiledForm& form)
 
 tLogoRef<tlogoobject> evaluateForm(tProcessContext& context, tCompiledForm& form)
 {
-    tRunLevel level(context, false);
     tFormHold hold(form);
+    tRunLevel level(context, false);
     tToken* token = form.begin();
     try {
         if (expression(context, token)) return {};
