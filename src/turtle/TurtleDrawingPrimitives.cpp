@@ -36,7 +36,7 @@ tlogoobject* dot(tPrimitiveCall&)
 {
     tLogoTurtleParams& turtle = currentTurtle();
     drawLocked(turtle, [&](const tPixelRect* clip) {
-        drawDisc(*turtle.screen, pixelOf(turtle), turtle.pen.width, turtle.pen.colour, clip);
+        drawDisc(turtle.screen->picture, pixelOf(turtle), turtle.pen.width, turtle.pen.colour, clip);
     });
     return nullptr;
 }
@@ -49,7 +49,7 @@ tlogoobject* point(tPrimitiveCall& call)
                                                                       : input->AsInteger();
     if (diameter < 1) throw eLogoException(erMinMax, 1, kLargestAnyPoint, input);
     drawLocked(turtle, [&](const tPixelRect* clip) {
-        drawDisc(*turtle.screen, pixelOf(turtle), diameter, turtle.pen.colour, clip);
+        drawDisc(turtle.screen->picture, pixelOf(turtle), diameter, turtle.pen.colour, clip);
     });
     return nullptr;
 }
@@ -70,7 +70,7 @@ tlogoobject* circle(tPrimitiveCall& call)
     const tPixelRect box{roundPixel(at.x - radius), roundPixel(at.y - radius), roundPixel(at.x + radius),
                          roundPixel(at.y + radius)};
     drawLocked(turtle, [&](const tPixelRect* clip) {
-        drawEllipse(*turtle.screen, box, turtle.pen, Filled ? &turtle.brush : nullptr, clip);
+        drawEllipse(turtle.screen->picture, box, turtle.pen, Filled ? &turtle.brush : nullptr, clip);
     });
     return nullptr;
 }

@@ -7,6 +7,7 @@
 #include "objects/tmultiobject.h"
 #include "turtle/anyInputs.h"
 #include "turtle/colours/colourValues.h"
+#include "turtle/fontDescription.h"
 #include "turtle/penSettings.h"
 #include "turtle/rangeRectangles.h"
 #include "turtle/tLogoTurtleParams.h"
@@ -180,6 +181,14 @@ void setRange(tmultiobject& object, tlogoobject* value)
     t.SetRange(range);
 }
 
+tlogoobject* getFont(tmultiobject& object) { return fontDescriptionOf(turtle(object).font); }
+void setFont(tmultiobject& object, tlogoobject* value)
+{
+    tLogoTurtleParams& t = turtle(object);
+    t.font = fontFromDescription(t.font, value);
+}
+
+const tBoundProperty kFont{&getFont, &setFont};
 const tBoundProperty kHeading{&getHeading, &setHeading};
 const tBoundProperty kRange{&getRange, &setRange};
 const tBoundProperty kPenColour{&getPenColour, &setPenColour};
@@ -225,6 +234,7 @@ void declareTurtleProperties(tmultiobject& turtleClass)
         {49, {}, 0, kPenPattern},
         {50, {}, 0, kRangeStyle},
         {51, {}, 0, kRange},
+        {57, {}, 0, kFont},
     };
     for (const tRow& row : rows)
         declareProperty(turtleClass, boundPropertyDeclaration(row.number, row.affects, row.flags, row.functions));

@@ -10,6 +10,8 @@ void tTurtlePrototype::SetUpTables()
     registerTurtleMotionPrimitives(*procTable);
     registerTurtlePenPrimitives(*procTable);
     registerTurtleDrawingPrimitives(*procTable);
+    registerTurtleFigurePrimitives(*procTable);
+    registerTurtleLabelPrimitives(*procTable);
     registerTurtleStatePrimitives(*procTable);
     declareTurtleProperties(*this);
 }

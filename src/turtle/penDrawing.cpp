@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPen>
+#include <QPolygon>
 
 #include "turtle/colours/patternTables.h"
 
@@ -81,6 +82,20 @@ void prepare(QPainter& painter, const tPixelRect* clip)
 
 QColor opaque(uint32_t colour) { return QColor::fromRgb(0xFF000000u | colour); }
 
+tPixelRect wholeOf(const QImage& picture) { return {0, 0, picture.width() - 1, picture.height() - 1}; }
+
+// Pixels far outside any picture are kept within Qt's integer range; nothing of them shows.
+QPolygon qtPolygon(const std::vector<tPixel>& points)
+{
+    constexpr int64_t kFarPixel = 1 << 24;
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const tPixel& p : points)
+        polygon << QPoint(static_cast<int>(std::clamp<int64_t>(p.x, -kFarPixel, kFarPixel)),
+                          static_cast<int>(std::clamp<int64_t>(p.y, -kFarPixel, kFarPixel)));
+    return polygon;
+}
+
 // Qt outlines a rectangle one pixel past its size; boxes here exclude right and bottom.
 QRect outlineBox(const tPixelRect& box)
 {
@@ -90,16 +105,15 @@ QRect outlineBox(const tPixelRect& box)
 
 }  // namespace
 
-void drawDisc(tgrScreen& screen, tPixel centre, int32_t diameter, uint32_t colour, const tPixelRect* clip)
+void drawDisc(QImage& picture, tPixel centre, int32_t diameter, uint32_t colour, const tPixelRect* clip)
 {
-    const tPixelRect whole{0, 0, screen.Width() - 1, screen.Height() - 1};
     if (diameter <= 1) {
-        drawThinLine(screen.picture, centre, centre, colour, tRasterMode::kCopy, clip ? *clip : whole);
+        drawThinLine(picture, centre, centre, colour, tRasterMode::kCopy, clip ? *clip : wholeOf(picture));
         return;
     }
     const int32_t half = diameter / 2;
     const tPixelRect box{centre.x - half, centre.y - half, centre.x + diameter - half, centre.y + diameter - half};
-    QPainter painter(&screen.picture);
+    QPainter painter(&picture);
     prepare(painter, clip);
     painter.setPen(QPen(opaque(colour), 1));
     painter.setBrush(opaque(colour));
@@ -109,13 +123,60 @@ void drawDisc(tgrScreen& screen, tPixel centre, int32_t diameter, uint32_t colou
         painter.drawEllipse(outlineBox(box));
 }
 
-void drawEllipse(tgrScreen& screen, const tPixelRect& box, const tPen& pen, const tBrush* brush, const tPixelRect* clip)
+void drawEllipse(QImage& picture, const tPixelRect& box, const tPen& pen, const tBrush* brush, const tPixelRect* clip)
 {
-    QPainter painter(&screen.picture);
+    QPainter painter(&picture);
     prepare(painter, clip);
     painter.setPen(QPen(opaque(pen.colour), pen.width));
-    painter.setBrush(brush ? QBrush(opaque(brush->colour)) : QBrush(Qt::NoBrush));
+    painter.setBrush(brush ? QBrush(opaque(brush->colour), qtBrushStyle(brush->pattern)) : QBrush(Qt::NoBrush));
     painter.drawEllipse(outlineBox(box));
+}
+
+void drawPolyline(QImage& picture, const std::vector<tPixel>& points, const tPen& pen, const tPixelRect* clip)
+{
+    const Qt::PenStyle style = qtPenStyle(pen.pattern);
+    if (style == Qt::NoPen || points.empty()) return;
+    if (pen.width <= 1 && style == Qt::SolidLine) {
+        const tPixelRect bounds = clip ? *clip : wholeOf(picture);
+        if (points.size() == 1) drawThinLine(picture, points[0], points[0], pen.colour, tRasterMode::kCopy, bounds);
+        for (size_t i = 1; i < points.size(); ++i)
+            drawThinLine(picture, points[i - 1], points[i], pen.colour, tRasterMode::kCopy, bounds);
+        return;
+    }
+    QPainter painter(&picture);
+    prepare(painter, clip);
+    painter.setPen(QPen(opaque(pen.colour), std::max(pen.width, 1), style, Qt::FlatCap, Qt::MiterJoin));
+    const QPolygon chain = qtPolygon(points);
+    painter.drawPolyline(chain);
+}
+
+void drawPolygon(QImage& picture, const std::vector<tPixel>& points, const tPen& pen, const tBrush& brush,
+                 const tPixelRect* clip)
+{
+    const Qt::BrushStyle fill = qtBrushStyle(brush.pattern);
+    if (fill != Qt::NoBrush && points.size() >= 3) {
+        QPainter painter(&picture);
+        prepare(painter, clip);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QBrush(opaque(brush.colour), fill));
+        painter.drawPolygon(qtPolygon(points), Qt::OddEvenFill);
+    }
+    drawPolyline(picture, points, pen, clip);
+}
+
+Qt::BrushStyle qtBrushStyle(int32_t pattern)
+{
+    switch (fillStyleOfPattern(pattern).value_or(tFillStyle::solid)) {
+    case tFillStyle::backwardDiagonal: return Qt::BDiagPattern;
+    case tFillStyle::cross: return Qt::CrossPattern;
+    case tFillStyle::diagonalCross: return Qt::DiagCrossPattern;
+    case tFillStyle::forwardDiagonal: return Qt::FDiagPattern;
+    case tFillStyle::horizontal: return Qt::HorPattern;
+    case tFillStyle::vertical: return Qt::VerPattern;
+    case tFillStyle::none: return Qt::NoBrush;
+    case tFillStyle::solid: break;
+    }
+    return Qt::SolidPattern;
 }
 
 Qt::PenStyle qtPenStyle(int32_t pattern)

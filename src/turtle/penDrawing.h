@@ -2,6 +2,8 @@
 
 #include <Qt>
 
+#include <vector>
+
 class QImage;
 
 #include "turtle/realGeometry.h"
@@ -24,12 +26,23 @@ Qt::PenStyle qtPenStyle(int32_t pattern);
 
 // A filled disc of diameter n in the colour: one pixel for n = 1, else the ellipse in the box
 // from (x - n div 2, y - n div 2) with n pixels on each side.
-void drawDisc(tgrScreen& screen, tPixel centre, int32_t diameter, uint32_t colour, const tPixelRect* clip);
+void drawDisc(QImage& picture, tPixel centre, int32_t diameter, uint32_t colour, const tPixelRect* clip);
 
 // The ellipse in the box from (left, top) to (right, bottom), right and bottom excluded,
 // outlined with the pen and, when a brush is given, filled with it.
-void drawEllipse(tgrScreen& screen, const tPixelRect& box, const tPen& pen, const tBrush* brush,
+void drawEllipse(QImage& picture, const tPixelRect& box, const tPen& pen, const tBrush* brush,
                  const tPixelRect* clip);
+
+// A chain of segments with the pen in copy mode: a thin solid pen sets every pixel of each
+// segment, its end included; wider and styled pens go through Qt with flat caps and mitred
+// joints.
+void drawPolyline(QImage& picture, const std::vector<tPixel>& points, const tPen& pen, const tPixelRect* clip);
+// The polygon through the points, filled with the brush by the even-odd rule and outlined
+// with the pen.
+void drawPolygon(QImage& picture, const std::vector<tPixel>& points, const tPen& pen, const tBrush& brush,
+                 const tPixelRect* clip);
+// Qt's brush of a fill pattern number; solid for numbers outside the table.
+Qt::BrushStyle qtBrushStyle(int32_t pattern);
 
 // The pixel rectangle a turtle's own range clips its drawing to.
 tPixelRect rangeClip(const tRealRect& range);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "turtle/realGeometry.h"
+#include "turtle/tFontRecord.h"
 #include "turtle/tgrScreen.h"
 #include "values/tLogoRef.h"
 #include "values/tlogoobject.h"
@@ -70,6 +71,7 @@ public:
     tPen pen;
     tBrush brush;
     tPenState penState = tPenState::kDown;
+    tFontRecord font;
     tEdgeStyle rangeStyle = tEdgeStyle::kWrap;
     tRealRect rangeRect;
     bool hasRange = false;

@@ -7,6 +7,8 @@ class tmultiobject;
 void registerTurtleMotionPrimitives(tLogoTab& table);
 void registerTurtlePenPrimitives(tLogoTab& table);
 void registerTurtleDrawingPrimitives(tLogoTab& table);
+void registerTurtleFigurePrimitives(tLogoTab& table);
+void registerTurtleLabelPrimitives(tLogoTab& table);
 void registerTurtleStatePrimitives(tLogoTab& table);
 // "create" makes the graphic part of a new turtle, "destroy" takes it off its page.
 void registerTurtleLifecycle(tLogoTab& table);

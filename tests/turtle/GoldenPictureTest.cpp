@@ -37,6 +37,23 @@ const Picture kPictures[] = {
                "setxy -100 0 circle 51 setxy 0 0 filledcircle 40 setxy 100 0 setpenwidth 7 dot\n"
                "setxy 150 0 point 2 setxy 160 0 point 3 setxy 170 0 point 4\n"
                "setpenwidth 1 setxy -50 -100 pendown repeat 4 [forward 80 right 90] penup setxy -40 -90 fill\n"},
+    {"drawing-lists", "hideturtle penup setxy -300 100 setheading 30\n"
+                      "drawlist [50 90 50 90 50 90 50]\n"
+                      "setxy -150 100 setfillcolour [0 160 0] polygon [60 144 60 144 60 144 60 144 60]\n"
+                      "setxy 0 100 drawlist [setpenwidth 3 setpencolour [0 0 255] ellipse [90 50] setfillpattern 4 filledcircle 36]\n"
+                      "setxy 150 100 drawlist [filledellipse [80 80 0 270] setpencolour [255 0 0] ellipse [100 100 300 60]]\n"
+                      "setxy -300 -100 setheading 0 drawspline [40 90 40 90 40 90 40]\n"
+                      "setxy -150 -100 outline [[0 0] [20 40] [40 0] [] [10 20] [30 20]]\n"
+                      "setxy 0 -100 drawlist [repeat 12 [penup forward 40 pendown dot penup back 40 right 30] point 9]\n"
+                      "setxy 150 -100 drawlist [setpenpattern 1 repeat 6 [forward 40 right 60] setpenpattern 0 setpenwidth 5 setpos [0 -30] right 90 forward 40]\n"},
+    {"labels", "hideturtle penup setxy -300 200 label \"Zembrix\n"
+               "setxy -300 150 setfont [[DejaVu Sans] [18 700 1]] setpencolour [200 0 0] label [bold italic]\n"
+               "setxy -300 100 setfont [[DejaVu Serif] [14 400 6 1]] setpencolour 0 label (word \"two char 13 \"lines)\n"
+               "setfont \"\n"
+               "setxy 100 0 repeat 8 [setheading repcount * 45 label [ turn]]\n"
+               "setxy -300 -100 setheading 0 setfont [[] [[] [] [] [] 1]] label \"baseline\n"
+               "setxy -300 -150 setheading 90 label2 \"first label2 \"second\n"
+               "setheading 0 setxy 100 -150 drawlist [label [listed] right 90 penup forward 30 setfont [[DejaVu Sans] [20]] label [big]]\n"},
     {"wide", "setpenwidth 3 forward 100 right 90 forward 100\nsetpenwidth 8 setpencolour [0 128 0] right 45 forward 60\nhideturtle\n"},
 };
 
