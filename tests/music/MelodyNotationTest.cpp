@@ -24,14 +24,10 @@ std::vector<std::string> tokensOf(const std::string& melody)
 // got after the player's set-up, with the time the melody ended.
 std::vector<std::string> played(const std::string& melody, bool withOutput = true)
 {
-    tMidiLog log;
-    useRecordingOutput(log, withOutput);
-    tVirtualClock clock(log);
-    tMelodyPlayer player(tMidiChannels::Instance(), clock);
-    log.messages.clear();
-    for (const std::string& token : tokensOf(melody)) player.PlayToken(token);
-    log.messages.push_back("end " + std::to_string(log.now));
-    return log.messages;
+    tRecordedPlayer rig(withOutput);
+    for (const std::string& token : tokensOf(melody)) rig.player->PlayToken(token);
+    rig.log.messages.push_back("end " + std::to_string(rig.log.now));
+    return rig.log.messages;
 }
 
 struct tMelodyCase {
@@ -95,15 +91,12 @@ const tBadToken kBadTokens[] = {
 TEST(MelodyNotation, MalformedTokensFail)
 {
     for (const tBadToken& c : kBadTokens) {
-        tMidiLog log;
-        useRecordingOutput(log);
-        tVirtualClock clock(log);
-        tMelodyPlayer player(tMidiChannels::Instance(), clock);
+        tRecordedPlayer rig;
         std::vector<std::string> tokens = tokensOf(c.melody);
         if (tokens.empty()) tokens.push_back("");
-        for (size_t i = 0; i + 1 < tokens.size(); ++i) player.PlayToken(tokens[i]);
+        for (size_t i = 0; i + 1 < tokens.size(); ++i) rig.player->PlayToken(tokens[i]);
         try {
-            player.PlayToken(tokens.back());
+            rig.player->PlayToken(tokens.back());
             ADD_FAILURE() << c.melody << " played";
         } catch (const eLogoException& error) {
             EXPECT_EQ(error.key, c.key) << c.melody;
@@ -113,41 +106,31 @@ TEST(MelodyNotation, MalformedTokensFail)
 
 TEST(MelodyNotation, AStopSilencesTheNoteAndEndsTheMelody)
 {
-    tMidiLog log;
-    useRecordingOutput(log);
-    tVirtualClock clock(log);
-    tMelodyPlayer player(tMidiChannels::Instance(), clock);
-    log.messages.clear();
-    clock.stopAt = 700;
-    player.PlayToken("C");
-    EXPECT_THROW(player.PlayToken("E"), eStopPlayException);
-    EXPECT_EQ(log.messages, (std::vector<std::string>{"0 on 0 73 127", "500 off 0 73 127", "500 on 0 77 127",
+    tRecordedPlayer rig;
+    rig.clock.stopAt = 700;
+    rig.player->PlayToken("C");
+    EXPECT_THROW(rig.player->PlayToken("E"), eStopPlayException);
+    EXPECT_EQ(rig.log.messages, (std::vector<std::string>{"0 on 0 73 127", "500 off 0 73 127", "500 on 0 77 127",
                                                       "700 off 0 77 127"}));
 }
 
 TEST(MelodyNotation, ChordsSoundTogetherAndSilenceWaits)
 {
-    tMidiLog log;
-    useRecordingOutput(log);
-    tVirtualClock clock(log);
-    tMelodyPlayer player(tMidiChannels::Instance(), clock);
-    log.messages.clear();
-    player.Sound({60, 128, 64}, 300);
-    player.Sound({}, 200);
-    player.Rest(100);
-    EXPECT_EQ(log.messages, (std::vector<std::string>{"0 on 0 60 127", "0 on 0 64 127", "300 off 0 60 127",
+    tRecordedPlayer rig;
+    rig.player->Sound({60, 128, 64}, 300);
+    rig.player->Sound({}, 200);
+    rig.player->Rest(100);
+    EXPECT_EQ(rig.log.messages, (std::vector<std::string>{"0 on 0 60 127", "0 on 0 64 127", "300 off 0 60 127",
                                                       "300 off 0 64 127"}));
-    EXPECT_EQ(log.now, 600);
+    EXPECT_EQ(rig.log.now, 600);
 }
 
 TEST(MelodyNotation, ANewPlayerStartsFromTheLastSettingsOfAnyPlayer)
 {
-    tMidiLog log;
-    useRecordingOutput(log);
-    tVirtualClock clock(log);
-    tMelodyPlayer first(tMidiChannels::Instance(), clock);
+    tRecordedPlayer rig;
+    tMelodyPlayer& first = *rig.player;
     for (const char* token : {"O5", "L8", "T60", "V90", "I40"}) first.PlayToken(token);
-    tMelodyPlayer second(tMidiChannels::Instance(), clock);
+    tMelodyPlayer second(tMidiChannels::Instance(), rig.clock);
     const tMusicState& state = second.State();
     EXPECT_EQ(state.octave, 5);
     EXPECT_EQ(state.defaultLength, 8);

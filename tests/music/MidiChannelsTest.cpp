@@ -37,17 +37,13 @@ TEST(MidiChannels, EachPlayerHoldsItsOwnChannelAndASeventeenthFails)
 
 TEST(MidiChannels, AChannelIsResetAndGetsItsInstrumentWhenTaken)
 {
-    tMidiLog log;
-    useRecordingOutput(log);
-    tVirtualClock clock(log);
-    {
-        tMelodyPlayer player(tMidiChannels::Instance(), clock);
-        player.SetInstrument(40);
-        player.PlayToken("V100");
-        player.Sound({60}, 10);
-    }
-    EXPECT_EQ(log.messages.front(), "0 reset");
-    EXPECT_EQ(std::vector<std::string>(log.messages.end() - 6, log.messages.end()),
+    tRecordedPlayer rig(true, true);
+    rig.player->SetInstrument(40);
+    rig.player->PlayToken("V100");
+    rig.player->Sound({60}, 10);
+    const std::vector<std::string>& messages = rig.log.messages;
+    EXPECT_EQ(messages.front(), "0 reset");
+    EXPECT_EQ(std::vector<std::string>(messages.end() - 6, messages.end()),
               (std::vector<std::string>{"0 control 0 125 0", "0 control 0 127 0", "0 program 0 0", "0 program 0 40",
                                         "0 on 0 60 100", "10 off 0 60 100"}));
 }

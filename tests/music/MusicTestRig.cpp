@@ -25,3 +25,10 @@ void useRecordingOutput(tMidiLog& log, bool withOutput)
         return std::make_unique<tRecordingOutput>(log);
     });
 }
+
+tRecordedPlayer::tRecordedPlayer(bool withOutput, bool keepSetUp)
+{
+    useRecordingOutput(log, withOutput);
+    player = std::make_unique<tMelodyPlayer>(tMidiChannels::Instance(), clock);
+    if (!keepSetUp) log.messages.clear();
+}

@@ -65,3 +65,13 @@ private:
 // Makes the program-wide channels open recording outputs (or none, `withOutput` false) and
 // resets the program-wide settings.
 void useRecordingOutput(tMidiLog& log, bool withOutput = true);
+
+// A player from the reset settings on a recording output; the log keeps what came after the
+// player's set-up unless asked to keep that too.
+struct tRecordedPlayer {
+    explicit tRecordedPlayer(bool withOutput = true, bool keepSetUp = false);
+
+    tMidiLog log;
+    tVirtualClock clock{log};
+    std::unique_ptr<tMelodyPlayer> player;
+};
