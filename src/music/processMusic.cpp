@@ -8,24 +8,42 @@
 #include "music/tMidiChannels.h"
 #include "processes/interpreterRelease.h"
 #include "processes/tLogoprocess.h"
+#include "processes/tSyncEvent.h"
+#include "processes/tWindowThread.h"
 
 namespace {
 
 // A process waits without the interpreter lock, so other processes play and draw meanwhile,
-// and wakes at once when it is asked to stop. Other threads simply sleep.
+// and wakes at once when it is asked to stop. The window thread keeps serving hand-overs
+// while a timer thread counts the note out; other threads simply sleep.
 class tProcessNoteClock : public tNoteClock {
 public:
     tWaitEnd Wait(int32_t milliseconds) override
     {
         tLogoprocess* process = tLogoprocess::Current();
         if (!process) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+            WaitOutsideProcesses(milliseconds);
             return kElapsed;
         }
         ReleaseInterpreter(false);
         const bool stopped = process->stopSignal.Wait(static_cast<uint32_t>(milliseconds));
         RetakeInterpreter(false);
         return stopped ? kStopped : kElapsed;
+    }
+
+    static void WaitOutsideProcesses(int32_t milliseconds)
+    {
+        tWindowThread* window = windowThread();
+        if (!window || !window->IsCurrent()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+            return;
+        }
+        auto timeUp = std::make_shared<tSyncEvent>(tSyncEvent::kManualReset, false);
+        std::thread([timeUp, milliseconds] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+            timeUp->Set();
+        }).detach();
+        window->WaitServing(*timeUp);
     }
 
     bool StopRequested() const override
@@ -46,4 +64,6 @@ tMelodyPlayer& currentPlayer()
     return *threadPlayer;
 }
 
-void endProcessMusic(tLogoprocess&) { threadPlayer.reset(); }
+void endThreadMusic() { threadPlayer.reset(); }
+
+void endProcessMusic(tLogoprocess&) { endThreadMusic(); }

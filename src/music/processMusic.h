@@ -7,5 +7,7 @@ class tMelodyPlayer;
 // on its first musical primitive: erFreeChannel when every channel is held.
 tMelodyPlayer& currentPlayer();
 
-// Gives the channel of an ending process back; registered as a process end hook.
+// Gives the calling thread's channel back.
+void endThreadMusic();
+// endThreadMusic as a process end hook.
 void endProcessMusic(tLogoprocess& process);
