@@ -46,7 +46,7 @@ const char* failureKey(tSocketFailure failure)
 
 }  // namespace
 
-tNetLink::tNetLink(std::function<void(tNetQueue)> wake) : wake(std::move(wake)) {}
+tNetLink::tNetLink(tWake wake) : wake(std::move(wake)) {}
 
 tNetLink::~tNetLink()
 {
@@ -334,6 +334,16 @@ void tNetLink::Handled(tNetQueue queue)
     Finish(after);
 }
 
+void tNetLink::Report(const std::string& key, const std::vector<std::string>& arguments)
+{
+    tAfter after;
+    {
+        std::lock_guard<std::mutex> hold(guard);
+        QueueStatusLocked(key, arguments, after);
+    }
+    Finish(after);
+}
+
 void tNetLink::Accepted(tSocketId from, tSocketId connection, const std::string& remoteHost,
                         const std::string& remoteAddress)
 {
@@ -516,6 +526,6 @@ void tNetLink::QueueStatusLocked(const std::string& key, const std::vector<std::
 void tNetLink::Finish(const tAfter& after)
 {
     if (!wake) return;
-    if (after.wakeStatus) wake(tNetQueue::kStatus);
-    if (after.wakeMessages) wake(tNetQueue::kMessages);
+    if (after.wakeStatus) wake(*this, tNetQueue::kStatus);
+    if (after.wakeMessages) wake(*this, tNetQueue::kMessages);
 }

@@ -27,9 +27,10 @@ enum class tNetQueue : uint8_t { kStatus, kMessages };
 // (sockets only queue their work).
 class tNetLink : public tSocketSink, public std::enable_shared_from_this<tNetLink> {
 public:
-    // `wake` is called, outside the lock, whenever a queue has an item for the program and
-    // nothing of that queue is being handled; the callee takes it with Take.
-    explicit tNetLink(std::function<void(tNetQueue)> wake);
+    // Called, outside the lock, whenever a queue has an item for the program and nothing of
+    // that queue is being handled; the callee takes the item and calls Handled when done.
+    using tWake = std::function<void(tNetLink& link, tNetQueue queue)>;
+    explicit tNetLink(tWake wake);
     ~tNetLink() override;
 
     enum class tStart { kStarted, kNoHost, kCannotConnect, kServerTaken, kCannotListen, kNoSockets };
@@ -74,11 +75,13 @@ public:
 
     std::string Status();
     // The next item of the queue that `wake` announced (for kStatus it becomes the status at
-    // once); none when the queue was emptied meanwhile (a disconnect).
+    // once); none when the queue is empty.
     std::optional<tNetMessage> TakeMessage();
     std::optional<std::string> TakeStatus();
     // The program has handled the item it took: the next one may come.
     void Handled(tNetQueue queue);
+    // A status report from the program's side (the key of a [text] entry and its arguments).
+    void Report(const std::string& key, const std::vector<std::string>& arguments = {});
 
     // tSocketSink, on the window thread.
     void Accepted(tSocketId listener, tSocketId connection, const std::string& remoteHost,
@@ -121,7 +124,7 @@ private:
     void QueueStatusLocked(const std::string& key, const std::vector<std::string>& arguments, tAfter& after);
     void Finish(const tAfter& after);
 
-    const std::function<void(tNetQueue)> wake;
+    const tWake wake;
     std::mutex guard;
     tNetMode mode = tNetMode::kNone;
     int port = 51;

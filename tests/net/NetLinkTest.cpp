@@ -24,7 +24,7 @@ struct tParticipant {
 
     tParticipant()
     {
-        link = std::make_shared<tNetLink>([this](tNetQueue queue) {
+        link = std::make_shared<tNetLink>([this](tNetLink&, tNetQueue queue) {
             if (queue == tNetQueue::kStatus) {
                 while (auto status = link->TakeStatus()) statuses.push_back(*status);
             } else {
