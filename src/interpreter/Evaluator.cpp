@@ -7,6 +7,7 @@
 #include "interpreter/InstructionCompiler.h"
 #include "interpreter/ValueMethodTables.h"
 #include "interpreter/NameResolution.h"
+#include "interpreter/integerOperators.h"
 #include "interpreter/ValueForEach.h"
 #include "interpreter/tCompiledForm.h"
 #include "interpreter/tLogoLocaltab.h"
@@ -14,6 +15,7 @@
 #include "language/Language.h"
 #include "values/eLogoException.h"
 #include "values/eOutputException.h"
+#include "values/tLogoInt.h"
 #include "values/tLogoList.h"
 #include "values/tLogoString.h"
 #include "values/tLogoVarDesc.h"
@@ -216,6 +218,25 @@ bool operationCall(tProcessContext& context, const tResolvedName& resolved, int 
     return false;
 }
 
+// Two integers under a built-in operator: the result the general call would give, computed
+// here; false when the general call must run (other operands, or an integer overflow).
+bool integerShortcut(tProcessContext& context, const tResolvedName& resolved)
+{
+    if (resolved.object) return false;
+    const tIntegerOperator op = integerOperatorOf(resolved.descriptor);
+    if (op == tIntegerOperator::kNone) return false;
+    tlogoobject* left = context.stack.peek(1);
+    tlogoobject* right = context.stack.peek(0);
+    // Exactly integers: a real or a word may also count as integral, but is not a tLogoInt.
+    if (typeid(*left) != typeid(tLogoInt) || typeid(*right) != typeid(tLogoInt)) return false;
+    tlogoobject* result = applyIntegerOperator(op, static_cast<tLogoInt*>(left)->value,
+                                               static_cast<tLogoInt*>(right)->value);
+    if (!result) return false;
+    context.stack.dropN(2);
+    context.stack.push(result);
+    return true;
+}
+
 bool applyOperator(tProcessContext& context, uint32_t code, int n)
 {
     tResolvedName resolved;
@@ -225,6 +246,7 @@ bool applyOperator(tProcessContext& context, uint32_t code, int n)
         error.SetNeedingProcedure(code);
         throw;
     }
+    if (n == 2 && integerShortcut(context, resolved)) return false;
     return operationCall(context, resolved, n);
 }
 

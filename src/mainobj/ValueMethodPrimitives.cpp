@@ -1,5 +1,6 @@
 #include "mainobj/mainPrimitives.h"
 
+#include "interpreter/integerOperators.h"
 #include "values/registration.h"
 #include "values/tObjectProcDesc.h"
 
@@ -112,6 +113,7 @@ void registerValueMethodPrimitives(tLogoTab& table)
             break;
         case kFirstInput:
             registerRow<tObjectProc1Desc>(table, row, row.binding, row.inputs);
+            if (row.literal) markIntegerOperator(static_cast<tProcDesc*>(table.Lookup(nameCode(row.name))), row.name);
             break;
         case kSecondOfThree:
             registerRow<tObjectProcNDesc>(table, row, row.binding, row.inputs, int32_t{1});

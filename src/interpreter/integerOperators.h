@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+class tProcDesc;
+class tlogoobject;
+
+// The built-in infix operators on two integers, computed without the general call through the
+// receiver's method table. The answer is the one that call gives: the evaluator takes this path
+// only for the main object's own operator descriptors and two integer operands, and falls back
+// to the general call whenever the integer result would not fit.
+enum class tIntegerOperator : uint8_t {
+    kNone,
+    kAdd,
+    kSubtract,
+    kMultiply,
+    kLess,
+    kGreater,
+    kLessOrEqual,
+    kGreaterOrEqual,
+    kEqual,
+    kNotEqual,
+};
+
+// Registration marks the descriptor that stands for an operator's text ("+", "<" ...).
+void markIntegerOperator(const tProcDesc* descriptor, const char* text);
+
+tIntegerOperator integerOperatorOf(const tProcDesc* descriptor);
+
+// The result of `a op b` as a new value, or null when it does not fit an integer.
+tlogoobject* applyIntegerOperator(tIntegerOperator op, int32_t a, int32_t b);
