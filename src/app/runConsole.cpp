@@ -13,6 +13,8 @@
 #include "mainobj/startInterpreter.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
+#include "music/startMusic.h"
+#include "platform/midi/tFluidSynthOutput.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processPrimitives.h"
 #include "processes/tInterpreterLock.h"
@@ -68,6 +70,8 @@ int runConsole(const std::vector<std::string>& files, const std::string& snapsho
         tInterpreterLock::Holder setUp;
         startInterpreter();
         startColours();
+        startMusic();
+        startMidiOutput();
         installInterpreterLockCheck();
         if (isatty(STDOUT_FILENO))
             mainLogoObject().fallbackOutput = std::make_unique<tTerminalOutput>();
