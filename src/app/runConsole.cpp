@@ -14,7 +14,9 @@
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
 #include "music/startMusic.h"
+#include "net/startNet.h"
 #include "platform/midi/tFluidSynthOutput.h"
+#include "platform/net/startNetSockets.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processPrimitives.h"
 #include "processes/tInterpreterLock.h"
@@ -82,6 +84,8 @@ int runConsole(const std::vector<std::string>& files, const std::string& snapsho
     {
         tInterpreterLock::Holder building;
         registerGraphicKinds();
+        startNet();
+        startNetSockets();
         tMainLogoObject& main = mainLogoObject();
         tProcessContext startUp(main.globalVarTable.get(), &main, true);
         tContextScope scope(startUp);
