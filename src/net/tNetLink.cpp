@@ -396,11 +396,12 @@ void tNetLink::Closed(tSocketId connection)
     {
         std::lock_guard<std::mutex> hold(guard);
         if (connection == server) {
+            // A connection that never opened has had its failure reported already.
+            if (serverOpen) QueueStatusLocked("clientdisconnected", {}, after);
             server = 0;
             serverOpen = false;
             serverReader.Clear();
             nickname.clear();
-            QueueStatusLocked("clientdisconnected", {}, after);
         } else if (auto found = clients.find(connection); found != clients.end()) {
             QueueStatusLocked("disconnected", {found->second.host, found->second.address}, after);
             clients.erase(found);

@@ -213,6 +213,16 @@ TEST_F(NetLink, StartingAndLosingConnections)
     EXPECT_EQ(ann.link->Connect(), tNetLink::tStart::kNoHost);
     ann.link->SetHost("no.such.host.invalid");
     EXPECT_EQ(ann.link->Connect(), tNetLink::tStart::kCannotConnect);
+    // Nobody listens on a port just given back: the attempt fails later, and says so once.
+    int unused = 0;
+    sockets.Close(sockets.Listen(0, unused, {}));
+    ann.link->SetHost("127.0.0.1");
+    ann.link->SetPort(unused);
+    ASSERT_EQ(ann.link->Connect(), tNetLink::tStart::kStarted);
+    ASSERT_TRUE(ServeUntil([&] { return !ann.statuses.empty(); }));
+    EXPECT_EQ(ann.statuses, std::vector<std::string>{textMessage("errorconnectingeeconnect")});
+    EXPECT_FALSE(ann.link->LinkOpen());
+    ann.statuses.clear();
     Join(ann, port, "ann");
 
     // The server goes: the client hears of it and is no longer connected.
