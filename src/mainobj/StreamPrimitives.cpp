@@ -3,6 +3,7 @@
 #include <string>
 
 #include "language/Language.h"
+#include "mainobj/keyboard/keyboardPrimitives.h"
 #include "mainobj/primitiveTable.h"
 #include "mainobj/system/tFilePaths.h"
 #include "mainobj/tClipboard.h"
@@ -104,9 +105,7 @@ tlogoobject* readword(tPrimitiveCall&) { return NewLiteralWord(readLine()); }
 tlogoobject* readchar(tPrimitiveCall&)
 {
     std::optional<tTextInput>& input = mainLogoObject().inputStream;
-    // Reading keys waits for the window's key queue, which the console does not have: there it
-    // reads like the end of a stream.
-    return NewLiteralWord(input ? input->ReadChar() : std::string());
+    return NewLiteralWord(input ? input->ReadChar() : waitForKeyCharacter());
 }
 
 tlogoobject* eofp(tPrimitiveCall&)

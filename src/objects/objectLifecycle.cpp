@@ -9,6 +9,7 @@
 #include "objects/activeToolButton.h"
 #include "objects/creationList.h"
 #include "objects/destroyedObjects.h"
+#include "objects/destructionHooks.h"
 #include "objects/objectEvents.h"
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
@@ -307,6 +308,7 @@ void destroyIn(tmultiobject* object, tDeferredFailure& failure, bool cascaded)
     if (activeToolButton() == object) setActiveToolButton(nullptr);
     unlinkObject(object);
     tallthreads::Instance().ForgetObject(object);
+    runDestructionHooks(*object);
     if (tProcessContext* context = currentContext(); context && context->lastCreated == object)
         context->lastCreated = nullptr;
     std::vector<tmultiobject*> dependents = object->dependents;
