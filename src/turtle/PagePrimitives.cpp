@@ -9,7 +9,9 @@
 #include "turtle/colours/colourValues.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
+#include "values/tListBuilder.h"
 #include "values/tLogoList.h"
+#include "values/tLogoString.h"
 #include "values/valuePools.h"
 
 namespace {
@@ -60,11 +62,41 @@ tlogoobject* upperleft(tPrimitiveCall&)
     return newPointList(-screen.originX, screen.originY);
 }
 
+// Logo coordinates to surface pixels (rounded half away from zero) and back.
+tlogoobject* toabsolute(tPrimitiveCall& call)
+{
+    tgrScreen& screen = currentScreen();
+    const tRealPoint logo = pointOf(call[0]);
+    const tRealPoint at = screen.ToSurface(logo.x, logo.y);
+    return newPointList(static_cast<long double>(roundPixel(at.x)), static_cast<long double>(roundPixel(at.y)));
+}
+
+tlogoobject* tocartesian(tPrimitiveCall& call)
+{
+    tgrScreen& screen = currentScreen();
+    const tRealPoint at = pointOf(call[0]);
+    return newPointList(screen.LogoX(at.x), screen.LogoY(at.y));
+}
+
+// The names of the surface's turtles, in drawing order.
+tlogoobject* allturtles(tPrimitiveCall&)
+{
+    tListBuilder names;
+    for (tLogoTurtleParams* turtle : currentScreen().Turtles()) {
+        auto* object = dynamic_cast<tmultiobject*>(turtle->owner);
+        if (object && object->place) names.Append(NewWord(object->name));
+    }
+    return names.Take();
+}
+
 constexpr tPrimitiveRow kPageRows[] = {
     {"cleanbgpicture", 0, kFixedInputs, &cleanbgpicture},
     {"clearscreen", 0, kFixedInputs, &clearscreen},
     {"dotcolourat", 1, kFixedInputs, &dotcolourat},
     {"upperleft", 0, kFixedInputs, &upperleft},
+    {"toabsolute", 1, kFixedInputs, &toabsolute},
+    {"tocartesian", 1, kFixedInputs, &tocartesian},
+    {"allturtles", 0, kFixedInputs, &allturtles},
 };
 
 }  // namespace

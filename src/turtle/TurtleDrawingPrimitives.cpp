@@ -1,5 +1,7 @@
 #include "turtle/turtlePrimitives.h"
 
+#include <QPainter>
+
 #include <mutex>
 
 #include "interpreter/tLogoLocaltab.h"
@@ -12,6 +14,7 @@
 #include "turtle/penDrawing.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/turtleAccess.h"
+#include "turtle/turtleShape.h"
 #include "values/eLogoException.h"
 
 // What a turtle draws where it stands, whatever its pen state: dots, circles, fills; and the
@@ -101,6 +104,20 @@ tlogoobject* fill(tPrimitiveCall&)
     return nullptr;
 }
 
+// The turtle's look drawn into the picture, where it would be shown, whether shown or not.
+tlogoobject* stamp(tPrimitiveCall&)
+{
+    tLogoTurtleParams& turtle = currentTurtle();
+    drawLocked(turtle, [&](const tPixelRect* clip) {
+        QPainter painter(&turtle.screen->picture);
+        if (clip)
+            painter.setClipRect(static_cast<int>(clip->left), static_cast<int>(clip->top),
+                                static_cast<int>(clip->right - clip->left + 1), static_cast<int>(clip->bottom - clip->top + 1));
+        drawTurtleShape(painter, turtle);
+    });
+    return nullptr;
+}
+
 constexpr tPrimitiveRow kDrawingRows[] = {
     {"dot", 0, kFixedInputs, &dot},
     {"point", 1, kFixedInputs, &point},
@@ -108,6 +125,7 @@ constexpr tPrimitiveRow kDrawingRows[] = {
     {"circle", 1, kFixedInputs, &circle<false>},
     {"filledcircle", 1, kFixedInputs, &circle<true>},
     {"fill", 0, kFixedInputs, &fill},
+    {"stamp", 0, kFixedInputs, &stamp},
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "turtle/rangeRectangles.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/turtleAccess.h"
+#include "turtle/turtleGlide.h"
 #include "values/eLogoException.h"
 #include "values/valuePools.h"
 
@@ -109,6 +110,12 @@ tlogoobject* setEdgeStyle(tPrimitiveCall& call, tEdgeStyle style)
 tlogoobject* wrap(tPrimitiveCall& call) { return setEdgeStyle(call, tEdgeStyle::kWrap); }
 tlogoobject* window(tPrimitiveCall& call) { return setEdgeStyle(call, tEdgeStyle::kWindow); }
 
+tlogoobject* glide(tPrimitiveCall& call)
+{
+    glideTurtle(addressedObject(), call[0], call[1]);
+    return nullptr;
+}
+
 constexpr tPrimitiveRow kMotionRows[] = {
     {"forward", 1, kFixedInputs, &forward},
     {"back", 1, kFixedInputs, &back},
@@ -121,6 +128,7 @@ constexpr tPrimitiveRow kMotionRows[] = {
     {"towards", 1, kFixedInputs, &towards},
     {"wrap", 0, kVariableInputs, &wrap},
     {"window", 0, kVariableInputs, &window},
+    {"glide", 2, kFixedInputs, &glide},
 };
 
 }  // namespace

@@ -79,6 +79,9 @@ public:
     tRealPoint homePosition;
     long double homeHeading = 0;
     tLogoRef<tgrScreen> screen;
+    // The turtle object this is the graphic part of; not counted, the object outlives it on
+    // the surface (it detaches when destroyed).
+    tlogoobject* owner = nullptr;
     int32_t turtleNumber = 0;
     bool shown = false;
 

@@ -45,6 +45,7 @@ tlogoobject* createTurtle(tPrimitiveCall&)
     if (tLogoRef<tlogoobject> heading = takeCreationValue(property::kHeading))
         turtle->SetHeadingAsGiven(heading->AsReal());
     turtle->homeHeading = turtle->heading;
+    turtle->owner = &object;
     attachTurtle(object, turtle.get());
     if (auto* page = tlogopage::Enclosing(object.place)) page->TakeFirstTurtle(object);
     turtle->shown = true;
