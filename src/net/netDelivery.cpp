@@ -5,6 +5,7 @@
 #include "interpreter/tLogoProcDesc.h"
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
+#include "net/netImages.h"
 #include "net/tLogoNet.h"
 #include "objects/eventNames.h"
 #include "objects/objectEvents.h"
@@ -72,6 +73,13 @@ private:
         case 'l':
             Receive(*net, listOrWord(message.body));
             return;
+        case 'i':
+            // Damaged image bytes are reported as a message that makes no sense.
+            if (tLogoRef<tLogoImage> image = imageFromMessageBody(message.body)) {
+                Receive(*net, image.get());
+                return;
+            }
+            break;
         case 'o':
             link->Report("receivedobject");
             net->receivedObject = message.body;

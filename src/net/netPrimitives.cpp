@@ -4,6 +4,7 @@
 
 #include "mainobj/primitiveTable.h"
 #include "mainobj/tPrimitiveCall.h"
+#include "net/netImages.h"
 #include "net/tLogoNet.h"
 #include "processes/interpreterRelease.h"
 #include "values/eLogoException.h"
@@ -107,10 +108,13 @@ tlogoobject* connectedp(tPrimitiveCall&) { return NewBoolean(tLogoNet::Addressed
 
 tlogoobject* sendValue(tPrimitiveCall& call)
 {
-    // A list travels as its text without the outer brackets, anything else as a word.
+    // A list travels as its text without the outer brackets, an image as an image file,
+    // anything else as a word.
     tlogoobject* value = call[1];
     if (value->IsList())
         send('L', call, value->SourceText(0));
+    else if (value->IsImage())
+        send('I', call, imageMessageBody(static_cast<tLogoImage&>(*value)));
     else
         send('W', call, value->PrintText(0));
     return nullptr;

@@ -8,10 +8,15 @@
 #include <thread>
 #include <vector>
 
+#include <QImage>
+
+#include "images/tLogoImage.h"
+#include "images/tLogoPicture.h"
 #include "interpreter/Evaluator.h"
 #include "language/Language.h"
 #include "mainobj/startInterpreter.h"
 #include "mainobj/tMainLogoObject.h"
+#include "net/netImages.h"
 #include "net/startNet.h"
 #include "platform/net/tPosixNetSockets.h"
 #include "processes/tCommander.h"
@@ -284,6 +289,37 @@ TEST_F(NetObject, StylesAndFailures)
     Run("ask \"ann [setstyle \"no]");
     EXPECT_EQ(Evaluates("ask \"ann [style]"), "no");
     EXPECT_EQ(Evaluates("ask \"hub [(list style nickname connected?)]"), "server boss true");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(NetObject, ImagesTravelAsImageFiles)
+{
+    Join("ann", "ann");
+    Run("ask \"ann [setevent \"onreceive [make \"got message]]");
+    QImage bitmap(3, 2, QImage::Format_RGB32);
+    bitmap.fill(0x112233);
+    bitmap.setPixel(1, 0, 0xffff0000);
+    RunInProcess([&] { main.globalVarTable->Define(nameCode("img"), imageOfBitmap(bitmap), 0); });
+    EXPECT_EQ(Run("ask \"hub [send \"ann :img]"), "none");
+    ASSERT_TRUE(Serve([&] { return Evaluates("name? \"got") == "true"; }));
+    RunInProcess([&] {
+        tTabDesc* got = main.globalVarTable->Lookup(nameCode("got"));
+        auto* image = got ? dynamic_cast<tLogoImage*>(got->Value()) : nullptr;
+        ASSERT_NE(image, nullptr);
+        ASSERT_NE(image->FirstPicture(), nullptr);
+        EXPECT_EQ(image->FirstPicture()->colour.convertToFormat(QImage::Format_RGB32), bitmap);
+    });
+
+    // Bytes that are no image file, or a cut one, give no image.
+    RunInProcess([&] {
+        const std::string body = imageMessageBody(*tLogoRef<tLogoImage>(imageOfBitmap(bitmap)));
+        for (const std::string& damaged : {std::string("garbage"), body.substr(0, body.size() / 2), std::string()})
+            EXPECT_FALSE(imageFromMessageBody(damaged)) << damaged.size();
+        EXPECT_TRUE(imageFromMessageBody(body));
+    });
 }
 
 }  // namespace
