@@ -323,3 +323,20 @@ TEST_F(NetObject, ImagesTravelAsImageFiles)
 }
 
 }  // namespace
+
+namespace {
+
+// An erased server gives the server role and its clients back at once, even while something
+// still holds the object.
+TEST_F(NetObject, AnErasedNetObjectDisconnects)
+{
+    Join("ann", "ann");
+    tLogoRef<tlogoobject> held;
+    RunInProcess([&] { held = main.FindOwn(nameCode("hub")); });
+    EXPECT_EQ(Run("eraseobject \"hub"), "none");
+    EXPECT_TRUE(Serve([&] { return Evaluates("ask \"ann [connected?]") == "false"; }));
+    EXPECT_EQ(Run("new \"net [name hub2 style server port 0] ask \"hub2 [connect]"), "none");
+    RunInProcess([&] { held = nullptr; });
+}
+
+}  // namespace
