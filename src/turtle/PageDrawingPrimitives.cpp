@@ -1,6 +1,10 @@
 #include "turtle/pagePrimitives.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <mutex>
+#include <numbers>
 #include <optional>
 #include <vector>
 
@@ -11,6 +15,7 @@
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
 #include "values/eLogoException.h"
+#include "values/logoRandom.h"
 #include "values/tLogoList.h"
 
 // The page's own drawing commands, in surface pixels with the page's line settings.
@@ -58,6 +63,86 @@ tlogoobject* bgline(tPrimitiveCall& call)
     return nullptr;
 }
 
+// The two corners as a box, left and top inclusive, right and bottom exclusive.
+tPixelRect boxOf(const tCorners& c)
+{
+    const int64_t x1 = roundPixel(c.first.x), y1 = roundPixel(c.first.y);
+    const int64_t x2 = roundPixel(c.second.x), y2 = roundPixel(c.second.y);
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
+// Rectangles and ellipses in the box the input gives, outlined with the line settings and,
+// filled ones, filled with the line colour.
+template <bool Ellipse, bool Filled>
+tlogoobject* bgShape(tPrimitiveCall& call)
+{
+    tgrScreen& screen = currentScreen();
+    const std::optional<tCorners> corners = cornersOf(call[0]);
+    if (!corners) return nullptr;
+    const tBrush fill{screen.lineColour, 0};
+    const tBrush* brush = Filled ? &fill : nullptr;
+    std::lock_guard<std::mutex> hold(screen.pictureLock);
+    if (Ellipse)
+        drawEllipse(screen.picture, boxOf(*corners), linePen(screen), brush, nullptr);
+    else
+        drawRectangle(screen.picture, boxOf(*corners), linePen(screen), brush, nullptr);
+    return nullptr;
+}
+
+// The arc of the ellipse in the first box, counterclockwise from the ray through its centre
+// towards the first corner of the second input to the ray towards its second corner.
+tlogoobject* bgellipsearc(tPrimitiveCall& call)
+{
+    tgrScreen& screen = currentScreen();
+    const std::optional<tCorners> bounds = cornersOf(call[0]);
+    const std::optional<tCorners> rays = cornersOf(call[1]);
+    if (!bounds || !rays) return nullptr;
+    const tPixelRect box = boxOf(*bounds);
+    // The ellipse of bgellipse in the same box: its right and bottom pixels left out.
+    const long double cx = (box.left + box.right - 1) / 2.0L, cy = (box.top + box.bottom - 1) / 2.0L;
+    const long double a = std::max<long double>(box.right - box.left - 1, 0) / 2, b = std::max<long double>(box.bottom - box.top - 1, 0) / 2;
+    // The point of the ellipse on a ray is at the angle t with tan t = (a / b) tan(ray).
+    auto along = [&](tRealPoint towards) {
+        const long double ray = std::atan2(cy - towards.y, towards.x - cx);
+        return std::atan2(a * std::sin(ray), b * std::cos(ray));
+    };
+    const long double start = along(rays->first);
+    long double end = along(rays->second);
+    constexpr long double kTurn = 2 * std::numbers::pi_v<long double>;
+    while (end <= start) end += kTurn;
+    const long double step = kTurn / std::clamp<long double>((a + b) * 2, 8, 2000);
+    std::vector<tPixel> points;
+    for (long double t = start;; t += step) {
+        if (t > end) t = end;
+        points.push_back({roundPixel(cx + a * std::cos(t)), roundPixel(cy - b * std::sin(t))});
+        if (t == end) break;
+    }
+    std::lock_guard<std::mutex> hold(screen.pictureLock);
+    drawPolyline(screen.picture, points, linePen(screen), nullptr);
+    return nullptr;
+}
+
+// Random dots within the radius of the centre: a pixel each for a line width of 1, else a
+// point of the line width.
+tlogoobject* bgdots(tPrimitiveCall& call)
+{
+    tgrScreen& screen = currentScreen();
+    const tRealPoint centre = cornerOf(call[0]);
+    const int32_t count = call.integer(1);
+    const int32_t radius = std::abs(call.integer(2));
+    const tPixel at{roundPixel(centre.x), roundPixel(centre.y)};
+    std::lock_guard<std::mutex> hold(screen.pictureLock);
+    for (int32_t i = 0; i < count; ++i) {
+        int32_t dx = 0, dy = 0;
+        do {
+            dx = randomInRange(-radius, radius);
+            dy = randomInRange(-radius, radius);
+        } while (int64_t{dx} * dx + int64_t{dy} * dy > int64_t{radius} * radius);
+        drawDisc(screen.picture, {at.x + dx, at.y + dy}, std::max(screen.lineWidth, 1), screen.lineColour, nullptr);
+    }
+    return nullptr;
+}
+
 tlogoobject* bgfill(tPrimitiveCall& call)
 {
     tgrScreen& screen = currentScreen();
@@ -71,6 +156,12 @@ tlogoobject* bgfill(tPrimitiveCall& call)
 constexpr tPrimitiveRow kPageDrawingRows[] = {
     {"bgline", 1, kFixedInputs, &bgline},
     {"bgfill", 1, kFixedInputs, &bgfill},
+    {"bgrectangle", 1, kFixedInputs, &bgShape<false, false>},
+    {"bgfilledrectangle", 1, kFixedInputs, &bgShape<false, true>},
+    {"bgellipse", 1, kFixedInputs, &bgShape<true, false>},
+    {"bgfilledellipse", 1, kFixedInputs, &bgShape<true, true>},
+    {"bgellipsearc", 2, kFixedInputs, &bgellipsearc},
+    {"bgdots", 3, kFixedInputs, &bgdots},
 };
 
 }  // namespace

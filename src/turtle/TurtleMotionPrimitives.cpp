@@ -32,14 +32,14 @@ tlogoobject* back(tPrimitiveCall& call)
 tlogoobject* left(tPrimitiveCall& call)
 {
     tLogoTurtleParams& turtle = currentTurtle();
-    turtle.SetHeading(turtle.heading - realOrAny(call[0], tAnyRange::kLeft));
+    turtle.TurnTo(turtle.heading - realOrAny(call[0], tAnyRange::kLeft));
     return nullptr;
 }
 
 tlogoobject* right(tPrimitiveCall& call)
 {
     tLogoTurtleParams& turtle = currentTurtle();
-    turtle.SetHeading(turtle.heading + realOrAny(call[0], tAnyRange::kRight));
+    turtle.TurnTo(turtle.heading + realOrAny(call[0], tAnyRange::kRight));
     return nullptr;
 }
 

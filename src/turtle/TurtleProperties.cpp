@@ -33,7 +33,7 @@ void moveTo(tmultiobject& object, tRealPoint surface)
 }
 
 tlogoobject* getHeading(tmultiobject& object) { return newCoordinate(turtle(object).heading); }
-void setHeading(tmultiobject& object, tlogoobject* value) { turtle(object).SetHeading(realOrAny(value, tAnyRange::kAngle)); }
+void setHeading(tmultiobject& object, tlogoobject* value) { turtle(object).TurnTo(realOrAny(value, tAnyRange::kAngle)); }
 
 tlogoobject* getPos(tmultiobject& object)
 {

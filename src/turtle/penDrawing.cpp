@@ -123,13 +123,31 @@ void drawDisc(QImage& picture, tPixel centre, int32_t diameter, uint32_t colour,
         painter.drawEllipse(outlineBox(box));
 }
 
+namespace {
+
+// A painter with the pen (its colour, width and style) and the brush, or none.
+void outfit(QPainter& painter, const tPen& pen, const tBrush* brush)
+{
+    painter.setPen(QPen(opaque(pen.colour), std::max(pen.width, 1), qtPenStyle(pen.pattern)));
+    painter.setBrush(brush ? QBrush(opaque(brush->colour), qtBrushStyle(brush->pattern)) : QBrush(Qt::NoBrush));
+}
+
+}  // namespace
+
 void drawEllipse(QImage& picture, const tPixelRect& box, const tPen& pen, const tBrush* brush, const tPixelRect* clip)
 {
     QPainter painter(&picture);
     prepare(painter, clip);
-    painter.setPen(QPen(opaque(pen.colour), pen.width));
-    painter.setBrush(brush ? QBrush(opaque(brush->colour), qtBrushStyle(brush->pattern)) : QBrush(Qt::NoBrush));
+    outfit(painter, pen, brush);
     painter.drawEllipse(outlineBox(box));
+}
+
+void drawRectangle(QImage& picture, const tPixelRect& box, const tPen& pen, const tBrush* brush, const tPixelRect* clip)
+{
+    QPainter painter(&picture);
+    prepare(painter, clip);
+    outfit(painter, pen, brush);
+    painter.drawRect(outlineBox(box));
 }
 
 void drawPolyline(QImage& picture, const std::vector<tPixel>& points, const tPen& pen, const tPixelRect* clip)

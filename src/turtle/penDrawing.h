@@ -33,6 +33,10 @@ void drawDisc(QImage& picture, tPixel centre, int32_t diameter, uint32_t colour,
 void drawEllipse(QImage& picture, const tPixelRect& box, const tPen& pen, const tBrush* brush,
                  const tPixelRect* clip);
 
+// The rectangle from (left, top) to (right, bottom), right and bottom excluded, outlined with
+// the pen and, when a brush is given, filled with it.
+void drawRectangle(QImage& picture, const tPixelRect& box, const tPen& pen, const tBrush* brush, const tPixelRect* clip);
+
 // A chain of segments with the pen in copy mode: a thin solid pen sets every pixel of each
 // segment, its end included; wider and styled pens go through Qt with flat caps and mitred
 // joints.

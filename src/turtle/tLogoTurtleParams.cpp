@@ -1,6 +1,7 @@
 #include "turtle/tLogoTurtleParams.h"
 
 #include <cmath>
+#include <mutex>
 #include <numbers>
 
 tLogoTurtleParams::tLogoTurtleParams(tgrScreen& screen) : screen(&screen)
@@ -22,6 +23,12 @@ void tLogoTurtleParams::Detach()
 }
 
 void tLogoTurtleParams::SetHeading(long double degrees) { SetHeadingAsGiven(normalHeading(degrees)); }
+
+void tLogoTurtleParams::TurnTo(long double degrees)
+{
+    std::lock_guard<std::mutex> hold(screen->pictureLock);
+    SetHeading(degrees);
+}
 
 long double normalHeading(long double degrees)
 {

@@ -41,6 +41,9 @@ public:
     // Brings the heading into [0, 360); a creation list's heading is kept as it is given.
     void SetHeading(long double degrees);
     void SetHeadingAsGiven(long double degrees);
+    // SetHeading under the picture's lock, for turns made by commands: the picture is shown
+    // with heading and angle of one turn, never one of each.
+    void TurnTo(long double degrees);
     long double Heading() const { return heading; }
 
     // Moves along the heading (backwards for a negative distance) with the turtle's own edge

@@ -112,7 +112,7 @@ void glideTurtle(tmultiobject& object, tlogoobject* path, tlogoobject* parameter
         const long double a = leg.difference.x, b = leg.difference.y;
         const long double dx = a * cosH + b * sinH, dy = b * cosH - a * sinH;
         long double left = std::hypot(dx, dy);
-        if (left > 0) turtle.SetHeading(headingOf(dx, dy));
+        if (left > 0) turtle.TurnTo(headingOf(dx, dy));
         while (left > 0) {
             const long double piece = owed > 0 ? owed : settings.step;
             const long double walked = std::min(piece, left);

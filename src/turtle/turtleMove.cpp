@@ -147,13 +147,13 @@ bool tLogoTurtleParams::Forward(long double distance)
     const tRealPoint direction = Direction();
     const tRealPoint target{position.x + distance * direction.x, position.y - distance * direction.y};
     const bool bounced = MoveTo(target, rangeStyle, penState);
-    if (bounced && distance < 0) SetHeading(heading + 180);
+    if (bounced && distance < 0) TurnTo(heading + 180);
     return bounced;
 }
 
 bool tLogoTurtleParams::Home()
 {
-    SetHeading(homeHeading);
+    TurnTo(homeHeading);
     const bool bounced = MoveTo(homePosition, rangeStyle, tPenState::kUp);
     homePosition = position;
     return bounced;
