@@ -20,6 +20,12 @@ tlogoobject* tLogoImage::Clone()
     return copy;
 }
 
+bool tLogoImage::Equals(tlogoobject* other)
+{
+    tHeldArgument held(other);
+    return other && other->IsImage() && static_cast<tLogoImage*>(other)->frames == frames;
+}
+
 const tLogoPicture* tLogoImage::FirstPicture() const
 {
     return frames.empty() ? nullptr : frames.front()->Picture(0);

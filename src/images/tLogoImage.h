@@ -23,6 +23,8 @@ public:
     tlogoobject* Clone() override;
     bool IsImage() const override { return true; }
     bool IsEmpty() override { return frames.empty(); }
+    // The same frame objects in the same order: identity, not equal pixels.
+    bool Equals(tlogoobject* other) override;
     void AttachMethods() override;
     const char* ClassName() const override { return "tLogoImage"; }
 
