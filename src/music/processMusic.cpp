@@ -2,11 +2,12 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "music/tMelodyPlayer.h"
 #include "music/tMidiChannels.h"
-#include "processes/interpreterRelease.h"
+#include "processes/tInterpreterLock.h"
 #include "processes/tLogoprocess.h"
 #include "processes/tSyncEvent.h"
 #include "processes/tWindowThread.h"
@@ -25,10 +26,8 @@ public:
             WaitOutsideProcesses(milliseconds);
             return kElapsed;
         }
-        ReleaseInterpreter(false);
-        const bool stopped = process->stopSignal.Wait(static_cast<uint32_t>(milliseconds));
-        RetakeInterpreter(false);
-        return stopped ? kStopped : kElapsed;
+        tInterpreterLock::Releaser released;
+        return process->stopSignal.Wait(static_cast<uint32_t>(milliseconds)) ? kStopped : kElapsed;
     }
 
     static void WaitOutsideProcesses(int32_t milliseconds)
@@ -60,7 +59,12 @@ thread_local std::unique_ptr<tMelodyPlayer> threadPlayer;
 
 tMelodyPlayer& currentPlayer()
 {
-    if (!threadPlayer) threadPlayer = std::make_unique<tMelodyPlayer>(tMidiChannels::Instance(), processClock);
+    if (threadPlayer) return *threadPlayer;
+    // The first player may open the synthesizer, which loads a sound font: other processes
+    // run meanwhile.
+    std::optional<tInterpreterLock::Releaser> released;
+    if (tLogoprocess::Current()) released.emplace();
+    threadPlayer = std::make_unique<tMelodyPlayer>(tMidiChannels::Instance(), processClock);
     return *threadPlayer;
 }
 
