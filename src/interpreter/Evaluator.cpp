@@ -28,6 +28,7 @@ bool statement(tProcessContext& context, tToken*& token);
 bool expression(tProcessContext& context, tToken*& token);
 bool additive(tProcessContext& context, tToken*& token);
 bool primary(tProcessContext& context, tToken*& token);
+void pushOperand(tProcessContext& context, const tToken& token);
 bool operationCall(tProcessContext& context, const tResolvedName& resolved, int n);
 bool collectInputs(tProcessContext& context, tToken*& token, const tProcDesc& descriptor, int& n);
 bool outputStatement(tProcessContext& context, tToken*& token, const tProcDesc& output);
@@ -220,10 +221,11 @@ bool operationCall(tProcessContext& context, const tResolvedName& resolved, int 
 
 // Two integers under a built-in operator: the result the general call would give, computed
 // here; false when the general call must run (other operands, or an integer overflow).
-bool integerShortcut(tProcessContext& context, const tResolvedName& resolved)
+bool integerShortcut(tProcessContext& context, const tResolvedName& resolved, const tToken& token)
 {
     if (resolved.object) return false;
-    const tIntegerOperator op = integerOperatorOf(resolved.descriptor);
+    // Without an object the token's cache holds this very answer.
+    const auto op = static_cast<tIntegerOperator>(token.cache->integerOperator);
     if (op == tIntegerOperator::kNone) return false;
     tlogoobject* left = context.stack.peek(1);
     tlogoobject* right = context.stack.peek(0);
@@ -237,21 +239,27 @@ bool integerShortcut(tProcessContext& context, const tResolvedName& resolved)
     return true;
 }
 
-bool applyOperator(tProcessContext& context, uint32_t code, int n)
+bool applyOperator(tProcessContext& context, tToken& op, int n)
 {
     tResolvedName resolved;
     try {
-        resolved = resolvePlainName(context, code);
+        resolved = resolvePlainToken(context, op);
     } catch (eLogoException& error) {
-        error.SetNeedingProcedure(code);
+        error.SetNeedingProcedure(op.code);
         throw;
     }
-    if (n == 2 && integerShortcut(context, resolved)) return false;
+    if (n == 2 && integerShortcut(context, resolved, op)) return false;
     return operationCall(context, resolved, n);
 }
 
 bool input(tProcessContext& context, tToken*& token, const tProcDesc& descriptor)
 {
+    // A variable or literal with no operator after it is the whole input.
+    if ((token->kind == tkVariable || token->kind == tkLiteral) &&
+        (token[1].kind < tkComparison || token[1].kind > tkMultiplicative)) {
+        pushOperand(context, *token++);
+        return false;
+    }
     try {
         return descriptor.binding == 1 ? expression(context, token) : additive(context, token);
     } catch (eLogoException& error) {
@@ -339,7 +347,7 @@ bool primary(tProcessContext& context, tToken*& token)
         token->kind = tkUnarySign;
         [[fallthrough]];
     case tkUnarySign: {
-        uint32_t sign = token->code;
+        tToken& sign = *token;
         ++token;
         if (primary(context, token)) return true;
         return applyOperator(context, sign, 1);
@@ -367,7 +375,7 @@ template <tTokenKind Kind, Level Operand>
 bool operatorsOfLevel(tProcessContext& context, tToken*& token)
 {
     while (token->kind == Kind) {
-        uint32_t op = token->code;
+        tToken& op = *token;
         ++token;
         if (Operand(context, token) || applyOperator(context, op, 2)) return true;
     }
@@ -392,7 +400,7 @@ bool additive(tProcessContext& context, tToken*& token)
 bool comparisonRest(tProcessContext& context, tToken*& token)
 {
     if (token->kind != tkComparison) return false;
-    uint32_t op = token->code;
+    tToken& op = *token;
     ++token;
     return additive(context, token) || applyOperator(context, op, 2);
 }

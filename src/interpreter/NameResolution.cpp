@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "interpreter/ResolutionCache.h"
+#include "interpreter/integerOperators.h"
 #include "interpreter/objectResolution.h"
 #include "interpreter/tCompiledForm.h"
 #include "interpreter/tProcessContext.h"
@@ -76,6 +77,19 @@ tResolvedName resolvePlainName(tProcessContext& context, uint32_t code)
     throw eLogoException(erDoNotKnowHowTo, tCulpritName{code});
 }
 
+tResolvedName resolvePlainTokenAnew(tProcessContext& context, tToken& token)
+{
+    const uint64_t generation = nameTablesGeneration();
+    const tResolvedName resolved = resolvePlainName(context, token.code);
+    // Default actions run in another object: those are looked up anew each time.
+    if (!resolved.object) {
+        if (!token.cache) token.cache = new tNameCache;
+        *token.cache = {generation, context.currentObject, context.privateTable, token.code, resolved.level,
+                        resolved.descriptor, static_cast<uint8_t>(integerOperatorOf(resolved.descriptor))};
+    }
+    return resolved;
+}
+
 tResolvedName resolveName(tProcessContext& context, tToken*& token)
 {
     tToken* start = token;
@@ -87,7 +101,7 @@ tResolvedName resolveName(tProcessContext& context, tToken*& token)
             if (!resolved.descriptor) throw eLogoException(erDoNotKnowHowTo, tCulpritName{token->code});
             return resolved;
         }
-        return resolvePlainName(context, token->code);
+        return resolvePlainToken(context, *token);
     } catch (eLogoException& error) {
         // The name the user wrote, which for a qualified call is its last part. The run stands
         // after it, as after any token it has read, so the error's position counts the name.

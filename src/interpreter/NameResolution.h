@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-class tlogoobject;
-class tProcDesc;
-class tProcessContext;
-struct tToken;
+#include "interpreter/tCompiledForm.h"
+#include "interpreter/tProcessContext.h"
+#include "values/tLogoTab.h"
+
 
 // What a name token stands for: the descriptor, the object a qualified call runs in (none for
 // the current object), and the lookup-chain level it was found at.
@@ -21,3 +21,16 @@ tResolvedName resolveName(tProcessContext& context, tToken*& token);
 
 // Resolves a plain name (operators, unary signs) in the current object.
 tResolvedName resolvePlainName(tProcessContext& context, uint32_t code);
+
+// The same for the plain name or operator at `token`, remembering the answer in the token:
+// whenever the answer has no object, token.cache holds it afterwards.
+tResolvedName resolvePlainTokenAnew(tProcessContext& context, tToken& token);
+
+inline tResolvedName resolvePlainToken(tProcessContext& context, tToken& token)
+{
+    const tNameCache* cache = token.cache;
+    if (cache && cache->generation == nameTablesGeneration() && cache->object == context.currentObject &&
+        cache->privateTable == context.privateTable && cache->code == token.code)
+        return {cache->descriptor, nullptr, cache->level};
+    return resolvePlainTokenAnew(context, token);
+}

@@ -4,8 +4,12 @@
 
 tCompiledForm::~tCompiledForm()
 {
-    for (tToken& token : tokens)
-        if (token.kind == tkLiteral) Release(token.value);
+    for (tToken& token : tokens) {
+        if (token.kind == tkLiteral)
+            Release(token.value);
+        else if (token.kind >= tkComparison && token.kind <= tkName)
+            delete token.cache;
+    }
 }
 
 void tCompiledForm::Add(tToken token)
@@ -19,10 +23,10 @@ void tCompiledForm::Add(tToken token)
     tokens.push_back(token);
 }
 
-void tCompiledForm::AddName(tTokenKind kind, uint32_t code) { Add({kind, 0, code, nullptr}); }
+void tCompiledForm::AddName(tTokenKind kind, uint32_t code) { Add({kind, 0, code, {nullptr}}); }
 
-void tCompiledForm::AddLiteral(tlogoobject* value) { Add({tkLiteral, 0, 0, AddRef(value)}); }
+void tCompiledForm::AddLiteral(tlogoobject* value) { Add({tkLiteral, 0, 0, {AddRef(value)}}); }
 
-void tCompiledForm::AddPlain(tTokenKind kind) { Add({kind, 0, 0, nullptr}); }
+void tCompiledForm::AddPlain(tTokenKind kind) { Add({kind, 0, 0, {nullptr}}); }
 
 void tCompiledForm::Finish() { AddPlain(tkEnd); }

@@ -24,13 +24,32 @@ enum tTokenKind : uint8_t {
     tkInherited = 13,      // "usual'name": the next definition up the lookup chain
 };
 
+class tLogoTab;
+class tProcDesc;
+
+// What a plain name token resolved to the last time it ran, and in which lookup: valid while
+// the name tables are unchanged and the token runs in the same object with the same private
+// table (the answer the shared resolution cache would give, without its hashing).
+struct tNameCache {
+    uint64_t generation;
+    const tlogoobject* object;
+    const tLogoTab* privateTable;
+    uint32_t code;
+    int level;
+    tProcDesc* descriptor;
+    uint8_t integerOperator;  // a tIntegerOperator (integerOperators.h) when the descriptor is one
+};
+
 struct tToken {
     uint8_t kind;
     // Set when the token directly follows "(", possibly through qualifiers: a procedure with
     // variable inputs then takes everything up to the ")".
     uint8_t afterParen;
     uint32_t code;          // name code of kinds 2 to 6, 9, 12, 13
-    tlogoobject* value;     // counted literal of kind 10
+    union {
+        tlogoobject* value;  // counted literal of kind 10
+        tNameCache* cache;   // kinds 2 to 6: owned by the form, made on the first resolution
+    };
 };
 
 // The flat token array of an instruction list. The last token is always tkEnd. Positions
