@@ -9,7 +9,9 @@
 #include "app/pageSnapshot.h"
 #include "app/tConsoleCommander.h"
 #include "app/tTerminalOutput.h"
+#include "images/startImages.h"
 #include "interpreter/tProcessContext.h"
+#include "mainobj/keyboard/keyboardPrimitives.h"
 #include "mainobj/startInterpreter.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
@@ -72,6 +74,8 @@ int runConsole(const std::vector<std::string>& files, const std::string& snapsho
         tInterpreterLock::Holder setUp;
         startInterpreter();
         startColours();
+        startImages();
+        startKeyboard();
         startMusic();
         startMidiOutput();
         installInterpreterLockCheck();
