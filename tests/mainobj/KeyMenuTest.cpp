@@ -127,6 +127,7 @@ protected:
             result = errorConstName(error.key);
         }
         world.context->PopAsk();
+        world.printed.clear();
         return result;
     }
 
@@ -270,8 +271,10 @@ TEST_F(KeyMenuTest, EachShownObjectRunsItsFirstMatchingEntryAsAProcess)
 
 TEST_F(KeyMenuTest, KeyMenusCanBeSwitchedOff)
 {
+    declareAcceptKeyMenuProperty(*animal);
     SetMenu(rex, "[[print \"rex]]");
-    keyboard.acceptKeyMenu = false;
+    EXPECT_EQ(RunIn(bat, "setacceptkeymenu \"maybe print acceptkeymenu"), "erNotBool");
+    EXPECT_EQ(RunIn(bat, "setacceptkeymenu \"false print acceptkeymenu"), "false\n");
     offerKeyStroke(press('a'));
     AwaitKeyMenus();
     EXPECT_EQ(Printed(), "");
@@ -304,6 +307,17 @@ TEST_F(KeyMenuTest, AWaitingStrokeThatNoLongerMatchesIsDropped)
     for (uint16_t number : {61, 62, 63}) offerKeyStroke(special(number));
     AwaitKeyMenus();
     EXPECT_EQ(Printed(), "5\n");
+}
+
+TEST_F(KeyMenuTest, AKeyMenuRunsInItsObjectAddressingWhatTypedLinesAddress)
+{
+    tLogoRef<tLogoList> addressed(tLogoList::Cons(fox, nullptr));
+    setKeyMenuWindow({window, [this] { return static_cast<tmultiobject*>(shownPage); },
+                      [&] { return static_cast<tlogoobject*>(addressed.get()); }, {}});
+    SetMenu(rex, "[f1 [print who print myname]]");
+    offerKeyStroke(special(59));
+    AwaitKeyMenus();
+    EXPECT_EQ(Printed(), "fox\nrex\n");
 }
 
 // The window thread holds no interpreter lock: the dispatch waits for it in a process of its

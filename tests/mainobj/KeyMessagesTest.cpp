@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <optional>
+#include <thread>
 #include <string>
 
 #include "MainObjectWorld.h"
 #include "mainobj/keyboard/keyMessages.h"
 #include "mainobj/keyboard/tKeyboardState.h"
+#include "objects/activeToolButton.h"
 #include "objects/tControlObject.h"
+#include "processes/tInterpreterLock.h"
+#include "processes/tallthreads.h"
 #include "values/tLogoList.h"
 
 namespace {
@@ -100,6 +105,23 @@ TEST_F(KeyMessagesTest, CtrlBreakEndsCollectingButNotKeyMenus)
     EXPECT_EQ(keyStrokeOfMessage(inTextBox), (tKeyStroke{0, 0, 0, 'a'}));
     keyMessageArrived(typed("b"));
     EXPECT_TRUE(keyboard.keyQueue.Empty());
+}
+
+TEST_F(KeyMessagesTest, EscapeLetsGoOfTheToolButtonAndIsStillAKey)
+{
+    tControlObject* button = world.Make("tool");
+    setActiveToolButton(button);
+    {
+        tInterpreterLock::Releaser released;
+        keyMessageArrived(key(virtualKey::kEscape, 0, true));
+        keyMessageArrived(key(virtualKey::kEscape));
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (tallthreads::Instance().Count() > 0 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(activeToolButton(), nullptr);
+    EXPECT_EQ(keyboard.TakeKey(), (tKeyStroke{0, specialKey::kEscape, 0, 0}));
+    EXPECT_FALSE(keyboard.HasKey());
 }
 
 }  // namespace

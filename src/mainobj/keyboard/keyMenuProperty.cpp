@@ -4,12 +4,26 @@
 #include "mainobj/keyboard/tKeyboardState.h"
 #include "objects/objectProperties.h"
 #include "objects/propertyDeclaration.h"
+#include "values/tLogoBool.h"
+#include "values/valuePools.h"
 
 namespace {
 
+constexpr int32_t kAcceptKeyMenu = 175;
+
 const tBoundProperty kKeyMenuProperty{&keyMenuOf, &setKeyMenu};
 
+tlogoobject* acceptKeyMenuOf(tmultiobject&) { return NewBoolean(keyboardState().acceptKeyMenu.load()); }
+void setAcceptKeyMenu(tmultiobject&, tlogoobject* value) { keyboardState().acceptKeyMenu.store(value->AsBoolean()); }
+
+const tBoundProperty kAcceptKeyMenuProperty{&acceptKeyMenuOf, &setAcceptKeyMenu};
+
 }  // namespace
+
+void declareAcceptKeyMenuProperty(tmultiobject& windowClass)
+{
+    declareProperty(windowClass, boundPropertyDeclaration(kAcceptKeyMenu, {}, 0, kAcceptKeyMenuProperty));
+}
 
 void declareKeyMenuProperty(tmultiobject& kindClass)
 {

@@ -11,6 +11,9 @@ class tmultiobject;
 // Declares the property on a kind's class, so that every instance gets it bound to itself.
 void declareKeyMenuProperty(tmultiobject& kindClass);
 
+// The main window's "acceptKeyMenu": whether key menus answer strokes at all (a boolean).
+void declareAcceptKeyMenuProperty(tmultiobject& windowClass);
+
 tlogoobject* keyMenuOf(tmultiobject& object);
 void setKeyMenu(tmultiobject& object, tlogoobject* value);
 // A destroyed object leaves the table.

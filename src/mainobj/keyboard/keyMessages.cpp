@@ -2,6 +2,7 @@
 
 #include "mainobj/keyboard/keyMenuDispatch.h"
 #include "mainobj/keyboard/tKeyboardState.h"
+#include "objects/tToolPressedProcess.h"
 
 namespace {
 
@@ -73,5 +74,6 @@ std::optional<tKeyStroke> keyStrokeOfMessage(const tKeyMessage& message)
 
 void keyMessageArrived(const tKeyMessage& message)
 {
+    if (!message.release && message.virtualKey == virtualKey::kEscape) releaseActiveToolButton();
     if (std::optional<tKeyStroke> stroke = keyStrokeOfMessage(message)) offerKeyStroke(*stroke);
 }

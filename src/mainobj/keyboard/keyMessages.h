@@ -28,5 +28,6 @@ struct tKeyMessage {
 // Ctrl+Break switches collecting off.
 std::optional<tKeyStroke> keyStrokeOfMessage(const tKeyMessage& message);
 
-// The window's whole handling of a key message: the stroke, then its key menus and the queue.
+// The window's whole handling of a key message: Escape lets go of the active tool button; the
+// stroke, if any, goes to its key menus and to the queue.
 void keyMessageArrived(const tKeyMessage& message);
