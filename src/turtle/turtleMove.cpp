@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 #include <optional>
@@ -66,6 +67,44 @@ std::optional<tRealPoint> nextCornerClockwise(const tRealPoint& e, const tRealRe
     return std::nullopt;
 }
 
+// A wrapping or bouncing move crosses its range once per pass. A huge move (forward 1e15) would
+// take forever, so all but about kKeptPasses of its passes are skipped: the lines they draw lie
+// so close together that the passes drawn cover the same pixels. Where the turtle ends is kept
+// exactly: every wrap moves the target by one less than the range's width (or height), every
+// mirrored pair of bounces by twice the width (or height).
+constexpr long double kKeptPasses = 10000;
+
+// The whole shifts of `target` along one axis to skip, given how many passes it needs.
+long double skippedShifts(long double passes, long double allPasses)
+{
+    if (allPasses <= kKeptPasses) return 0;
+    return std::max<long double>(0, passes - std::ceil(passes * kKeptPasses / allPasses));
+}
+
+// Brings the target of a wrapping move nearer by whole wraps.
+void skipWraps(const tRealPoint& a, tRealPoint& b, const tRealRect& r)
+{
+    const long double shiftX = r.right - r.left - 1, shiftY = r.bottom - r.top - 1;
+    auto beyond = [](long double v, long double low, long double high) { return v > high ? v - high : v < low ? low - v : 0; };
+    const long double wrapsX = std::ceil(beyond(b.x, r.left, r.right) / shiftX);
+    const long double wrapsY = std::ceil(beyond(b.y, r.top, r.bottom) / shiftY);
+    const long double skipX = skippedShifts(wrapsX, wrapsX + wrapsY), skipY = skippedShifts(wrapsY, wrapsX + wrapsY);
+    b.x -= std::copysign(skipX * shiftX, b.x - a.x);
+    b.y -= std::copysign(skipY * shiftY, b.y - a.y);
+}
+
+// Brings the target of a bouncing move nearer by whole pairs of bounces.
+void skipBounces(const tRealPoint& a, tRealPoint& b, const tRealRect& r)
+{
+    const long double periodX = 2 * (r.right - r.left), periodY = 2 * (r.bottom - r.top);
+    const long double pairsX = std::floor(std::fabs(b.x - a.x) / periodX);
+    const long double pairsY = std::floor(std::fabs(b.y - a.y) / periodY);
+    const long double all = 2 * (pairsX + pairsY);
+    const long double skipX = std::floor(skippedShifts(2 * pairsX, all) / 2), skipY = std::floor(skippedShifts(2 * pairsY, all) / 2);
+    b.x -= std::copysign(skipX * periodX, b.x - a.x);
+    b.y -= std::copysign(skipY * periodY, b.y - a.y);
+}
+
 }  // namespace
 
 bool tLogoTurtleParams::MoveTo(tRealPoint target, tEdgeStyle style, tPenState state)
@@ -94,6 +133,7 @@ bool tLogoTurtleParams::MoveTo(tRealPoint target, tEdgeStyle style, tPenState st
         b = clamped(b, r);
         break;
     case tEdgeStyle::kWrap:
+        skipWraps(a, b, r);
         while (!r.Contains(b)) {
             tRealPoint e = exitPoint(a, b, r);
             draw(a, e);
@@ -118,6 +158,8 @@ bool tLogoTurtleParams::MoveTo(tRealPoint target, tEdgeStyle style, tPenState st
         }
         break;
     case tEdgeStyle::kBounce:
+        skipBounces(a, b, r);
+        lastBounce = b;
         while (!r.Contains(b)) {
             const tRealPoint e = exitPoint(a, b, r);
             draw(a, e);

@@ -135,4 +135,32 @@ TEST(TurtleHeading, TowardsFollowsTheCompass)
             << static_cast<double>(c.dx) << "," << static_cast<double>(c.dy);
 }
 
+// Huge moves finish, and end where the wrap and bounce rules put them: each wrap moves the
+// target one less than the range's width (here 98), two bounces off opposite edges by twice the
+// width (here 198).
+TEST_F(TurtleMove, HugeMovesEndWhereTheRulesPutThem)
+{
+    Place(50, 30, 270, tEdgeStyle::kWrap);
+    turtle->Forward(1e15L);
+    const long long beyond = 1000000000000000LL - 50;  // left of the left edge (0)
+    const long long wraps = (beyond + 97) / 98;
+    EXPECT_EQ(turtle->position, (tRealPoint{static_cast<long double>(50 - 1000000000000000LL + wraps * 98), 30}));
+    EXPECT_TRUE(Inked(0, 30) && Inked(99, 30) && Inked(50, 30));
+
+    Place(50, 30, 90, tEdgeStyle::kBounce);
+    turtle->Forward(1e15L);
+    const long long unfolded = (50 + 1000000000000000LL) % 198;
+    const bool goingBack = unfolded > 99;
+    EXPECT_EQ(turtle->position, (tRealPoint{static_cast<long double>(goingBack ? 198 - unfolded : unfolded), 30}));
+    EXPECT_EQ(turtle->heading, goingBack ? 270 : 90);
+
+    // Slanted: the skipped passes leave the count of wraps along each axis as it was.
+    Place(50, 30, 30, tEdgeStyle::kWrap);
+    const tRealPoint d = turtle->Direction();
+    const long double bx = 50 + 1e9L * d.x, by = 30 - 1e9L * d.y;
+    turtle->Forward(1e9L);
+    EXPECT_NEAR(static_cast<double>(turtle->position.x), static_cast<double>(bx - std::ceil((bx - 99) / 98) * 98), 1e-3);
+    EXPECT_NEAR(static_cast<double>(turtle->position.y), static_cast<double>(by + std::ceil(-by / 58) * 58), 1e-3);
+}
+
 }  // namespace
