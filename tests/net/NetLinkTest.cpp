@@ -235,4 +235,26 @@ TEST_F(NetLink, StartingAndLosingConnections)
     EXPECT_EQ(other.link->Connect(), tNetLink::tStart::kStarted);
 }
 
+TEST_F(NetLink, ANewPortWhileActiveListensOrConnectsAgain)
+{
+    tParticipant server, ann;
+    const int first = StartServer(server, "hub");
+    Join(ann, first, "ann");
+    EXPECT_EQ(server.link->SetPort(0), tNetLink::tStart::kStarted);
+    const int second = server.link->Port();
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(server.link->Connected());
+    ASSERT_TRUE(ServeUntil([&] { return !ann.link->LinkOpen(); }));
+    ann.link->SetPort(second);
+    ASSERT_EQ(ann.link->Connect(), tNetLink::tStart::kStarted);
+    ASSERT_TRUE(ServeUntil([&] { return ann.link->Connected(); }));
+    // A client given a new port while connected connects again: here to a port nobody serves.
+    int unused = 0;
+    sockets.Close(sockets.Listen(0, unused, {}));
+    EXPECT_EQ(ann.link->SetPort(unused), tNetLink::tStart::kStarted);
+    EXPECT_FALSE(ann.link->LinkOpen());
+    ASSERT_TRUE(ServeUntil([&] { return ann.statuses.back() == textMessage("errorconnectingeeconnect"); }));
+    ASSERT_TRUE(ServeUntil([&] { return server.link->Users().size() == 1; }));
+}
+
 }  // namespace

@@ -17,6 +17,7 @@
 #include "mainobj/startInterpreter.h"
 #include "mainobj/tMainLogoObject.h"
 #include "net/netImages.h"
+#include "objects/objectLifecycle.h"
 #include "net/startNet.h"
 #include "platform/net/tPosixNetSockets.h"
 #include "processes/tCommander.h"
@@ -101,7 +102,7 @@ protected:
         installNetSockets(&sockets);
         RunInProcess([this] { main.SelectOutput(std::make_unique<tTranscriptOutput>(transcript)); });
         setDefaultCommander(commander);
-        Run("new \"net [name hub style server port 0 nickname boss] ask \"hub [connect]");
+        EXPECT_EQ(Run("new \"net [name hub style server port 0 nickname boss] ask \"hub [connect]"), "none");
     }
     ~NetObject() override
     {
@@ -111,7 +112,7 @@ protected:
         RunInProcess([this] {
             // The net class stays for the next test.
             for (uint32_t code : objectCodes())
-                if (code != nameCode(primaryWord("class", "net"))) main.objects->Erase(code);
+                if (code != nameCode(primaryWord("class", "net"))) destroyObject(main.FindOwn(code));
             main.SelectOutput(nullptr);
         });
         setDefaultCommander(nullptr);
@@ -298,15 +299,15 @@ namespace {
 TEST_F(NetObject, ImagesTravelAsImageFiles)
 {
     Join("ann", "ann");
-    Run("ask \"ann [setevent \"onreceive [make \"got message]]");
+    Run("make \"pic 0 ask \"ann [setevent \"onreceive [make \"pic message]]");
     QImage bitmap(3, 2, QImage::Format_RGB32);
     bitmap.fill(0x112233);
     bitmap.setPixel(1, 0, 0xffff0000);
     RunInProcess([&] { main.globalVarTable->Define(nameCode("img"), imageOfBitmap(bitmap), 0); });
     EXPECT_EQ(Run("ask \"hub [send \"ann :img]"), "none");
-    ASSERT_TRUE(Serve([&] { return Evaluates("name? \"got") == "true"; }));
+    ASSERT_TRUE(Serve([&] { return Evaluates("number? :pic") == "false"; }));
     RunInProcess([&] {
-        tTabDesc* got = main.globalVarTable->Lookup(nameCode("got"));
+        tTabDesc* got = main.globalVarTable->Lookup(nameCode("pic"));
         auto* image = got ? dynamic_cast<tLogoImage*>(got->Value()) : nullptr;
         ASSERT_NE(image, nullptr);
         ASSERT_NE(image->FirstPicture(), nullptr);
@@ -337,6 +338,21 @@ TEST_F(NetObject, AnErasedNetObjectDisconnects)
     EXPECT_TRUE(Serve([&] { return Evaluates("ask \"ann [connected?]") == "false"; }));
     EXPECT_EQ(Run("new \"net [name hub2 style server port 0] ask \"hub2 [connect]"), "none");
     RunInProcess([&] { held = nullptr; });
+}
+
+}  // namespace
+
+namespace {
+
+// Arrivals are handed to the program one at a time, none lost, none twice, in order.
+TEST_F(NetObject, AFloodArrivesWholeAndInOrder)
+{
+    Join("ann", "ann");
+    Run("make \"got [] ask \"hub [setevent \"onreceive [make \"got lput message :got]]");
+    EXPECT_EQ(Run("ask \"ann [repeat 200 [send \"boss repcount]]"), "none");
+    ASSERT_TRUE(Serve([&] { return Evaluates("count :got") == "200"; }, 20s)) << Evaluates("count :got");
+    Run("make \"want [] repeat 200 [make \"want lput repcount :want]");
+    EXPECT_EQ(Evaluates(":got = :want"), "true");
 }
 
 }  // namespace
