@@ -9,13 +9,14 @@
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 struct _fluid_audio_driver_t;
+struct tFluidSynthLibrary;
 
 // The MIDI output over FluidSynth with a General MIDI sound font. It plays through the
 // system's default audio driver; where there is no sound device the synthesizer runs without
 // one (the notes are still timed by the player, nothing is heard) and can render into memory.
 class tFluidSynthOutput : public tMidiOutput {
 public:
-    // None when no sound font can be loaded.
+    // None when FluidSynth or a sound font cannot be loaded.
     static std::unique_ptr<tFluidSynthOutput> Open(bool withAudioDriver = true);
     ~tFluidSynthOutput() override;
 
@@ -34,8 +35,9 @@ public:
     static std::string SoundFontPath();
 
 private:
-    tFluidSynthOutput() = default;
+    explicit tFluidSynthOutput(const tFluidSynthLibrary& library) : f(library) {}
 
+    const tFluidSynthLibrary& f;
     _fluid_hashtable_t* settings = nullptr;
     _fluid_synth_t* synth = nullptr;
     _fluid_audio_driver_t* driver = nullptr;
