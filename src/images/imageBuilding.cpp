@@ -39,7 +39,10 @@ tLogoImage* built(const std::vector<tlogoobject*>& inputs, Take&& take)
         mergeInfo(*result, image);
         take(image, result->frames);
     }
-    return result.release();
+    // Handed out uncounted, as fresh values are.
+    tLogoImage* image = result.release();
+    Unhold(image);
+    return image;
 }
 
 }  // namespace

@@ -89,7 +89,10 @@ tLogoImage* imageFromBytes(std::vector<uint8_t> bytes, const std::string& extens
         readLgwImage(*image, stream, false);
     else
         readImageFile(*image, stream, false, index);
-    return image.release();
+    // Handed out uncounted, as fresh values are.
+    tLogoImage* loaded = image.release();
+    Unhold(loaded);
+    return loaded;
 }
 
 std::vector<uint8_t> bytesOfNamedFile(const tImageName& parts, const std::string& name, const std::string& extension,
