@@ -159,11 +159,6 @@ tlogoobject* for_(tPrimitiveCall& call)
     return nullptr;
 }
 
-tlogoobject* foreach(tPrimitiveCall& call)
-{
-    return forEachValue(*call[1], call[0], call[2]);
-}
-
 tlogoobject* test(tPrimitiveCall& call)
 {
     context().testState = call.boolean(0) ? 1 : 0;
@@ -208,7 +203,6 @@ constexpr tPrimitiveRow kControlRows[] = {
     {"while", 2, kFixedInputs, &while_},
     {"loop", 1, kFixedInputs, &loop},
     {"for", 3, kFixedInputs, &for_},
-    {"foreach", 3, kFixedInputs, &foreach},
     {"waituntil", 1, kFixedInputs, &waituntil},
     {"test", 1, kFullInputs, &test},
     {"iftrue", 1, kFullInputs, &iftrue},

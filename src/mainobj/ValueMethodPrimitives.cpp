@@ -87,6 +87,9 @@ constexpr tMethodRow kMethodRows[] = {
     {"hotspot", 1, 0, kLastInput, false},
     {"setimageinfo", 2, 0, kFirstInput, false},
     {"imageinfo", 1, 0, kLastInput, false},
+    // The receiver's table decides how it is walked: lists by element, words by character,
+    // images by frame.
+    {"foreach", 3, 0, kSecondOfThree, false},
     {"replace", 3, 0, kSecondOfThree, false},
     {"deepreplace", 3, 0, kSecondOfThree, false},
     {"deepitem", 2, 0, kLastInput, false},
