@@ -3,12 +3,15 @@
 #include "mainobj/primitiveTable.h"
 #include "objects/eventNames.h"
 #include "objects/objectEvents.h"
+#include "objects/objectNames.h"
 #include "objects/tmultiobject.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/colours/colourValues.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
+#include "turtle/turtleOrder.h"
+#include "values/eLogoException.h"
 #include "values/tListBuilder.h"
 #include "values/tLogoList.h"
 #include "values/tLogoString.h"
@@ -89,6 +92,41 @@ tlogoobject* allturtles(tPrimitiveCall&)
     return names.Take();
 }
 
+// A turtle of this surface by name, from the surface's owner; erTurtleUnknown otherwise.
+tLogoTurtleParams* turtleNamed(tgrScreen& screen, tlogoobject* name)
+{
+    if (!name->IsWord()) throw eLogoException(erTurtleUnknown, name);
+    tmultiobject* object = resolveObjectPath(&surfaceOwner(), name->WordText());
+    if (!object) object = resolveObjectPath(&addressedObject(), name->WordText());
+    if (object)
+        for (tLogoTurtleParams* turtle : screen.Turtles())
+            if (turtle->owner == object) return turtle;
+    throw eLogoException(erTurtleUnknown, name);
+}
+
+tlogoobject* reorder(tPrimitiveCall& call)
+{
+    tgrScreen& screen = currentScreen();
+    tTurtleOrderRequest request;
+    if (!call[0]->IsList()) {
+        request.named.push_back(turtleNamed(screen, call[0]));
+    } else {
+        for (tlogoobject* element : elements(static_cast<tLogoList*>(call[0]))) {
+            if (!element->IsList()) {
+                request.named.push_back(turtleNamed(screen, element));
+                continue;
+            }
+            if (request.hasRest) throw eLogoException(erBadStructure, call[0]);
+            request.hasRest = true;
+            request.rest = request.named.size();
+            for (tlogoobject* name : elements(static_cast<tLogoList*>(element)))
+                request.restSpan.push_back(turtleNamed(screen, name));
+        }
+    }
+    screen.Reorder([&](const std::vector<tLogoTurtleParams*>& present) { return orderedTurtles(present, request); });
+    return nullptr;
+}
+
 constexpr tPrimitiveRow kPageRows[] = {
     {"cleanbgpicture", 0, kFixedInputs, &cleanbgpicture},
     {"clearscreen", 0, kFixedInputs, &clearscreen},
@@ -97,6 +135,7 @@ constexpr tPrimitiveRow kPageRows[] = {
     {"toabsolute", 1, kFixedInputs, &toabsolute},
     {"tocartesian", 1, kFixedInputs, &tocartesian},
     {"allturtles", 0, kFixedInputs, &allturtles},
+    {"reorder", 1, kFixedInputs, &reorder},
 };
 
 }  // namespace

@@ -55,6 +55,16 @@ std::vector<tLogoTurtleParams*> tgrScreen::Turtles()
     return turtles_;
 }
 
+bool tgrScreen::Reorder(
+    const std::function<std::vector<tLogoTurtleParams*>(const std::vector<tLogoTurtleParams*>&)>& reorder)
+{
+    std::lock_guard<std::mutex> hold(turtleListLock_);
+    std::vector<tLogoTurtleParams*> order = reorder(turtles_);
+    if (order == turtles_) return false;
+    turtles_ = std::move(order);
+    return true;
+}
+
 QImage tgrScreen::Composed()
 {
     std::lock_guard<std::mutex> holdPicture(pictureLock);

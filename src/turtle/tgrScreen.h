@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -40,6 +41,9 @@ public:
     int Register(tLogoTurtleParams* turtle);
     void Unregister(tLogoTurtleParams* turtle);
     std::vector<tLogoTurtleParams*> Turtles();
+    // Puts the turtles in the order `reorder` makes of the present one, under the list's lock;
+    // false when the order stays as it was.
+    bool Reorder(const std::function<std::vector<tLogoTurtleParams*>(const std::vector<tLogoTurtleParams*>&)>& reorder);
 
     // The picture with the shown turtles drawn over it, as the page is shown.
     QImage Composed();
