@@ -19,7 +19,12 @@ void tLogoNet::SetUpInstance()
     link = std::make_shared<tNetLink>(&handNetArrival);
 }
 
-tLogoNet& tLogoNet::Addressed() { return Of(*static_cast<tmultiobject*>(requireContext().currentObject)); }
+tLogoNet& tLogoNet::Addressed()
+{
+    auto* net = dynamic_cast<tLogoNet*>(requireContext().currentObject);
+    if (!net) throw eLogoException(erInitNet);
+    return Of(*net);
+}
 
 tLogoNet& tLogoNet::Of(tmultiobject& object)
 {
