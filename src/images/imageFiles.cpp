@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "images/bmpCodec.h"
+#include "images/builtInImages.h"
 #include "images/compressionLevel.h"
 #include "images/gifCodec.h"
 #include "images/jpegCodec.h"
@@ -57,17 +58,17 @@ std::vector<uint8_t> fileBytes(const std::string& path, std::string_view name)
     return {content.begin(), content.end()};
 }
 
-// A built-in image: a file embedded in a saved program, stored with the project key.
-std::vector<uint8_t> builtInBytes(const std::string& name, const std::string& extension)
+// A file embedded in a saved program, stored with the project key; false when there is none.
+bool embeddedBytes(const std::string& name, std::vector<uint8_t>& bytes)
 {
     try {
         tcodedExe2MemStream stream(name, kProjectKey);
-        std::vector<uint8_t> bytes(static_cast<size_t>(stream.Size()));
+        bytes.resize(static_cast<size_t>(stream.Size()));
         stream.Seek(0, tSeekOrigin::begin);
         stream.ReadExact(bytes.data(), static_cast<int64_t>(bytes.size()));
-        return bytes;
+        return true;
     } catch (const eStreamError&) {
-        throw eLogoException(erImageFile, std::string_view(extension));
+        return false;
     }
 }
 
@@ -98,7 +99,11 @@ tLogoImage* imageFromBytes(std::vector<uint8_t> bytes, const std::string& extens
 std::vector<uint8_t> bytesOfNamedFile(const tImageName& parts, const std::string& name, const std::string& extension,
                                       std::string_view given)
 {
-    if (!name.empty() && name[0] == '*') return builtInBytes(name.substr(1), extension);
+    std::vector<uint8_t> bytes;
+    if (!name.empty() && name[0] == '*') {
+        if (!embeddedBytes(name.substr(1), bytes)) throw eLogoException(erImageFile, std::string_view(extension));
+        return bytes;
+    }
     if (namesClipboard(parts.base)) throw eLogoException(erClipboard);
     return fileBytes(resolveFileName(name, fkImage, {.search = true, .keepName = true}), given);
 }
@@ -170,7 +175,13 @@ tLogoImage* loadImageNamed(std::string_view name, const char* defaultExtension)
     const tImageName parts = splitImageName(name);
     const std::string extension = effectiveExtension(parts, defaultExtension);
     const std::string fullName = completedName(parts, defaultExtension);
-    std::vector<uint8_t> bytes = bytesOfNamedFile(parts, fullName, extension, name);
+    std::vector<uint8_t> bytes;
+    // "*name": a file embedded in a saved program first, else an image the program carries.
+    if (fullName[0] == '*' && !embeddedBytes(fullName.substr(1), bytes)) {
+        if (tLogoImage* image = builtInImage(parts.base.substr(1), extension)) return image;
+        throw eLogoException(erImageFile, std::string_view(extension));
+    }
+    if (fullName[0] != '*') bytes = bytesOfNamedFile(parts, fullName, extension, name);
     try {
         return imageFromBytes(std::move(bytes), extension, parts.index);
     } catch (const eStreamError&) {
