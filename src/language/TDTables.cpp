@@ -44,12 +44,11 @@ const std::string* TDTable::Find(std::string_view key) const
     return it != entries.end() && it->first == wanted ? &it->second : nullptr;
 }
 
-void TDTable::Add(std::string key, std::string value)
+void TDTable::Finish()
 {
-    // After every entry that compares less or equal, so duplicates keep their file order.
-    const auto at = std::upper_bound(entries.begin(), entries.end(), key,
-                                     [](const std::string& k, const auto& entry) { return k < entry.first; });
-    entries.emplace(at, std::move(key), std::move(value));
+    // Stable, so duplicates keep their file order and Find gives the first.
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    entries.shrink_to_fit();
 }
 
 TDTables TDTables::Parse(std::string_view text)
@@ -72,7 +71,7 @@ TDTables TDTables::Parse(std::string_view text)
             continue;
         if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
             if (current)
-                current->Trim();
+                current->Finish();
             TDTable section(lowerAscii(trimBlanks(line.substr(1, line.size() - 2))));
             const auto at = std::upper_bound(tables.sections.begin(), tables.sections.end(), section.Name(),
                                              [](const std::string& n, const TDTable& t) { return n < t.Name(); });
@@ -85,7 +84,7 @@ TDTables TDTables::Parse(std::string_view text)
         current->Add(lowerAscii(trimBlanks(line.substr(0, equals))), std::string(trimBlanks(line.substr(equals + 1))));
     }
     if (current)
-        current->Trim();
+        current->Finish();
     tables.sections.shrink_to_fit();
     return tables;
 }

@@ -21,8 +21,9 @@ public:
     // The value of `key` (any case), or nullptr.
     const std::string* Find(std::string_view key) const;
 
-    void Add(std::string key, std::string value);
-    void Trim() { entries.shrink_to_fit(); }
+    // Entries are added in file order and put in key order once the section is complete.
+    void Add(std::string key, std::string value) { entries.emplace_back(std::move(key), std::move(value)); }
+    void Finish();
 
 private:
     std::string name;
