@@ -21,6 +21,7 @@ namespace {
 tLabelPlacement writeLabel(tLogoTurtleParams& turtle, tlogoobject* text)
 {
     const std::string written = text->PrintText(0);
+    prepareFonts();
     std::lock_guard<std::mutex> hold(turtle.screen->pictureLock);
     const tPixelRect clip = rangeClip(turtle.rangeRect);
     const tLabel label{written, turtle.position, turtle.heading, turtle.font, turtle.pen.colour, turtle.screen->backgroundColour};

@@ -30,7 +30,9 @@ void keepQtFailures(QtMsgType type, const QMessageLogContext&, const QString& me
     if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
-void ensureFontDatabase()
+}  // namespace
+
+void prepareFonts()
 {
     static std::once_flag made;
     std::call_once(made, [] {
@@ -46,6 +48,8 @@ void ensureFontDatabase()
         });
     });
 }
+
+namespace {
 
 QString unicodeOf(std::string_view text)
 {
@@ -132,7 +136,7 @@ std::vector<std::string> labelLines(std::string_view text)
 
 QFont fontOf(const tFontRecord& record)
 {
-    ensureFontDatabase();
+    prepareFonts();
     QFont font(record.face.empty() || record.face == "System" ? QString(kDefaultFace) : unicodeOf(record.face));
     const int points = record.size > 0 ? record.size : kUsualPoints;
     font.setPixelSize(std::max(1, (points * kDotsPerInch + 36) / 72));

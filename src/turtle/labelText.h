@@ -19,6 +19,11 @@ class QImage;
 // part of the break; a line feed alone breaks too).
 std::vector<std::string> labelLines(std::string_view text);
 
+// Makes sure fonts can be used: a program without a Qt application gets one (on the window
+// thread) the first time. Called before taking a picture's lock, which the window thread may
+// be waiting for.
+void prepareFonts();
+
 // The font a record stands for, aliased, so that labels are exact pixels.
 QFont fontOf(const tFontRecord& record);
 
