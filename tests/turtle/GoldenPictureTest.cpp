@@ -46,8 +46,9 @@ const Picture kPictures[] = {
                       "setxy -150 -100 outline [[0 0] [20 40] [40 0] [] [10 20] [30 20]]\n"
                       "setxy 0 -100 drawlist [repeat 12 [penup forward 40 pendown dot penup back 40 right 30] point 9]\n"
                       "setxy 150 -100 drawlist [setpenpattern 1 repeat 6 [forward 40 right 60] setpenpattern 0 setpenwidth 5 setpos [0 -30] right 90 forward 40]\n"},
+    // Only the faces of the fonts-dejavu-core package: an italic would be another machine's.
     {"labels", "hideturtle penup setxy -300 200 label \"Zembrix\n"
-               "setxy -300 150 setfont [[DejaVu Sans] [18 700 1]] setpencolour [200 0 0] label [bold italic]\n"
+               "setxy -300 150 setfont [[DejaVu Sans] [18 700]] setpencolour [200 0 0] label [bold red]\n"
                "setxy -300 100 setfont [[DejaVu Serif] [14 400 6 1]] setpencolour 0 label (word \"two char 13 \"lines)\n"
                "setfont \"\n"
                "setxy 100 0 repeat 8 [setheading repcount * 45 label [ turn]]\n"
