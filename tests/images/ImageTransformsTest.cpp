@@ -3,6 +3,7 @@
 #include "ImageFixtures.h"
 #include "images/frameByHeading.h"
 #include "images/imageTransforms.h"
+#include "images/shapeAnimation.h"
 
 namespace {
 
@@ -86,6 +87,30 @@ TEST(FrameByHeading, SectorsAreCentredOnTheFrameDirections)
     EXPECT_EQ(frameByIndex(*numbered, 7), 1);
     EXPECT_EQ(frameByIndex(*numbered, -1), 2);
     EXPECT_EQ(frameByIndex(*tLogoRef<tLogoImage>(new tLogoImage), 5), 0);
+}
+
+TEST(ShapeAnimation, FilmsWrapWhenLoopingAndStopOtherwise)
+{
+    tLogoRef<tLogoImage> image = patternImage({3, 1}, false);
+    struct tCase {
+        bool loop;
+        int32_t frame, picture, next;
+    };
+    for (const tCase& c : {tCase{true, 0, 0, 1}, tCase{true, 0, 1, 2}, tCase{true, 0, 2, 0}, tCase{false, 0, 1, 2},
+                           tCase{false, 0, 2, 2}, tCase{true, 1, 0, 0}, tCase{true, 5, 0, 0}}) {
+        image->loop = c.loop;
+        EXPECT_EQ(nextPicture(*image, c.frame, c.picture), c.next) << c.loop << " " << c.frame << " " << c.picture;
+    }
+    EXPECT_TRUE(framePlays(*image, 0));
+    EXPECT_FALSE(framePlays(*image, 1));
+    EXPECT_FALSE(framePlays(*image, 2));
+    struct tDelay {
+        int32_t delay;
+        long double speed;
+        int64_t milliseconds;
+    };
+    for (const tDelay& c : {tDelay{100, 1, 100}, tDelay{5, 0.5L, 3}, tDelay{3, 0.5L, 2}, tDelay{100, 0, 0}, tDelay{-10, 1, 0}})
+        EXPECT_EQ(stepDelay(c.delay, c.speed), c.milliseconds) << c.delay << " " << double(c.speed);
 }
 
 }  // namespace
