@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 tLogoImage* mapPictures(const tLogoImage& image, const std::function<tLogoPicture(const tLogoPicture&)>& change)
 {
@@ -47,6 +48,7 @@ tLogoPicture rotatedPicture(const tLogoPicture& picture, long double degrees)
     result.colour = QImage(newWidth, newHeight, QImage::Format_RGB32);
     result.colour.fill(qRgb(0, 0, 0));
     result.mask = opaqueMask(newWidth, newHeight);
+    if (result.colour.isNull() || result.mask.isNull()) throw std::bad_alloc();
     const QImage source = picture.colour.convertToFormat(QImage::Format_RGB32);
     for (int ty = 0; ty < newHeight; ++ty) {
         auto* line = reinterpret_cast<QRgb*>(result.colour.scanLine(ty));

@@ -14,8 +14,9 @@
 namespace {
 
 constexpr int kQuality = 90;
-// Pictures larger than this are taken for damage.
+// Pictures larger than this are refused rather than allocated.
 constexpr JDIMENSION kMaxSide = 1 << 15;
+constexpr uint64_t kMaxPixels = uint64_t(1) << 26;
 
 // libjpeg reports errors through a callback that must not return: it jumps back to the call.
 struct tErrorJump {
@@ -67,7 +68,8 @@ QImage readJpeg(std::span<const uint8_t> file)
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    if (info.output_width > kMaxSide || info.output_height > kMaxSide || info.output_components != 3) {
+    if (info.output_width > kMaxSide || info.output_height > kMaxSide ||
+        uint64_t(info.output_width) * info.output_height > kMaxPixels || info.output_components != 3) {
         jpeg_destroy_decompress(&info);
         throw eStreamError("JPEG: picture too large");
     }
@@ -82,6 +84,7 @@ QImage readJpeg(std::span<const uint8_t> file)
     jpeg_destroy_decompress(&info);
 
     QImage picture(width, height, QImage::Format_RGB32);
+    if (picture.isNull()) throw eStreamError("JPEG: picture too large");
     for (int y = 0; y < height; ++y) {
         const JSAMPLE* row = state->pixels.data() + rowSize * y;
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
