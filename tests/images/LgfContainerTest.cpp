@@ -8,7 +8,9 @@
 #include "images/lgfIcon.h"
 #include "images/lgfImages.h"
 #include "images/lgfText.h"
+#include "language/StreamKeys.h"
 #include "language/tMemoryStream.h"
+#include "language/texecodedstream.h"
 #include "values/eLogoException.h"
 
 namespace {
@@ -332,6 +334,29 @@ TEST(LgfIcon, RoundTripsPlainAndPackedAndIsNoneWhenAbsent)
     tMemoryStream none;
     appendImageChunk(*patternImage({1}), none, 0);
     EXPECT_TRUE(readIconChunk(none).isNull());
+}
+
+TEST(LgfProjectStream, BackPatchingWorksThroughTheKeyedFilter)
+{
+    // Project files are written through the keyed filter: every back-patched header and count
+    // must decode as if written in order.
+    tMemoryStream file;
+    {
+        texecodedstream coded(file, kProjectKey);
+        const int64_t body = beginProjectStream(coded, "deutsch");
+        coded.WriteExact("to a end", 8);
+        closeTextChunk(coded, body, false);
+        appendImageChunk(*patternImage({2, 1}), coded, 1);
+    }
+    EXPECT_NE(std::string(file.Bytes().begin(), file.Bytes().begin() + 3), "LGF");
+    tMemoryStream stored(file.Bytes());
+    texecodedstream decoded(stored, kProjectKey);
+    EXPECT_EQ(chunkCount(decoded, lpProjectFile), 3);
+    EXPECT_EQ(readLanguageChunk(decoded), "deutsch");
+    EXPECT_EQ(findTextChunk(decoded, 0), 8);
+    const auto images = readImageList(decoded, 3);
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_TRUE(sameImage(*images[0], *patternImage({2, 1})));
 }
 
 }  // namespace
