@@ -450,3 +450,11 @@ std::vector<DrawingItem> compileDrawingItems(tlogoobject* source, const tDrawing
     compiler.Run(source);
     return std::move(compiler.items);
 }
+
+std::vector<std::vector<tRealPoint>> drawingListRuns(tlogoobject* source)
+{
+    std::vector<std::vector<tRealPoint>> runs;
+    for (DrawingItem& item : compileDrawingItems(source, tDrawingStyle{}))
+        if (item.kind == tDrawingKind::kPath || item.kind == tDrawingKind::kPolygon) runs.push_back(std::move(item.points));
+    return runs;
+}

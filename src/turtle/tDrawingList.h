@@ -49,6 +49,10 @@ struct DrawingItem {
 // words). Exposed for the list's own tests and for paths that are followed, not drawn.
 std::vector<DrawingItem> compileDrawingItems(tlogoobject* source, const tDrawingStyle& start);
 
+// The points of the list's lines and outlines (paths and polygons), one run per item, in list
+// coordinates; what a glide follows and "topoints" gives.
+std::vector<std::vector<tRealPoint>> drawingListRuns(tlogoobject* source);
+
 // A vector picture made from a drawing list: compiled once, then placed at a position with a
 // scale and a heading (the placement is cached until one of them changes), then drawn or
 // hit-tested at that placement.

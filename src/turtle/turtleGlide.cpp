@@ -65,11 +65,10 @@ std::vector<tLeg> legsOf(tlogoobject* path)
     std::vector<tLeg> legs;
     tRealPoint last{0, 0};
     bool first = true;
-    for (const DrawingItem& item : compileDrawingItems(path, tDrawingStyle{})) {
-        if (item.kind != tDrawingKind::kPath && item.kind != tDrawingKind::kPolygon) continue;
+    for (const std::vector<tRealPoint>& run : drawingListRuns(path)) {
         if (!first) legs.push_back({{}, true});
         first = false;
-        for (const tRealPoint& p : item.points) {
+        for (const tRealPoint& p : run) {
             legs.push_back({{p.x - last.x, p.y - last.y}, false});
             last = p;
         }

@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "colours/ColourWorld.h"
+#include "turtle/drawingListPoints.h"
 #include "turtle/tDrawingList.h"
 #include "values/eLogoException.h"
+#include "values/tLogoList.h"
 
 namespace {
 
@@ -163,6 +165,28 @@ TEST_F(DrawingList, MalformedListsFailWithTheirWordsErrors)
         {"\"forward", erExpectList},
     };
     for (const tCase& c : cases) EXPECT_EQ(Fails(c.list), c.key) << c.list;
+}
+
+TEST_F(DrawingList, PointsAndVectorsOfTheLinesInOrder)
+{
+    struct tCase {
+        const char* list;
+        bool vectors;
+        const char* expected;
+    };
+    const tCase cases[] = {
+        {"[50 90 50]", false, "[0 0] [0 50] [50 50]"},
+        {"[50 90 50]", true, "[0 0] [0 50] [50 0]"},
+        // Each line after the first begins after an empty list; a vector continues from the
+        // last point of the line before.
+        {"[forward 10 penup forward 10 pendown right 90 forward 5]", false, "[0 0] [0 10] [] [0 20] [5 20]"},
+        {"[forward 10 penup forward 10 pendown right 90 forward 5]", true, "[0 0] [0 10] [] [0 10] [5 0]"},
+        {"[dot label \"x]", false, ""},
+    };
+    for (const tCase& c : cases) {
+        tLogoRef<tLogoList> points(drawingListPoints(tColourWorld::Value(c.list).get(), c.vectors));
+        EXPECT_EQ(points->PrintText(0), c.expected) << c.list;
+    }
 }
 
 // Pictures of 40 x 40 pixels, white, with the list placed at their centre.
