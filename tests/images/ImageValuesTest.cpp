@@ -214,6 +214,7 @@ TEST_F(ImageValues, FilesInEachFormat)
     QImage png(7, 5, QImage::Format_RGB32);
     png.fill(qRgb(1, 2, 3));
     ASSERT_TRUE(png.save(QString::fromStdString(path("small.png"))));
+    ASSERT_TRUE(png.save(QString::fromStdString(path("small.ico")), "ICO"));
     std::ofstream(folder / "text.lgf") << "not an image";
     std::ofstream(folder / "cut.lgf", std::ios::binary).write("LGF04\x01\0\0\0IM 1\x40\0\0\0", 17);
 
@@ -227,6 +228,7 @@ TEST_F(ImageValues, FilesInEachFormat)
         {"saveimage " + quoted("x.jpg") + " :w print imagesize loadimage " + quoted("x.jpg"), "31 20"},
         {"saveimage " + quoted("x.gif") + " :s print count toframes loadimage " + quoted("x.gif"), "3"},
         {"print imagesize loadimage " + quoted("small.png"), "7 5"},
+        {"print imagesize loadimage " + quoted("small.ico"), "7 5"},
         {"saveimage " + quoted("x.png") + " :f", "erFileName"},
         {"savebitmap " + quoted("x.tif") + " :w", "erFileName"},
         {"appendimage " + quoted("x.png") + " :f print count loadimage " + quoted("x.png.LGF"), "3"},
