@@ -49,18 +49,20 @@ constexpr tWordRow kWordRows[] = {
 std::mutex tableLock;
 std::unordered_map<NameCode, tDrawingKind> table;
 
+// The table is made without the lock, which is never held while the language is asked.
 void build()
 {
-    std::lock_guard<std::mutex> hold(tableLock);
-    table.clear();
+    std::unordered_map<NameCode, tDrawingKind> made;
     for (const tWordRow& row : kWordRows) {
         if (row.setter) {
             for (const tPropertyNameRow& names : buildPropertyNameRows({row.key}))
-                for (const std::string& setter : names.setterNames) table.emplace(nameCode(setter), row.kind);
+                for (const std::string& setter : names.setterNames) made.emplace(nameCode(setter), row.kind);
         } else {
-            for (NameCode code : nameCodes(row.key)) table.emplace(code, row.kind);
+            for (NameCode code : nameCodes(row.key)) made.emplace(code, row.kind);
         }
     }
+    std::lock_guard<std::mutex> hold(tableLock);
+    table = std::move(made);
 }
 
 }  // namespace
