@@ -90,7 +90,7 @@ tResolvedName resolvePlainTokenAnew(tProcessContext& context, tToken& token)
     return resolved;
 }
 
-tResolvedName resolveName(tProcessContext& context, tToken*& token)
+tResolvedName resolveNameAnew(tProcessContext& context, tToken*& token)
 {
     tToken* start = token;
     try {

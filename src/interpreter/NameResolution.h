@@ -15,9 +15,6 @@ struct tResolvedName {
     int level;
 };
 
-// Resolves the name at `token` (a name, a qualifier chain or an inherited call) and leaves
-// `token` on the final name. Fails erDoNotKnowHowTo with the name.
-tResolvedName resolveName(tProcessContext& context, tToken*& token);
 
 // Resolves a plain name (operators, unary signs) in the current object.
 tResolvedName resolvePlainName(tProcessContext& context, uint32_t code);
@@ -26,11 +23,30 @@ tResolvedName resolvePlainName(tProcessContext& context, uint32_t code);
 // whenever the answer has no object, token.cache holds it afterwards.
 tResolvedName resolvePlainTokenAnew(tProcessContext& context, tToken& token);
 
-inline tResolvedName resolvePlainToken(tProcessContext& context, tToken& token)
+// The token's remembered answer when it still holds here, else null.
+inline const tNameCache* currentAnswer(const tProcessContext& context, const tToken& token)
 {
     const tNameCache* cache = token.cache;
     if (cache && cache->generation == nameTablesGeneration() && cache->object == context.currentObject &&
         cache->privateTable == context.privateTable && cache->code == token.code)
-        return {cache->descriptor, nullptr, cache->level};
+        return cache;
+    return nullptr;
+}
+
+inline tResolvedName resolvePlainToken(tProcessContext& context, tToken& token)
+{
+    if (const tNameCache* answer = currentAnswer(context, token)) return {answer->descriptor, nullptr, answer->level};
     return resolvePlainTokenAnew(context, token);
+}
+
+// Resolves the name at `token` (a name, a qualifier chain or an inherited call) and leaves
+// `token` on the final name. Fails erDoNotKnowHowTo with the name.
+tResolvedName resolveNameAnew(tProcessContext& context, tToken*& token);
+
+inline tResolvedName resolveName(tProcessContext& context, tToken*& token)
+{
+    // A plain name the token already knows needs no lookup and cannot fail.
+    if (token->kind == tkName)
+        if (const tNameCache* answer = currentAnswer(context, *token)) return {answer->descriptor, nullptr, answer->level};
+    return resolveNameAnew(context, token);
 }
