@@ -3,6 +3,7 @@
 #include <string>
 
 #include "language/Language.h"
+#include "mainobj/keyboard/keyMenuProperty.h"
 #include "mainobj/tMainLogoObject.h"
 #include "objects/objectLifecycle.h"
 #include "objects/objectList.h"
@@ -62,9 +63,15 @@ std::string firstName(const char* kind) { return firstWord(primaryWord("prefix",
 
 void registerGraphicKinds()
 {
-    makeKindClass<tControlObject>("mainwindow");
-    makeKindClass<tPagePrototype>("page")->instanceClass = &tlogopage::Make;
-    makeKindClass<tTurtlePrototype>("turtle");
+    auto* window = makeKindClass<tControlObject>("mainwindow");
+    auto* page = makeKindClass<tPagePrototype>("page");
+    page->instanceClass = &tlogopage::Make;
+    auto* turtle = makeKindClass<tTurtlePrototype>("turtle");
+    // Shown objects answer keys through their key menus; the window decides whether any does.
+    for (tmultiobject* kind : {static_cast<tmultiobject*>(window), static_cast<tmultiobject*>(page),
+                               static_cast<tmultiobject*>(turtle)})
+        declareKeyMenuProperty(*kind);
+    declareAcceptKeyMenuProperty(*window);
 }
 
 tStartWindow buildStartWindow()
