@@ -32,7 +32,7 @@ int readBytes(GifFileType* gif, GifByteType* buffer, int count)
 {
     auto* source = static_cast<tReadSource*>(gif->UserData);
     const size_t n = std::min(static_cast<size_t>(std::max(count, 0)), source->bytes.size() - source->position);
-    std::memcpy(buffer, source->bytes.data() + source->position, n);
+    if (n > 0) std::memcpy(buffer, source->bytes.data() + source->position, n);
     source->position += n;
     return static_cast<int>(n);
 }
