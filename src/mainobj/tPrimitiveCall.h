@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,11 +16,12 @@ class tLogoStack;
 class tPrimitiveCall {
 public:
     tPrimitiveCall(tLogoStack& stack, int n, bool asOperation);
+    ~tPrimitiveCall();
     tPrimitiveCall(const tPrimitiveCall&) = delete;
     tPrimitiveCall& operator=(const tPrimitiveCall&) = delete;
 
     int count() const { return count_; }
-    tlogoobject* operator[](int i) const { return inputs_[i].get(); }
+    tlogoobject* operator[](int i) const { return inputs_[i]; }
 
     int32_t integer(int i) const;
     long double real(int i) const;
@@ -33,10 +35,11 @@ public:
     const bool asOperation;
 
 private:
-    // Most primitives take few inputs: those are held without an allocation.
+    // Most primitives take few inputs: those are held without an allocation. Each input is a
+    // counted reference, let go of by the destructor.
     static constexpr int kInlineInputs = 4;
-    tLogoRef<tlogoobject> inline_[kInlineInputs];
-    std::vector<tLogoRef<tlogoobject>> spilled_;
-    tLogoRef<tlogoobject>* inputs_;
+    tlogoobject* inline_[kInlineInputs];
+    std::unique_ptr<tlogoobject*[]> spilled_;
+    tlogoobject** inputs_;
     int count_;
 };
