@@ -2,10 +2,12 @@
 
 #include "images/ImageMethods.h"
 #include "images/ImagePrimitives.h"
+#include "images/imageShapes.h"
 #include "mainobj/tMainLogoObject.h"
 
 void startImages()
 {
     buildImageMethodTable();
     registerImagePrimitives(*mainLogoObject().procTable);
+    setTurtleShapeMaker(&shapeOfValue);
 }

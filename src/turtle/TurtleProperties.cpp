@@ -1,5 +1,6 @@
 #include "turtle/turtlePrimitives.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "language/Language.h"
@@ -11,6 +12,7 @@
 #include "turtle/penSettings.h"
 #include "turtle/rangeRectangles.h"
 #include "turtle/tLogoTurtleParams.h"
+#include "turtle/tTurtleShape.h"
 #include "turtle/turtleAccess.h"
 #include "values/eLogoException.h"
 #include "values/tListBuilder.h"
@@ -18,6 +20,7 @@
 #include "values/tLogoBool.h"
 #include "values/tLogoInt.h"
 #include "values/tLogoString.h"
+#include "values/logoRandom.h"
 #include "values/valuePools.h"
 
 // The turtle's properties: position in both coordinate systems, heading, pen and edge mode.
@@ -188,6 +191,46 @@ void setFont(tmultiobject& object, tlogoobject* value)
     t.font = fontFromDescription(t.font, value);
 }
 
+// The empty list takes the shape off (the kind's default look); anything else is made into a
+// shape by the layer that knows images, which raises the error for what cannot be worn.
+tlogoobject* getShape(tmultiobject& object)
+{
+    tLogoTurtleParams& t = turtle(object);
+    if (!t.shapeValue) return new tLogoList;
+    return t.shapeValue.get();
+}
+void setShape(tmultiobject& object, tlogoobject* value)
+{
+    tLogoTurtleParams& t = turtle(object);
+    tTurtleShapeRef shape;
+    if (!(value->IsList() && value->IsEmpty())) {
+        const tTurtleShapeMaker& make = turtleShapeMaker();
+        if (!make) throw eLogoException(erExpectImage, value);
+        shape = make(value);
+    }
+    t.shapeValue = shape ? value : nullptr;
+    t.screen->SetShape(t, std::move(shape));
+}
+
+// Frame numbers count from 1; "any" picks one of the shape's frames at random.
+tlogoobject* getFrame(tmultiobject& object) { return NewInteger(turtle(object).frameIndex + 1); }
+void setFrame(tmultiobject& object, tlogoobject* value)
+{
+    tLogoTurtleParams& t = turtle(object);
+    if (isAny(value)) {
+        const int32_t count = t.shape ? t.shape->FrameCount() : 1;
+        t.frameIndex = randomInRange(1, std::max(count, 1)) - 1;
+    } else {
+        t.frameIndex = value->AsInteger() - 1;
+    }
+}
+
+tlogoobject* getFrameMode(tmultiobject& object) { return NewBoolean(turtle(object).frameMode); }
+void setFrameMode(tmultiobject& object, tlogoobject* value) { turtle(object).frameMode = value->AsBoolean(); }
+
+const tBoundProperty kShape{&getShape, &setShape};
+const tBoundProperty kFrame{&getFrame, &setFrame};
+const tBoundProperty kFrameMode{&getFrameMode, &setFrameMode};
 const tBoundProperty kFont{&getFont, &setFont};
 const tBoundProperty kHeading{&getHeading, &setHeading};
 const tBoundProperty kRange{&getRange, &setRange};
@@ -235,6 +278,9 @@ void declareTurtleProperties(tmultiobject& turtleClass)
         {50, {}, 0, kRangeStyle},
         {51, {}, 0, kRange},
         {57, {}, 0, kFont},
+        {53, {53, 120}, 0, kShape},
+        {52, {}, 0, kFrame},
+        {120, {}, 0, kFrameMode},
     };
     for (const tRow& row : rows)
         declareProperty(turtleClass, boundPropertyDeclaration(row.number, row.affects, row.flags, row.functions));

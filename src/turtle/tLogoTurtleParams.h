@@ -5,6 +5,7 @@
 
 #include "turtle/realGeometry.h"
 #include "turtle/tFontRecord.h"
+#include "turtle/tTurtleShape.h"
 #include "turtle/tgrScreen.h"
 #include "values/tLogoRef.h"
 #include "values/tlogoobject.h"
@@ -87,6 +88,13 @@ public:
     tlogoobject* owner = nullptr;
     int32_t turtleNumber = 0;
     bool shown = false;
+    // The shape worn (none: the kind's default look), the value "shape" reads back, the frame
+    // number set by "frame" (0-based) and whether the frames follow it instead of the heading.
+    // The shape is swapped under the surface's turtle-list lock (tgrScreen::SetShape).
+    tTurtleShapeRef shape;
+    tLogoRef<tlogoobject> shapeValue;
+    int32_t frameIndex = 0;
+    bool frameMode = false;
 
 private:
     bool registered_ = false;

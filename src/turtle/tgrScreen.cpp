@@ -75,3 +75,9 @@ QImage tgrScreen::Composed()
         if (turtle->shown) drawTurtleShape(painter, *turtle);
     return shown;
 }
+
+void tgrScreen::SetShape(tLogoTurtleParams& turtle, tTurtleShapeRef shape)
+{
+    std::lock_guard<std::mutex> hold(turtleListLock_);
+    turtle.shape = std::move(shape);
+}

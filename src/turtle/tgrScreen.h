@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "turtle/realGeometry.h"
+#include "turtle/tTurtleShape.h"
 #include "values/tlogoobject.h"
 
 class tLogoTurtleParams;
@@ -44,6 +45,10 @@ public:
     // Puts the turtles in the order `reorder` makes of the present one, under the list's lock;
     // false when the order stays as it was.
     bool Reorder(const std::function<std::vector<tLogoTurtleParams*>(const std::vector<tLogoTurtleParams*>&)>& reorder);
+
+    // Dresses a turtle of this surface in a shape (none: the default look), under the list's
+    // lock so that a repaint never sees half a change.
+    void SetShape(tLogoTurtleParams& turtle, tTurtleShapeRef shape);
 
     // The picture with the shown turtles drawn over it, as the page is shown.
     QImage Composed();

@@ -11,10 +11,26 @@
 namespace {
 constexpr long double kNose = 15;  // from the turtle's position to the tip
 constexpr long double kHalfBase = 8;
+
+// The shape's picture for the turtle's heading or frame number, its hot spot on the turtle's
+// pixel.
+void drawWornShape(QPainter& painter, const tLogoTurtleParams& turtle)
+{
+    const tTurtleShape& shape = *turtle.shape;
+    const tTurtleShape::tView view = shape.View(shape.FrameFor(turtle.heading, turtle.frameIndex, turtle.frameMode), 0);
+    if (view.picture.isNull()) return;
+    const QPoint corner(static_cast<int>(roundPixel(turtle.position.x)) - view.hotX,
+                        static_cast<int>(roundPixel(turtle.position.y)) - view.hotY);
+    painter.drawImage(corner, view.picture);
+}
 }  // namespace
 
 void drawTurtleShape(QPainter& painter, const tLogoTurtleParams& turtle)
 {
+    if (turtle.shape) {
+        drawWornShape(painter, turtle);
+        return;
+    }
     const long double forwardX = std::cos(turtle.mathAngle), forwardY = -std::sin(turtle.mathAngle);
     // Right of the heading, in surface pixels (y down).
     const long double rightX = -forwardY, rightY = forwardX;

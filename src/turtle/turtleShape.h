@@ -3,6 +3,7 @@
 class QPainter;
 class tLogoTurtleParams;
 
-// The kind's default look of a turtle: a triangle pointing along its heading, outlined in its
-// pen colour, drawn over the picture when the page is shown (never into it).
+// How a turtle looks over the picture when the page is shown (never drawn into it): the shape it
+// wears, else the kind's default look, a triangle pointing along its heading, outlined in its
+// pen colour.
 void drawTurtleShape(QPainter& painter, const tLogoTurtleParams& turtle);
