@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "images/projects/projectInstructions.h"
@@ -75,6 +76,25 @@ TEST(ProjectInstructions, ControlCharacterStopsAtItsLineAfterTheInstructionsBefo
     } catch (const eLogoException& error) {
         EXPECT_EQ(error.key, erZembrixProject);
     }
+}
+
+TEST(ProjectInstructions, DefinitionsKeepTheirOwnerAndLinesApart)
+{
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+        {"to a\n  fd 1\nend\n", "", "to a\r\n  fd 1\r\nend"},
+        {"  #2'pour b :x\n\tfd :x\n fin \n", "#2", "to b :x\r\n fd :x\r\nend"}};
+    for (const auto& [text, owner, lines] : cases) {
+        tProjectInstructions reader(text, fixtureWords());
+        std::string instruction;
+        ASSERT_TRUE(reader.Next(instruction));
+        EXPECT_TRUE(reader.isDefinition());
+        EXPECT_EQ(reader.definitionOwner(), owner);
+        EXPECT_EQ(reader.definitionText(), lines);
+    }
+    tProjectInstructions plain("print 1\n", fixtureWords());
+    std::string instruction;
+    ASSERT_TRUE(plain.Next(instruction));
+    EXPECT_FALSE(plain.isDefinition());
 }
 
 TEST(ProjectInstructions, SkipsCommentsEmptiesAndTheStartupLaunch)

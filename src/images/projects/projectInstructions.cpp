@@ -98,20 +98,28 @@ bool tProjectInstructions::opensDefinition(std::string_view line, size_t& wordSt
 void tProjectInstructions::readDefinition(std::string line, size_t wordStart, size_t wordEnd,
                                           std::string& instruction)
 {
+    definition = true;
+    const size_t ownerStart = line.find_first_not_of(' ');
+    owner = wordStart > ownerStart ? line.substr(ownerStart, wordStart - 1 - ownerStart) : std::string();
     instruction = trimmed(line.replace(wordStart, wordEnd - wordStart, words.to));
+    definitionLines = instruction.substr(owner.empty() ? 0 : owner.size() + 1);
     std::string body;
     while (nextLine(body)) {
         instruction += kLineBreakMarker;
+        definitionLines += "\r\n";
         if (words.isEnd(trimBlanks(body))) {
             instruction += words.end;
+            definitionLines += words.end;
             return;
         }
         instruction += body;
+        definitionLines += body;
     }
 }
 
 bool tProjectInstructions::Next(std::string& instruction)
 {
+    definition = false;
     size_t wordStart = 0;
     size_t wordEnd = 0;
     if (hasHeldLine) {

@@ -34,6 +34,11 @@ public:
     bool Next(std::string& instruction);
 
     bool lineMode() const { return oneLinePerInstruction; }
+    // Whether the last instruction is a definition; then its owner's name ("" for none) and
+    // its text with CR LF between the lines, as procedures are defined from.
+    bool isDefinition() const { return definition; }
+    const std::string& definitionOwner() const { return owner; }
+    const std::string& definitionText() const { return definitionLines; }
 
 private:
     // The next logical line ("~" continuations joined), TAB as blank; false at the end.
@@ -49,6 +54,9 @@ private:
     bool firstLine = true;
     bool hasHeldLine = false;
     std::string heldLine;  // a definition's first line that ended the instruction before it
+    bool definition = false;
+    std::string owner;
+    std::string definitionLines;
 };
 
 // Instructions the loader does not run: empty ones, comments, and the start-up launch that a

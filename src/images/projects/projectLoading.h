@@ -1,0 +1,23 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <string>
+
+class tStream;
+class tlogoobject;
+
+// Loading a project: its images are read into the load's numbered table, then the text chunk
+// is run instruction by instruction (projectInstructions). Objects made before a failing
+// instruction stay.
+
+struct tProjectLoad {
+    tlogoobject* parameters = nullptr;  // name-value pairs the instructions may read
+    bool ignoreErrors = false;          // report a failing instruction and go on
+    std::string fileName;               // tagged on errors
+    bool coded = true;                  // false only for exported, unfiltered projects
+    std::function<void(const std::string&)> echo;      // verbose echo of each instruction
+    std::function<void(const std::exception&)> report; // failures skipped with ignoreErrors
+};
+
+void loadProject(tStream& stored, const tProjectLoad& load);
