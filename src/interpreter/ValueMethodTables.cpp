@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "interpreter/ValueForEach.h"
+#include "interpreter/drawingListPointsHook.h"
 #include "language/Language.h"
 #include "values/eLogoException.h"
 #include "values/registration.h"
@@ -128,8 +129,10 @@ const tMethodRow kWordRows[] = {
     {"foreach", false, 0, kAll, add<tPasProcDesc2p, forEachValue>},
 };
 
-// Lists have one class; "topoints" and "tovectors" join when the drawing list exists.
+// Lists have one class.
 const tMethodRow kListRows[] = {
+    {"topoints", false, 0, kAll, add<tPasProcDesc0p, listToPoints>},
+    {"tovectors", false, 0, kAll, add<tPasProcDesc0p, listToVectors>},
     {"first", false, 0, kAll, add<tPasProcDesc0p, call0<L, &L::First>>},
     {"butfirst", false, 0, kAll, add<tPasProcDesc0p, call0<L, &L::ButFirst>>},
     {"last", false, 0, kAll, add<tPasProcDesc0p, call0<L, &L::Last>>},

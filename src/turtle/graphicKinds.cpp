@@ -2,12 +2,14 @@
 
 #include <string>
 
+#include "interpreter/drawingListPointsHook.h"
 #include "language/Language.h"
 #include "mainobj/keyboard/keyMenuProperty.h"
 #include "mainobj/tMainLogoObject.h"
 #include "objects/objectLifecycle.h"
 #include "objects/objectList.h"
 #include "objects/propertyVariables.h"
+#include "turtle/drawingListPoints.h"
 #include "turtle/kindClasses.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/tlogopage.h"
@@ -72,6 +74,7 @@ void registerGraphicKinds()
                                static_cast<tmultiobject*>(turtle)})
         declareKeyMenuProperty(*kind);
     declareAcceptKeyMenuProperty(*window);
+    setDrawingListPoints(&drawingListPoints);
 }
 
 tStartWindow buildStartWindow()
