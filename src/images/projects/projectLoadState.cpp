@@ -56,7 +56,7 @@ tLogoImage* loadImage(int64_t n)
     std::lock_guard lock(stateLock);
     if (state.running && n >= 1 && n <= int64_t(state.images.size()))
         return state.images[size_t(n - 1)].get();
-    return builtInImage("*turtle", ".LGF");
+    return builtInImage("turtle", ".LGF");
 }
 
 tLogoRef<tlogoobject> loadParameter(std::string_view name)

@@ -1,0 +1,100 @@
+#include "images/projects/ProjectPrimitives.h"
+
+#include <memory>
+
+#include "images/lgfChunks.h"
+#include "images/lgfImages.h"
+#include "images/projects/currentProject.h"
+#include "images/projects/projectLoadState.h"
+#include "images/projects/projectLoading.h"
+#include "images/projects/saveOptions.h"
+#include "language/tFileStream.h"
+#include "mainobj/primitiveTable.h"
+#include "mainobj/system/tFilePaths.h"
+#include "mainobj/tMainLogoObject.h"
+#include "mainobj/tPrimitiveCall.h"
+#include "values/eLogoException.h"
+#include "values/tLogoList.h"
+
+namespace {
+
+std::unique_ptr<tFileStream> openedFile(const std::string& path, std::string_view name)
+{
+    try {
+        return std::make_unique<tFileStream>(path, tFileStream::openRead);
+    } catch (const eStreamError&) {
+        throw eLogoException(erFileProblem, name);
+    }
+}
+
+// Runs the named project; returns its resolved path.
+std::string loadNamed(tPrimitiveCall& call)
+{
+    if (call.count() < 1)
+        throw eLogoException(erNotEnoughInputs);
+    if (call.count() > 2)
+        throw eLogoException(erTooManyInputs);
+    const std::string& name = call.word(0);
+    tProjectLoad load;
+    if (call.count() == 2)
+        load.parameters = call.list(1);
+    if (namesClipboard(name))
+        throw eLogoException(erClipboard);
+    const std::string path = resolveFileName(name, fkProject, {.search = true});
+    load.fileName = path;
+    load.echo = [](const std::string& line) { mainLogoObject().Write(line + "\r\n"); };
+    const auto file = openedFile(path, name);
+    loadProject(*file, load);
+    return path;
+}
+
+tlogoobject* loadPrimitive(tPrimitiveCall& call)
+{
+    loadNamed(call);
+    return nullptr;
+}
+
+tlogoobject* loadAsCurrent(tPrimitiveCall& call)
+{
+    setCurrentProjectFile("");
+    setCurrentProjectFile(loadNamed(call));
+    return nullptr;
+}
+
+tlogoobject* loadImageNumber(tPrimitiveCall& call) { return loadImage(call.integer(0)); }
+
+tlogoobject* setLoadImage(tPrimitiveCall& call)
+{
+    if (!loadRunning())
+        throw eLogoException(erWrongPlaceINI);
+    const std::string path = resolveFileName(call.word(0), fkImage, {});
+    tImageTable images;
+    std::unique_ptr<tFileStream> file;
+    try {
+        file = std::make_unique<tFileStream>(path, tFileStream::openRead);
+    } catch (const eStreamError&) {
+        // A project whose image file is gone still loads, with default images.
+    }
+    if (file)
+        images = readImageList(*file, chunkCount(*file, lpImageFile));
+    setLoadImages(std::move(images));
+    return nullptr;
+}
+
+tlogoobject* setSaveOptions(tPrimitiveCall& call)
+{
+    storeSaveOptions(saveOptionsOf(call[0]));
+    return nullptr;
+}
+
+const tPrimitiveRow kProjectRows[] = {
+    {"load", 1, kVariableInputs, &loadPrimitive},
+    {".load", 1, kFixedInputs, &loadAsCurrent},
+    {".loadimage", 1, kFixedInputs, &loadImageNumber},
+    {".setloadimage", 1, kFixedInputs, &setLoadImage},
+    {".setsaveoptions", 1, kFixedInputs, &setSaveOptions},
+};
+
+}  // namespace
+
+void registerProjectPrimitives(tLogoTab& table) { registerPrimitives(table, kProjectRows); }

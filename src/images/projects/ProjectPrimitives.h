@@ -1,0 +1,6 @@
+#pragma once
+
+class tLogoTab;
+
+// The main object's project primitives: load, .load, .loadimage, .setloadimage, .setsaveoptions.
+void registerProjectPrimitives(tLogoTab& table);

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../mainobj/MainObjectWorld.h"
+#include "ImageFixtures.h"
+#include "images/lgfImages.h"
+#include "images/lgfText.h"
+#include "images/projects/saveOptions.h"
+#include "images/projects/currentProject.h"
+#include "images/projects/startProjects.h"
+#include "images/startImages.h"
+#include "language/StreamKeys.h"
+#include "language/tFileStream.h"
+#include "language/texecodedstream.h"
+#include "turtle/colours/ColourPrimitives.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct tCase {
+    std::string lines;
+    const char* expected;
+};
+
+// The main object with the image and project primitives, and a folder for project files.
+class ProjectPrimitives : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        startColours();
+        startImages();
+        startProjects();
+        folder = fs::temp_directory_path() / ("zx-projects-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // A project file of the text, then the images as chunks in the order given.
+    void writeProject(const std::string& name, std::string_view text, const std::vector<const tLogoImage*>& images)
+    {
+        tFileStream file(path(name), tFileStream::create);
+        texecodedstream coded(file, kProjectKey);
+        const int64_t body = beginProjectStream(coded, "");
+        coded.WriteExact(text.data(), int64_t(text.size()));
+        closeTextChunk(coded, body, false);
+        for (const tLogoImage* image : images)
+            appendImageChunk(*image, coded, 1);
+    }
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+    std::string quoted(const std::string& name) const { return "\"|" + path(name) + "|"; }
+
+    std::string result(const std::string& lines)
+    {
+        const std::string error = world.ErrorOf(lines);
+        if (error != "none")
+            return error;
+        std::string text = std::exchange(world.printed, {});
+        std::erase(text, '\r');
+        if (!text.empty() && text.back() == '\n')
+            text.pop_back();
+        return text;
+    }
+    void expectResults(const std::vector<tCase>& cases)
+    {
+        for (const tCase& c : cases)
+            EXPECT_EQ(result(c.lines), c.expected) << c.lines;
+    }
+
+    tMainObjectWorld world;
+    fs::path folder;
+};
+
+TEST_F(ProjectPrimitives, ImagesAreNumberedFromTheLastChunkAndOnlyDuringTheLoad)
+{
+    const auto one = patternImage({1});
+    const auto three = patternImage({1, 1, 1});
+    // The writer stores the first registered image last.
+    writeProject("pictures.zxp",
+                 "make \"a count .loadimage 1\r\n\r\nmake \"b count .loadimage 2\r\n\r\n"
+                 "make \"z count .loadimage 0\r\n\r\nmake \"beyond count .loadimage 3\r\n",
+                 {three.get(), one.get()});
+    expectResults({
+        {"load " + quoted("pictures.zxp") + " print (list :a :b :z :beyond)", "1 3 24 24"},
+        {"print count .loadimage 1", "24"},
+    });
+}
+
+TEST_F(ProjectPrimitives, ImagesFromASeparateFile)
+{
+    const auto three = patternImage({1, 1, 1});
+    {
+        tFileStream images(path("extra.lgf"), tFileStream::create);
+        appendImageChunk(*three, images, 1);
+    }
+    writeProject("separate.zxp",
+                 ".setloadimage " + quoted("extra.lgf") + "\r\n\r\nmake \"a count .loadimage 1\r\n\r\n"
+                 ".setloadimage " + quoted("missing.lgf") + "\r\n\r\nmake \"b count .loadimage 1\r\n", {});
+    expectResults({{"load " + quoted("separate.zxp") + " print (list :a :b)", "3 24"}});
+}
+
+TEST_F(ProjectPrimitives, LoadRunsProjectsAndChecksItsInputs)
+{
+    writeProject("verbose.zxp", "to greet :who\r\n  print :who\r\nend\r\n\r\ngreet \"hello\r\n", {});
+    writeProject("failing.zxp", "make \"before 1\r\n\r\nnosuchword\r\n\r\nmake \"after 1\r\n", {});
+    std::vector<uint8_t> garbage(40, 'x');
+    {
+        tFileStream file(path("garbage.zxp"), tFileStream::create);
+        file.WriteExact(garbage.data(), int64_t(garbage.size()));
+    }
+    expectResults({
+        {"load " + quoted("verbose.zxp"), "hello"},
+        {"(load " + quoted("verbose.zxp") + " [verbose true])", "to greet :who\xB6  print :who\xB6" "end\ngreet \"hello\nhello"},
+        {"(load " + quoted("verbose.zxp") + " [[verbose false]])", "hello"},
+        {"(load " + quoted("verbose.zxp") + " \"verbose)", "erExpectList"},
+        {"(load)", "erNotEnoughInputs"},
+        {"(load " + quoted("verbose.zxp") + " [] [])", "erTooManyInputs"},
+        {"load " + quoted("nothere.zxp"), "erFileProblem"},
+        {"load " + quoted("garbage.zxp"), "erZembrixProject"},
+        {"load " + quoted("failing.zxp"), "erDoNotKnowHowTo"},
+        {"print :before", "1"},
+        {"print namep \"after", "false"},
+        {".setloadimage " + quoted("x.lgf"), "erWrongPlaceINI"},
+    });
+}
+
+TEST_F(ProjectPrimitives, LoadingAsTheCurrentProjectRemembersItsFile)
+{
+    writeProject("current.zxp", "make \"seen 1\r\n", {});
+    setCurrentProjectFile("");
+    expectResults({{".load " + quoted("current.zxp") + " print :seen", "1"}});
+    EXPECT_EQ(currentProjectFile(), path("current.zxp"));
+}
+
+TEST_F(ProjectPrimitives, SaveOptionWords)
+{
+    expectResults({
+        {".setsaveoptions [backup extraimg startup]", ""},
+        {".setsaveoptions [backup nonsense]", "erBadValue"},
+        {".setsaveoptions [[backup]]", "erBadValue"},
+    });
+    EXPECT_EQ(storedSaveOptions(), soBackup | soExtraImages);
+    EXPECT_EQ(saveOptionsText(storedSaveOptions()), "[backup extraimg]");
+    EXPECT_EQ(saveOptionsText(0), "[]");
+    result(".setsaveoptions [READONLY PageBg panebg]");
+    EXPECT_EQ(storedSaveOptions(), soReadOnly | soPageBg | soPaneBg);
+    storeSaveOptions(0);
+}
+
+}  // namespace
