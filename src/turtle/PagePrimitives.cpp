@@ -92,18 +92,6 @@ tlogoobject* allturtles(tPrimitiveCall&)
     return names.Take();
 }
 
-// A turtle of this surface by name, from the surface's owner; erTurtleUnknown otherwise.
-tLogoTurtleParams* turtleNamed(tgrScreen& screen, tlogoobject* name)
-{
-    if (!name->IsWord()) throw eLogoException(erTurtleUnknown, name);
-    tmultiobject* object = resolveObjectPath(&surfaceOwner(), name->WordText());
-    if (!object) object = resolveObjectPath(&addressedObject(), name->WordText());
-    if (object)
-        for (tLogoTurtleParams* turtle : screen.Turtles())
-            if (turtle->owner == object) return turtle;
-    throw eLogoException(erTurtleUnknown, name);
-}
-
 tlogoobject* reorder(tPrimitiveCall& call)
 {
     tgrScreen& screen = currentScreen();
@@ -139,5 +127,16 @@ constexpr tPrimitiveRow kPageRows[] = {
 };
 
 }  // namespace
+
+tLogoTurtleParams* turtleNamed(tgrScreen& screen, tlogoobject* name)
+{
+    if (!name->IsWord()) throw eLogoException(erTurtleUnknown, name);
+    tmultiobject* object = resolveObjectPath(&surfaceOwner(), name->WordText());
+    if (!object) object = resolveObjectPath(&addressedObject(), name->WordText());
+    if (object)
+        for (tLogoTurtleParams* turtle : screen.Turtles())
+            if (turtle->owner == object) return turtle;
+    throw eLogoException(erTurtleUnknown, name);
+}
 
 void registerPagePrimitives(tLogoTab& table) { registerPrimitives(table, kPageRows); }

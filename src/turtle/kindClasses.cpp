@@ -13,6 +13,7 @@ void tTurtlePrototype::SetUpTables()
     registerTurtleFigurePrimitives(*procTable);
     registerTurtleLabelPrimitives(*procTable);
     registerTurtleStatePrimitives(*procTable);
+    registerTurtleOverlapPrimitives(*procTable);
     // A turtle works on the surface it lives on, so the page's commands ("clean", "cs",
     // "bgline" ...) are its own too: told turtles reach them without naming their page.
     registerPagePrimitives(*procTable);

@@ -10,6 +10,7 @@ void registerTurtleDrawingPrimitives(tLogoTab& table);
 void registerTurtleFigurePrimitives(tLogoTab& table);
 void registerTurtleLabelPrimitives(tLogoTab& table);
 void registerTurtleStatePrimitives(tLogoTab& table);
+void registerTurtleOverlapPrimitives(tLogoTab& table);
 // "create" makes the graphic part of a new turtle, "destroy" takes it off its page.
 void registerTurtleLifecycle(tLogoTab& table);
 void declareTurtleProperties(tmultiobject& turtleClass);

@@ -25,12 +25,8 @@ void drawWornShape(QPainter& painter, const tLogoTurtleParams& turtle)
 }
 }  // namespace
 
-void drawTurtleShape(QPainter& painter, const tLogoTurtleParams& turtle)
+QPolygonF defaultTurtleOutline(const tLogoTurtleParams& turtle)
 {
-    if (turtle.shape) {
-        drawWornShape(painter, turtle);
-        return;
-    }
     const long double forwardX = std::cos(turtle.mathAngle), forwardY = -std::sin(turtle.mathAngle);
     // Right of the heading, in surface pixels (y down).
     const long double rightX = -forwardY, rightY = forwardX;
@@ -40,7 +36,16 @@ void drawTurtleShape(QPainter& painter, const tLogoTurtleParams& turtle)
         return QPointF(static_cast<double>(at.x + along * forwardX + across * rightX),
                        static_cast<double>(at.y + along * forwardY + across * rightY));
     };
-    const QPolygonF triangle({point(kNose, 0), point(0, kHalfBase), point(0, -kHalfBase)});
+    return QPolygonF({point(kNose, 0), point(0, kHalfBase), point(0, -kHalfBase)});
+}
+
+void drawTurtleShape(QPainter& painter, const tLogoTurtleParams& turtle)
+{
+    if (turtle.shape) {
+        drawWornShape(painter, turtle);
+        return;
+    }
+    const QPolygonF triangle = defaultTurtleOutline(turtle);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor::fromRgb(0xFF000000u | turtle.pen.colour), 1));
     painter.setBrush(Qt::NoBrush);

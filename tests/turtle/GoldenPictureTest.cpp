@@ -55,6 +55,10 @@ const Picture kPictures[] = {
                "setxy -300 -100 setheading 0 setfont [[] [[] [] [] [] 1]] label \"baseline\n"
                "setxy -300 -150 setheading 90 label2 \"first label2 \"second\n"
                "setheading 0 setxy 100 -150 drawlist [label [listed] right 90 penup forward 30 setfont [[DejaVu Sans] [20]] label [big]]\n"},
+    // The built-in turtle stamped at eight headings, each frame's hot spot on its dot; then the
+    // shown turtle over the picture at heading 100, wearing the 105-degree frame over a red dot.
+    {"worn-shapes", "penup setshape \"*turtle\nrepeat 8 [setxy repcount * 40 - 180 0 setheading repcount * 45 stamp dot]\n"
+                    "setxy 0 -60 setpencolour [255 0 0] dot setheading 100\n"},
     {"wide", "setpenwidth 3 forward 100 right 90 forward 100\nsetpenwidth 8 setpencolour [0 128 0] right 45 forward 60\nhideturtle\n"},
 };
 

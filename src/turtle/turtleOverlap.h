@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+class tLogoTurtleParams;
+
+// Page pixels a shown turtle covers; right and bottom exclusive.
+struct tShapeBounds {
+    int64_t left = 0;
+    int64_t top = 0;
+    int64_t right = 0;
+    int64_t bottom = 0;
+
+    int64_t Width() const { return right - left; }
+    int64_t Height() const { return bottom - top; }
+    bool Intersects(const tShapeBounds& other) const;
+    bool Within(const tShapeBounds& other) const;
+};
+
+// The rectangle of the turtle's picture: its shape's picture around the hot spot, else the
+// default look's outline.
+tShapeBounds turtleBounds(const tLogoTurtleParams& turtle);
+
+// Whether two turtles with these bounds overlap. Intersecting bounds are only the first test:
+// unless `overlapMode` (the global "overlapmode") is non-zero, the ellipses inscribed in the
+// rectangles, each approximated by one or two circles, must meet too, so that round shapes
+// whose corners touch do not collide.
+bool boundsOverlap(const tShapeBounds& a, const tShapeBounds& b, int64_t overlapMode);
