@@ -9,6 +9,7 @@
 #include "app/pageSnapshot.h"
 #include "app/tConsoleCommander.h"
 #include "app/tTerminalOutput.h"
+#include "images/projects/startProjects.h"
 #include "images/startImages.h"
 #include "interpreter/tProcessContext.h"
 #include "mainobj/keyboard/keyboardPrimitives.h"
@@ -75,6 +76,7 @@ int runConsole(const std::vector<std::string>& files, const std::string& snapsho
         startInterpreter();
         startColours();
         startImages();
+        startProjects();
         startKeyboard();
         startMusic();
         startMidiOutput();
