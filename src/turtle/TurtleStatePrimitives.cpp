@@ -32,8 +32,8 @@ tlogoobject* turtlestate(tPrimitiveCall&)
     state.Append(newCoordinate(turtle.heading));
     state.Append(penStateWord(turtle.penState));
     state.Append(shortWord(turtle.shown ? "showturtle" : "hideturtle"));
-    // The kind's default shape, which has no value of its own.
-    state.Append(new tLogoList);
+    // The kind's default shape has no value of its own.
+    state.Append(turtle.shapeValue ? turtle.shapeValue.get() : new tLogoList);
     return state.Take();
 }
 

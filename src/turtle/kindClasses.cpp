@@ -14,6 +14,7 @@ void tTurtlePrototype::SetUpTables()
     registerTurtleLabelPrimitives(*procTable);
     registerTurtleStatePrimitives(*procTable);
     registerTurtleOverlapPrimitives(*procTable);
+    registerTurtleStackingPrimitives(*procTable);
     // A turtle works on the surface it lives on, so the page's commands ("clean", "cs",
     // "bgline" ...) are its own too: told turtles reach them without naming their page.
     registerPagePrimitives(*procTable);

@@ -11,6 +11,7 @@ void registerTurtleFigurePrimitives(tLogoTab& table);
 void registerTurtleLabelPrimitives(tLogoTab& table);
 void registerTurtleStatePrimitives(tLogoTab& table);
 void registerTurtleOverlapPrimitives(tLogoTab& table);
+void registerTurtleStackingPrimitives(tLogoTab& table);
 // "create" makes the graphic part of a new turtle, "destroy" takes it off its page.
 void registerTurtleLifecycle(tLogoTab& table);
 void declareTurtleProperties(tmultiobject& turtleClass);
