@@ -1,0 +1,360 @@
+#include "platform/web/webTransfers.h"
+
+#include "platform/web/contentTypes.h"
+#include "platform/web/curlLibrary.h"
+#include "platform/web/remoteAddress.h"
+#include "platform/web/textLineEnds.h"
+
+#include <cstdio>
+#include <optional>
+#include <random>
+#include <utility>
+
+namespace {
+
+constexpr long kReadBlock = 2048;
+
+bool isHttpScheme(const std::string& scheme)
+{
+    return scheme == "http" || scheme == "https";
+}
+
+// The answer of a transfer as it arrives: its content type decides the text mode once the
+// headers are in, and the target file is made only when there is something to store.
+struct tAnswerStore {
+    const tCurlLibrary& curl;
+    CURL* easy;
+    std::string target;
+    tTransferMode mode;
+    bool http;
+    FILE* file = nullptr;
+    bool opened = false;
+    bool text = false;
+    bool failed = false;
+    std::string contentType;
+    tTextLineEnds lineEnds;
+
+    tAnswerStore(const tCurlLibrary& library, CURL* handle, std::string targetFile, tTransferMode transferMode,
+                 bool httpAnswer)
+        : curl(library), easy(handle), target(std::move(targetFile)), mode(transferMode), http(httpAnswer)
+    {
+    }
+
+    void open()
+    {
+        opened = true;
+        if (http) {
+            char* type = nullptr;
+            curl.easyGetinfo(easy, CURLINFO_CONTENT_TYPE, &type);
+            contentType = type ? type : "";
+            // A server's "text/plain" is often only its fallback; the file's own type says more.
+            if (contentType.empty() || isPlainTextContentType(contentType))
+                contentType = contentTypeOfFile(target);
+            if (contentType.empty())
+                contentType = "application/octet-stream";
+            text = mode == tTransferMode::Text || (mode == tTransferMode::Default && isTextContentType(contentType));
+        }
+        if (!target.empty()) {
+            file = std::fopen(target.c_str(), "wb");
+            failed = file == nullptr;
+        }
+    }
+
+    size_t write(const char* data, size_t size)
+    {
+        if (!opened)
+            open();
+        if (failed)
+            return 0;
+        if (!file)
+            return size;
+        if (text) {
+            std::string converted = lineEnds.convert(std::string_view(data, size));
+            if (std::fwrite(converted.data(), 1, converted.size(), file) != converted.size())
+                failed = true;
+        } else if (std::fwrite(data, 1, size, file) != size) {
+            failed = true;
+        }
+        return failed ? 0 : size;
+    }
+
+    // A successful answer without a body still makes its (empty) file.
+    void close(bool succeeded)
+    {
+        if (!opened && succeeded)
+            open();
+        if (file && std::fclose(file) != 0)
+            failed = true;
+        file = nullptr;
+    }
+};
+
+size_t writeAnswer(char* data, size_t size, size_t count, void* store)
+{
+    return static_cast<tAnswerStore*>(store)->write(data, size * count);
+}
+
+size_t readLocalFile(char* buffer, size_t size, size_t count, void* file)
+{
+    size_t read = std::fread(buffer, size, count, static_cast<FILE*>(file));
+    if (read < count && std::ferror(static_cast<FILE*>(file)))
+        return CURL_READFUNC_ABORT;
+    return read;
+}
+
+struct tProgressWatch {
+    const tTransferOptions* options;
+    bool upload;
+    bool stopped = false;
+};
+
+int reportProgress(void* watchData, curl_off_t downTotal, curl_off_t downNow, curl_off_t upTotal, curl_off_t upNow)
+{
+    auto* watch = static_cast<tProgressWatch*>(watchData);
+    if (!watch->options->progress)
+        return 0;
+    bool goOn = watch->upload ? watch->options->progress(upTotal, upNow) : watch->options->progress(downTotal, downNow);
+    watch->stopped = !goOn;
+    return goOn ? 0 : 1;
+}
+
+// One easy handle for the whole of a transfer, freed with its header list.
+class tEasyTransfer {
+public:
+    tEasyTransfer(const tCurlLibrary& curl, const tRemoteAddress& address, const std::string& url,
+                  const tTransferOptions& options, bool upload)
+        : mCurl(curl), mEasy(curl.easyInit()), mWatch{&options, upload}
+    {
+        if (!mEasy)
+            return;
+        set(CURLOPT_URL, url.c_str());
+        set(CURLOPT_NOSIGNAL, 1L);
+        set(CURLOPT_USERAGENT, "zembrix");
+        set(CURLOPT_BUFFERSIZE, kReadBlock);
+        set(CURLOPT_NOPROGRESS, 0L);
+        set(CURLOPT_XFERINFOFUNCTION, &reportProgress);
+        set(CURLOPT_XFERINFODATA, &mWatch);
+        if (address.scheme == "ftp") {
+            if (!options.passiveFtp)
+                set(CURLOPT_FTPPORT, "-");
+            bool text = options.mode == tTransferMode::Text
+                        || (options.mode == tTransferMode::Default
+                            && isTextContentType(contentTypeOfFile(address.path)));
+            set(CURLOPT_TRANSFERTEXT, text ? 1L : 0L);
+            if (address.user.empty() && address.password.empty()) {
+                // Anonymous servers want some password; a number below 100000 as the program always sent.
+                std::random_device seed;
+                mAnonymousPassword = std::to_string(std::uniform_int_distribution<int>(0, 99999)(seed));
+                set(CURLOPT_USERNAME, "anonymous");
+                set(CURLOPT_PASSWORD, mAnonymousPassword.c_str());
+            }
+        }
+        // Without an empty Expect header small servers make PUT and POST wait a second.
+        addHeader("Expect:");
+    }
+
+    ~tEasyTransfer()
+    {
+        if (mHeaders)
+            mCurl.slistFreeAll(mHeaders);
+        if (mEasy)
+            mCurl.easyCleanup(mEasy);
+    }
+
+    tEasyTransfer(const tEasyTransfer&) = delete;
+    tEasyTransfer& operator=(const tEasyTransfer&) = delete;
+
+    CURL* easy() const { return mEasy; }
+    bool stopped() const { return mWatch.stopped; }
+
+    template <typename Value>
+    void set(CURLoption option, Value value)
+    {
+        mCurl.easySetopt(mEasy, option, value);
+    }
+
+    void addHeader(const std::string& line)
+    {
+        if (curl_slist* grown = mCurl.slistAppend(mHeaders, line.c_str()))
+            mHeaders = grown;
+    }
+
+    // Runs the transfer; the HTTP status (0 when none) goes to `status`.
+    CURLcode perform(long& status)
+    {
+        set(CURLOPT_HTTPHEADER, mHeaders);
+        CURLcode code = mCurl.easyPerform(mEasy);
+        status = 0;
+        mCurl.easyGetinfo(mEasy, CURLINFO_RESPONSE_CODE, &status);
+        return code;
+    }
+
+private:
+    const tCurlLibrary& mCurl;
+    CURL* mEasy;
+    tProgressWatch mWatch;
+    curl_slist* mHeaders = nullptr;
+    std::string mAnonymousPassword;
+};
+
+// Performs a prepared transfer whose answer goes to `target`, and makes its result.
+tTransferResult storeAnswer(const tCurlLibrary& curl, tEasyTransfer& transfer, const std::string& target,
+                            tTransferMode mode, bool http)
+{
+    tAnswerStore store(curl, transfer.easy(), target, mode, http);
+    transfer.set(CURLOPT_WRITEFUNCTION, &writeAnswer);
+    transfer.set(CURLOPT_WRITEDATA, &store);
+    long status = 0;
+    CURLcode code = transfer.perform(status);
+    store.close(code == CURLE_OK);
+    tTransferResult result;
+    result.code = store.failed ? kIncomplete : resultCodeOf(code, status, http);
+    result.contentType = store.contentType;
+    result.stopped = transfer.stopped();
+    return result;
+}
+
+tTransferResult codeOnly(int code)
+{
+    tTransferResult result;
+    result.code = code;
+    return result;
+}
+
+// The parsed address and the loaded library, or the result code that ends the transfer first.
+struct tPrepared {
+    std::optional<tRemoteAddress> address;
+    const tCurlLibrary* curl = nullptr;
+    int failure = 0;
+};
+
+tPrepared prepare(const std::string& url, bool ftpToo)
+{
+    tPrepared prepared;
+    prepared.address = parseRemoteAddress(url);
+    if (!prepared.address || !(isHttpScheme(prepared.address->scheme) || (ftpToo && prepared.address->scheme == "ftp")))
+        prepared.failure = kUnsupportedAddress;
+    else if (!(prepared.curl = curlLibrary()))
+        prepared.failure = kNoInternetHandle;
+    return prepared;
+}
+
+} // namespace
+
+int resultCodeOf(int curlCode, long status, bool http)
+{
+    switch (curlCode) {
+    case CURLE_OK:
+        return http ? (status > 0 ? int(status) : kNoStatus) : kTransferDone;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+    case CURLE_URL_MALFORMAT:
+        return kUnsupportedAddress;
+    case CURLE_FAILED_INIT:
+    case CURLE_OUT_OF_MEMORY:
+        return kNoInternetHandle;
+    case CURLE_REMOTE_FILE_NOT_FOUND:
+    case CURLE_FTP_COULDNT_RETR_FILE:
+    case CURLE_REMOTE_ACCESS_DENIED:
+    case CURLE_READ_ERROR:
+        return kNothingToTransfer;
+    case CURLE_UPLOAD_FAILED:
+        return http ? kNoStatus : kNothingToTransfer;
+    case CURLE_WRITE_ERROR:
+    case CURLE_PARTIAL_FILE:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+    case CURLE_ABORTED_BY_CALLBACK:
+        return kIncomplete;
+    default:
+        return kNoConnection;
+    }
+}
+
+tTransferResult downloadUrl(const std::string& url, const std::string& target, const tTransferOptions& options)
+{
+    tPrepared prepared = prepare(url, true);
+    if (prepared.failure)
+        return codeOnly(prepared.failure);
+    tEasyTransfer transfer(*prepared.curl, *prepared.address, url, options, false);
+    if (!transfer.easy())
+        return codeOnly(kNoInternetHandle);
+    return storeAnswer(*prepared.curl, transfer, target, options.mode, isHttpScheme(prepared.address->scheme));
+}
+
+tTransferResult uploadUrl(const std::string& url, const std::string& localFile, const std::string& responseFile,
+                          const tTransferOptions& options)
+{
+    tPrepared prepared = prepare(url, true);
+    if (prepared.failure)
+        return codeOnly(prepared.failure);
+    const tCurlLibrary* curl = prepared.curl;
+    const tRemoteAddress* address = &*prepared.address;
+    FILE* file = std::fopen(localFile.c_str(), "rb");
+    if (!file)
+        return codeOnly(kNothingToTransfer);
+    std::fseek(file, 0, SEEK_END);
+    long size = std::ftell(file);
+    std::fseek(file, 0, SEEK_SET);
+    tTransferResult result = codeOnly(kNoInternetHandle);
+    {
+        tEasyTransfer transfer(*curl, *address, url, options, true);
+        if (transfer.easy()) {
+            transfer.set(CURLOPT_UPLOAD, 1L);
+            transfer.set(CURLOPT_READFUNCTION, &readLocalFile);
+            transfer.set(CURLOPT_READDATA, file);
+            transfer.set(CURLOPT_INFILESIZE_LARGE, curl_off_t(size < 0 ? 0 : size));
+            bool http = isHttpScheme(address->scheme);
+            result = storeAnswer(*curl, transfer, http ? responseFile : std::string(), options.mode, http);
+        }
+    }
+    std::fclose(file);
+    return result;
+}
+
+tTransferResult postForm(const std::string& url, const tRequestArray& fields, bool multipart,
+                         const std::string& responseFile, const tTransferOptions& options)
+{
+    tPrepared prepared = prepare(url, false);
+    if (prepared.failure)
+        return codeOnly(prepared.failure);
+    for (const tRequestField& field : fields)
+        multipart = multipart || field.isFile;
+
+    std::string body;
+    std::string contentType;
+    if (multipart) {
+        auto contents = fieldContents(fields);
+        if (!contents)
+            return codeOnly(kNothingToTransfer);
+        std::random_device seed;
+        std::mt19937 random(seed());
+        auto boundary = chooseBoundary(*contents, [&](size_t below) {
+            return std::uniform_int_distribution<size_t>(0, below - 1)(random);
+        });
+        if (!boundary)
+            return codeOnly(kUnsupportedAddress);
+        body = multipartBody(fields, *contents, *boundary);
+        contentType = "multipart/form-data; boundary=" + *boundary;
+    } else {
+        body = urlEncodedBody(fields);
+        contentType = "application/x-www-form-urlencoded";
+    }
+
+    tEasyTransfer transfer(*prepared.curl, *prepared.address, url, options, true);
+    if (!transfer.easy())
+        return codeOnly(kNoInternetHandle);
+    transfer.set(CURLOPT_POST, 1L);
+    transfer.set(CURLOPT_POSTFIELDS, body.data());
+    transfer.set(CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(body.size()));
+    std::string headers = postHeaders(contentType, body.size());
+    for (size_t start = 0; start < headers.size();) {
+        size_t end = headers.find("\r\n", start);
+        transfer.addHeader(headers.substr(start, end - start));
+        start = end + 2;
+    }
+    tTransferResult result = storeAnswer(*prepared.curl, transfer, responseFile, options.mode, true);
+    // No answer at all means the request could not be made.
+    if (result.code == kNoConnection)
+        result.code = kUnsupportedAddress;
+    return result;
+}
