@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include "app/pageSnapshot.h"
@@ -14,6 +15,7 @@
 #include "interpreter/tProcessContext.h"
 #include "mainobj/keyboard/keyboardPrimitives.h"
 #include "mainobj/startInterpreter.h"
+#include "mainobj/system/tFilePaths.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
 #include "music/startMusic.h"
@@ -75,6 +77,11 @@ int runConsole(const std::vector<std::string>& files, const std::string& snapsho
         tInterpreterLock::Holder setUp;
         startInterpreter();
         startColours();
+        // The folder the console was started in is the user's work folder: names without a
+        // folder are found and written there before the program's own folder.
+        std::error_code failure;
+        const std::filesystem::path here = std::filesystem::current_path(failure);
+        if (!failure) setWorkFolder(here.string() + "/");
         startImages();
         startProjects();
         startKeyboard();
