@@ -22,6 +22,7 @@
 #include "net/startNet.h"
 #include "platform/midi/tFluidSynthOutput.h"
 #include "platform/net/startNetSockets.h"
+#include "platform/web/startWeb.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processPrimitives.h"
 #include "processes/tInterpreterLock.h"
@@ -84,6 +85,7 @@ int runConsole(const std::vector<std::string>& files, const std::string& snapsho
         if (!failure) setWorkFolder(here.string() + "/");
         startImages();
         startProjects();
+        startWeb();
         startKeyboard();
         startMusic();
         startMidiOutput();
