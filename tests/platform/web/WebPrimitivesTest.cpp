@@ -2,6 +2,8 @@
 
 #include "../../mainobj/MainObjectWorld.h"
 #include "LoopbackHttpServer.h"
+#include "interpreter/ErrorMessages.h"
+#include "values/eLogoException.h"
 
 #include <gtest/gtest.h>
 
@@ -108,4 +110,28 @@ TEST_F(WebPrimitives, InputsAndOptionsAreChecked)
     };
     for (const tCase& c : cases)
         EXPECT_EQ(world.ErrorOf(c.lines), c.key) << c.lines;
+}
+
+TEST_F(WebPrimitives, TargetMessagesNameThePrimitive)
+{
+    struct tCase {
+        const char* lines;
+        const char* message;
+    };
+    const tCase cases[] = {
+        {"print uploadurl \"|gopher://h/a| \"x", "Internet protocol different from FTP, HTTP or HTTPS in uploadurl"},
+        {"print postfile \"|gopher://h/a| \"x \"||", "Internet protocol different from FTP, HTTP or HTTPS in postfile"},
+        {"print postfile \"|http://| \"x \"||", "No server name given in postfile"},
+    };
+    for (const tCase& c : cases) {
+        std::string message;
+        try {
+            world.Run(c.lines);
+        } catch (eLogoException& error) {
+            // As the report shows it, with the primitive's name in place.
+            FormatMessage(error);
+            message = error.message;
+        }
+        EXPECT_EQ(message, c.message) << c.lines;
+    }
 }
