@@ -3,11 +3,14 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "../mainobj/MainObjectWorld.h"
 #include "ImageFixtures.h"
+#include "images/lgfChunks.h"
 #include "images/lgfImages.h"
 #include "images/lgfText.h"
 #include "images/projects/saveOptions.h"
@@ -16,6 +19,7 @@
 #include "images/startImages.h"
 #include "language/StreamKeys.h"
 #include "language/tFileStream.h"
+#include "language/tMemoryStream.h"
 #include "language/texecodedstream.h"
 #include "turtle/colours/ColourPrimitives.h"
 
@@ -150,6 +154,85 @@ TEST_F(ProjectPrimitives, SaveOptionWords)
     result(".setsaveoptions [READONLY PageBg panebg]");
     EXPECT_EQ(storedSaveOptions(), soReadOnly | soPageBg | soPaneBg);
     storeSaveOptions(0);
+}
+
+TEST_F(ProjectPrimitives, SavedWorkspaceLoadsBackIntoAFreshProgram)
+{
+    const auto one = patternImage({1});
+    const auto three = patternImage({1, 1, 1});
+    {
+        tFileStream file(path("pictures.lgf"), tFileStream::create);
+        appendImageChunk(*one, file, 1);
+        appendImageChunk(*three, file, 1);
+    }
+    const std::string saveName = path("round.zxp");
+    expectResults({
+        {"make \"n 42 make \"w \"|two words| make \"l [1 [2 3] |a b|]", ""},
+        {"make \"first loadimage \"|" + path("pictures:0.lgf") + "| make \"again :first", ""},
+        {"make \"second loadimage \"|" + path("pictures:1.lgf") + "| make \"turtle .loadimage 0", ""},
+        {"define \"square [[x] [output :x * :x]]", ""},
+        {"pprop \"colours \"sky \"blue", ""},
+        {"save \"|" + saveName + "|", ""},
+    });
+    EXPECT_EQ(currentProjectFile(), saveName);
+
+    // The decoded file: english has no language chunk; two images for three uses.
+    std::ifstream stored(saveName, std::ios::binary);
+    tMemoryStream bytes(std::vector<uint8_t>(std::istreambuf_iterator<char>(stored), {}));
+    texecodedstream decoded(bytes, kProjectKey);
+    EXPECT_EQ(readLanguageChunk(decoded), "");
+    EXPECT_EQ(chunkCount(decoded, lpProjectFile), 3);
+    ASSERT_GT(findTextChunk(decoded, 0), 0);
+    std::string start(7, '\0');
+    decoded.ReadExact(start.data(), 7);
+    EXPECT_EQ(start, "; name:");
+
+    expectResults({
+        {"make \"n 0 make \"w 0 make \"l 0 make \"first 0 make \"again 0 make \"second 0 make \"turtle 0", ""},
+        {"define \"square [[x] [output 0]] pprop \"colours \"sky \"red", ""},
+        {"load \"|" + saveName + "|", ""},
+        {"print (list :n :w :l square 5 gprop \"colours \"sky)", "42 two words [1 [2 3] a b] 25 blue"},
+        {"print (list count :first count :again count :second count :turtle)", "1 1 3 24"},
+        {"print :first = :again", "true"},
+    });
+}
+
+TEST_F(ProjectPrimitives, SaveOptionsShapeTheFiles)
+{
+    const auto three = patternImage({1, 1, 1});
+    {
+        tFileStream file(path("pictures.lgf"), tFileStream::create);
+        appendImageChunk(*three, file, 1);
+    }
+    const std::string saveName = path("options.zxp");
+    expectResults({
+        {"make \"pic loadimage \"|" + path("pictures.lgf") + "| make \"mark 1", ""},
+        {"save \"|" + saveName + "|", ""},
+        {"make \"mark 2 .setsaveoptions [backup extraimg readonly]", ""},
+        {"save \"|" + saveName + "|", ""},
+    });
+    storeSaveOptions(0);
+    EXPECT_TRUE(fs::exists(saveName + ".bak"));
+    EXPECT_TRUE(fs::exists(saveName + ".LGF"));
+    EXPECT_EQ(fs::status(saveName).permissions() & fs::perms::owner_write, fs::perms::none);
+
+    // The project itself holds only its text, which first names the image file.
+    std::ifstream stored(saveName, std::ios::binary);
+    tMemoryStream bytes(std::vector<uint8_t>(std::istreambuf_iterator<char>(stored), {}));
+    texecodedstream decoded(bytes, kProjectKey);
+    EXPECT_EQ(chunkCount(decoded, lpProjectFile), 1);
+    std::string text(size_t(findTextChunk(decoded, 0)), '\0');
+    decoded.ReadExact(text.data(), int64_t(text.size()));
+    EXPECT_NE(text.find("\r\n\r\n.setloadimage \"|$options.zxp.LGF|\r\n\r\n.setsaveoptions [backup readonly extraimg]"),
+              std::string::npos)
+        << text;
+
+    expectResults({
+        {"make \"pic 0 make \"mark 0", ""},
+        {"load \"|" + saveName + "| print (list count :pic :mark)", "3 2"},
+        {"load \"|" + saveName + ".bak| print :mark", "1"},
+    });
+    fs::permissions(saveName, fs::perms::owner_write, fs::perm_options::add);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "images/projects/currentProject.h"
 #include "images/projects/projectLoadState.h"
 #include "images/projects/projectLoading.h"
+#include "images/projects/projectSaving.h"
 #include "images/projects/saveOptions.h"
 #include "language/tFileStream.h"
 #include "mainobj/primitiveTable.h"
@@ -81,6 +82,16 @@ tlogoobject* setLoadImage(tPrimitiveCall& call)
     return nullptr;
 }
 
+// A full save; the wait cursor of ".save" belongs to the window.
+tlogoobject* savePrimitive(tPrimitiveCall& call)
+{
+    const std::string& name = call.word(0);
+    if (namesClipboard(name))
+        throw eLogoException(erClipboard);
+    saveProject(resolveFileName(name, fkProject, {}));
+    return nullptr;
+}
+
 tlogoobject* setSaveOptions(tPrimitiveCall& call)
 {
     storeSaveOptions(saveOptionsOf(call[0]));
@@ -93,6 +104,8 @@ const tPrimitiveRow kProjectRows[] = {
     {".loadimage", 1, kFixedInputs, &loadImageNumber},
     {".setloadimage", 1, kFixedInputs, &setLoadImage},
     {".setsaveoptions", 1, kFixedInputs, &setSaveOptions},
+    {"save", 1, kFixedInputs, &savePrimitive},
+    {".save", 1, kFixedInputs, &savePrimitive},
 };
 
 }  // namespace

@@ -2,5 +2,5 @@
 
 class tLogoTab;
 
-// The main object's project primitives: load, .load, .loadimage, .setloadimage, .setsaveoptions.
+// The main object's project primitives: save, .save, load, .load, .loadimage, .setloadimage, .setsaveoptions.
 void registerProjectPrimitives(tLogoTab& table);

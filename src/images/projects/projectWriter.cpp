@@ -1,0 +1,129 @@
+#include "images/projects/projectWriter.h"
+
+#include "images/builtInImages.h"
+#include "images/lgfImages.h"
+#include "images/lgfText.h"
+#include "images/projects/saveOptions.h"
+#include "language/Language.h"
+#include "language/tStream.h"
+#include "mainobj/tMainLogoObject.h"
+#include "mainobj/system/tlogotable.h"
+#include "values/tLogoVarTab.h"
+#include "values/tProcDesc.h"
+#include "values/tTabDesc.h"
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+// How a value is written where an instruction expects it: images as their number in the
+// table, anything else in its source form.
+std::string valueText(tlogoobject* value, tImageRegistry& images)
+{
+    if (auto* image = dynamic_cast<tLogoImage*>(value))
+        return "( " + primaryWord("class", "main") + "'" + primaryName(".loadimage") + " " +
+               std::to_string(images.Number(image)) + " )";
+    // A word stands quoted where an instruction takes it as a value.
+    if (!value->IsList() && !value->IsNumber())
+        return "\"" + value->SourceText(1);
+    return value->SourceText(1);
+}
+
+// Copies of the default turtle share its frames.
+bool isDefaultTurtle(const tLogoImage& image)
+{
+    static const tLogoRef<tLogoImage> turtle(builtInImage("turtle", ".LGF"));
+    return !image.frames.empty() && image.frames == turtle->frames;
+}
+
+bool saved(const tTabDesc* entry) { return !(entry->flags & (kNotSaved | kNotSavedUntilSet | kSystemEntry)); }
+
+struct tWriting {
+    std::string& text;
+    tImageRegistry& images;
+};
+
+// Each global variable is an instruction of its own, so a failing one names itself on loading.
+void writeVariable(void* data, tTabDesc* entry)
+{
+    auto& writing = *static_cast<tWriting*>(data);
+    tlogoobject* value = entry->Value();
+    if (!saved(entry) || !value)
+        return;
+    writing.text += primaryName("make") + " \"" + codeName(entry->code) + " " + valueText(value, writing.images) +
+                    kLineEnd + kLineEnd;
+}
+
+void writeProcedure(void* data, tTabDesc* entry)
+{
+    auto& writing = *static_cast<tWriting*>(data);
+    if (!saved(entry))
+        return;
+    const std::string definition = static_cast<tProcDesc*>(entry)->DefinitionText();
+    if (definition.empty())
+        return;
+    writing.text += definition;
+    if (!definition.ends_with(kLineEnd))
+        writing.text += kLineEnd;
+}
+
+void writePropertyLists(std::string& text)
+{
+    const tlogotable* store = mainLogoObject().propertyStore.get();
+    if (!store)
+        return;
+    for (const auto& group : store->Groups()) {
+        if (group->pairs.empty())
+            continue;
+        std::string list;
+        for (const auto& [property, value] : group->pairs)
+            list += (list.empty() ? "" : " ") + property + " " + value->SourceText(1);
+        text += std::string(kLineEnd) + primaryName("setplist") + " \"" + group->name + " [" + list + "]" + kLineEnd +
+                kLineEnd;
+    }
+}
+
+}  // namespace
+
+int32_t tImageRegistry::Number(tLogoImage* image)
+{
+    if (isDefaultTurtle(*image))
+        return 0;
+    for (size_t i = 0; i < images.size(); ++i)
+        if (images[i].get() == image)
+            return int32_t(i + 1);
+    images.emplace_back(image);
+    return int32_t(images.size());
+}
+
+std::string mainProjectText(const tProjectHeader& header, uint8_t options, tImageRegistry& images)
+{
+    std::string text = "; ";
+    if (!header.language.empty())
+        text += "language: \"" + header.language + "\" ";
+    text += "name: \"" + header.fileName + "\"  version: \"" + ZEMBRIX_VERSION + "\"  date: " + header.date;
+    text += std::string(kLineEnd) + kLineEnd;
+    if (!header.imageFile.empty())
+        text += primaryName(".setloadimage") + " \"|$" + header.imageFile + "|" + kLineEnd + kLineEnd;
+    text += primaryName(".setsaveoptions") + " " + saveOptionsText(options) + kLineEnd + kLineEnd;
+
+    tMainLogoObject& main = mainLogoObject();
+    tWriting writing{text, images};
+    main.globalVarTable->ForEachInOrder(&writeVariable, &writing);
+    main.procTable->ForEachInOrder(&writeProcedure, &writing);
+    // The main object's block ends with one more empty line.
+    text += std::string(kLineEnd) + kLineEnd;
+    writePropertyLists(text);
+    return text;
+}
+
+void writeProjectContainer(tStream& stream, std::string_view language, std::string_view text,
+                           const tImageRegistry& images, int level)
+{
+    const int64_t body = beginProjectStream(stream, language);
+    stream.WriteExact(text.data(), int64_t(text.size()));
+    closeTextChunk(stream, body, false);
+    const auto& table = images.Images();
+    for (auto image = table.rbegin(); image != table.rend(); ++image)
+        appendImageChunk(**image, stream, level);
+}
