@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "../processes/windowThreadHandOver.h"
 #include "platform/guiApplication.h"
 #include "platform/tQtWindowThread.h"
 #include "processes/tSyncEvent.h"
@@ -38,23 +39,7 @@ protected:
 TEST_F(QtWindowThread, HandOversRunOnTheQtThreadWhileItWaitsAndCarryFailuresBack)
 {
     EXPECT_TRUE(window.IsCurrent());
-    tSyncEvent done(tSyncEvent::kManualReset, false);
-    std::thread::id ranOn;
-    bool failureSeen = false;
-    std::thread worker([&] {
-        EXPECT_FALSE(onWindowThread());
-        RunOnWindowThread([&] { ranOn = std::this_thread::get_id(); });
-        try {
-            RunOnWindowThread([] { throw std::runtime_error("refused"); });
-        } catch (const std::runtime_error&) {
-            failureSeen = true;
-        }
-        done.Set();
-    });
-    window.WaitServing(done);
-    worker.join();
-    EXPECT_EQ(ranOn, std::this_thread::get_id());
-    EXPECT_TRUE(failureSeen);
+    expectHandOversRunOnTheWindowThread(window);
 }
 
 TEST_F(QtWindowThread, PostedRoutinesWaitForTheEventLoop)

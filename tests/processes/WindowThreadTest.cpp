@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "windowThreadHandOver.h"
+
 namespace {
 
 class QueuedWindowThread : public ::testing::Test {
@@ -27,23 +29,7 @@ TEST_F(QueuedWindowThread, PostedRoutinesRunOnlyWhenTheWindowThreadDrainsTheQueu
 
 TEST_F(QueuedWindowThread, HandOverWaitsForTheWindowThreadAndCarriesItsFailureBack)
 {
-    tSyncEvent done(tSyncEvent::kManualReset, false);
-    std::thread::id ranOn;
-    bool failureSeen = false;
-    std::thread worker([&] {
-        EXPECT_FALSE(onWindowThread());
-        RunOnWindowThread([&] { ranOn = std::this_thread::get_id(); });
-        try {
-            RunOnWindowThread([] { throw std::runtime_error("refused"); });
-        } catch (const std::runtime_error&) {
-            failureSeen = true;
-        }
-        done.Set();
-    });
-    window.WaitServing(done);
-    worker.join();
-    EXPECT_EQ(ranOn, std::this_thread::get_id());
-    EXPECT_TRUE(failureSeen);
+    expectHandOversRunOnTheWindowThread(window);
 }
 
 TEST_F(QueuedWindowThread, OnTheWindowThreadAHandOverRunsDirectly)
