@@ -7,31 +7,18 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/environmentSetUp.h"
 #include "app/pageSnapshot.h"
 #include "app/tConsoleCommander.h"
 #include "app/tTerminalOutput.h"
-#include "images/projects/startProjects.h"
-#include "images/startImages.h"
-#include "interpreter/tProcessContext.h"
-#include "mainobj/keyboard/keyboardPrimitives.h"
-#include "mainobj/startInterpreter.h"
-#include "mainobj/system/tFilePaths.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
-#include "music/startMusic.h"
-#include "net/startNet.h"
-#include "platform/midi/tFluidSynthOutput.h"
-#include "platform/net/startNetSockets.h"
-#include "platform/web/startWeb.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processPrimitives.h"
 #include "processes/tInterpreterLock.h"
 #include "processes/tQueuedWindowThread.h"
 #include "processes/tallthreads.h"
-#include "turtle/colours/ColourPrimitives.h"
-#include "turtle/graphicKinds.h"
 #include "turtle/tlogopage.h"
-#include "values/eLogoException.h"
 
 namespace {
 
@@ -74,50 +61,21 @@ int runConsole(const std::vector<std::string>& files, const std::string& snapsho
     commander = std::make_shared<tConsoleCommander>();
     setDefaultCommander(commander);
     setMainWindowCloser(&closeConsole);
+    // The folder the console was started in is the user's work folder: names without a
+    // folder are found and written there before the program's own folder.
+    std::error_code failure;
+    const std::filesystem::path here = std::filesystem::current_path(failure);
+    tEnvironment environment = setUpEnvironment(failure ? std::string() : here.string() + "/", commander);
+    shownPage = environment.shownPage;
     {
-        tInterpreterLock::Holder setUp;
-        startInterpreter();
-        startColours();
-        // The folder the console was started in is the user's work folder: names without a
-        // folder are found and written there before the program's own folder.
-        std::error_code failure;
-        const std::filesystem::path here = std::filesystem::current_path(failure);
-        if (!failure) setWorkFolder(here.string() + "/");
-        startImages();
-        startProjects();
-        startWeb();
-        startKeyboard();
-        startMusic();
-        startMidiOutput();
-        installInterpreterLockCheck();
+        tInterpreterLock::Holder output;
         if (isatty(STDOUT_FILENO))
             mainLogoObject().fallbackOutput = std::make_unique<tTerminalOutput>();
         else
             mainLogoObject().fallbackOutput = tStdioOutput::StandardOutput();
     }
-    tProcessStart start;
-    {
-        tInterpreterLock::Holder building;
-        registerGraphicKinds();
-        startNet();
-        startNetSockets();
-        tMainLogoObject& main = mainLogoObject();
-        tProcessContext startUp(main.globalVarTable.get(), &main, true);
-        tContextScope scope(startUp);
-        try {
-            shownPage = buildStartWindow().page;
-            // Typed lines address the page's turtle, as processes started for the page do.
-            start.receivers = tLogoRef<tlogoobject>(shownPage->Receivers());
-            start.privateTable = shownPage->ReceiversTable();
-        } catch (const eLogoException& failure) {
-            // Without its window the console still interprets; the failure is reported.
-            commander->ShowError(failure);
-        }
-    }
+    tProcessStart start = std::move(environment.lineRunnerStart);
     start.name = "@console";
-    start.startObject = &mainLogoObject();
-    start.openFrame = true;
-    start.commander = commander;
     auto runner = tLogoprocess::Start<tCommandRunner>(std::move(start), files);
     runner->WaitForEnd();
     // The end of input ends the program as "bye" does. The lock is kept to the very end: a

@@ -1,0 +1,57 @@
+#include "app/environmentSetUp.h"
+
+#include "images/projects/startProjects.h"
+#include "images/startImages.h"
+#include "interpreter/tProcessContext.h"
+#include "mainobj/keyboard/keyboardPrimitives.h"
+#include "mainobj/startInterpreter.h"
+#include "mainobj/system/tFilePaths.h"
+#include "mainobj/tMainLogoObject.h"
+#include "music/startMusic.h"
+#include "net/startNet.h"
+#include "platform/midi/tFluidSynthOutput.h"
+#include "platform/net/startNetSockets.h"
+#include "platform/web/startWeb.h"
+#include "processes/interpreterRelease.h"
+#include "processes/tCommander.h"
+#include "processes/tInterpreterLock.h"
+#include "turtle/colours/ColourPrimitives.h"
+#include "turtle/graphicKinds.h"
+#include "turtle/tlogopage.h"
+#include "values/eLogoException.h"
+
+tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_ptr<tCommander>& commander)
+{
+    tEnvironment environment;
+    {
+        tInterpreterLock::Holder setUp;
+        startInterpreter();
+        startColours();
+        if (!workFolder.empty()) setWorkFolder(workFolder);
+        startImages();
+        startProjects();
+        startWeb();
+        startKeyboard();
+        startMusic();
+        startMidiOutput();
+        installInterpreterLockCheck();
+    }
+    tInterpreterLock::Holder building;
+    registerGraphicKinds();
+    startNet();
+    startNetSockets();
+    tMainLogoObject& main = mainLogoObject();
+    tProcessContext startUp(main.globalVarTable.get(), &main, true);
+    tContextScope scope(startUp);
+    try {
+        environment.shownPage = buildStartWindow().page;
+        environment.lineRunnerStart.receivers = tLogoRef<tlogoobject>(environment.shownPage->Receivers());
+        environment.lineRunnerStart.privateTable = environment.shownPage->ReceiversTable();
+    } catch (const eLogoException& failure) {
+        commander->ShowError(failure);
+    }
+    environment.lineRunnerStart.startObject = &main;
+    environment.lineRunnerStart.openFrame = true;
+    environment.lineRunnerStart.commander = commander;
+    return environment;
+}
