@@ -136,7 +136,7 @@ private:
         std::string outcome;
         try {
             tLogoRef<tlogoobject> definition(
-                tLogoList::Cons(new tLogoList, tLogoList::Cons(list.get(), new tLogoList)));
+                tLogoList::Cons(new tLogoList, tLogoList::Cons(list.get(), nullptr)));
             std::unique_ptr<tLogoProcDesc> body = BuildProcedure(bodyName, definition.get());
             tProcessContext& context = requireContext();
             body->CallDirectCommand(context.stack, 0);
