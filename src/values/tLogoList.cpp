@@ -16,9 +16,15 @@ namespace {
 tLogoTab* listTable = nullptr;
 tListEvaluator evaluator;
 
+// An empty rest is not linked; one made just for this call (counted by nobody) is dropped
+// here, so that Cons(x, new tLogoList) does not leak it.
 tLogoList* asNonEmptyRest(tLogoList* rest)
 {
-    return rest && !rest->IsEmpty() ? rest : nullptr;
+    if (rest && rest->IsEmpty()) {
+        Release(AddRef(rest));
+        return nullptr;
+    }
+    return rest;
 }
 
 // A walk over a long list waits on memory at every cell. The cells of a list made in one go

@@ -88,6 +88,12 @@ TEST_F(ListCells, ConsOfTheEmptyListEndsTheChain)
     EXPECT_EQ(empty->refCount, 1);
     EXPECT_TRUE(empty->IsEmpty());
     EXPECT_FALSE(one->IsEmpty());
+    // An empty rest that nobody holds is not left behind.
+    setRunningLogoProcess(true);
+    const int freeBefore = listCellCounters().freeBlocks;
+    { tLogoRef<tLogoList> two(tLogoList::Cons(NewInteger(2), new tLogoList)); }
+    EXPECT_EQ(listCellCounters().freeBlocks, freeBefore);
+    setRunningLogoProcess(false);
 }
 
 TEST_F(ListCells, CloneHandsOverItsLastCell)
