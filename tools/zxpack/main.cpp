@@ -3,8 +3,12 @@
 //
 //   zxpack resources OUT.cpp [language:NAME=FILE | interface:NAME=FILE]...
 //   zxpack params OUT LANGUAGE SEVERAL-COPIES
-//   zxpack embed PROGRAM embedded|project NAME FILE
+//   zxpack embed PROGRAM embedded|project|zxp NAME FILE
 //   zxpack list PROGRAM
+//
+// "embedded" and "project" code the plain FILE with that key; "zxp" takes a project file as
+// saved, which is already coded with the project key from its first byte, as the embedded
+// project must be.
 
 #include "ResourceSource.h"
 
@@ -15,7 +19,9 @@
 #include "language/asciiText.h"
 #include "language/tEmbeddedDirectory.h"
 #include "language/tFileStream.h"
+#include "language/tMemoryStream.h"
 #include "language/tStartupParams.h"
+#include "language/texecodedstream.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +35,7 @@ int usage()
 {
     std::fprintf(stderr, "usage: zxpack resources OUT.cpp [language:NAME=FILE | interface:NAME=FILE]...\n"
                          "       zxpack params OUT LANGUAGE SEVERAL-COPIES\n"
-                         "       zxpack embed PROGRAM embedded|project NAME FILE\n"
+                         "       zxpack embed PROGRAM embedded|project|zxp NAME FILE\n"
                          "       zxpack list PROGRAM\n");
     return 2;
 }
@@ -74,14 +80,25 @@ int writeParams(char** argv)
     return 0;
 }
 
+std::string decodedProject(const std::string& saved)
+{
+    tMemoryStream stored(std::vector<uint8_t>(saved.begin(), saved.end()));
+    texecodedstream filter(stored, kProjectKey);
+    std::string plain(saved.size(), '\0');
+    filter.ReadExact(plain.data(), static_cast<int64_t>(plain.size()));
+    return plain;
+}
+
 int embed(char** argv)
 {
     const std::string keyName = argv[3];
-    if (keyName != "embedded" && keyName != "project")
+    if (keyName != "embedded" && keyName != "project" && keyName != "zxp")
         return usage();
     std::string content;
     if (!readWholeFile(argv[5], content))
         return fail(std::string("cannot read ") + argv[5]);
+    if (keyName == "zxp")
+        content = decodedProject(content);
     const auto bytes = std::span(reinterpret_cast<const uint8_t*>(content.data()), content.size());
     appendEmbeddedFile(argv[2], argv[4], bytes, keyName == "embedded" ? kEmbeddedDataKey : kProjectKey);
     return 0;
