@@ -3,6 +3,7 @@
 #include "images/ImageMethods.h"
 #include "images/ImagePrimitives.h"
 #include "images/imageShapes.h"
+#include "images/picturePrimitives.h"
 #include "mainobj/tMainLogoObject.h"
 
 void startImages()
@@ -10,4 +11,5 @@ void startImages()
     buildImageMethodTable();
     registerImagePrimitives(*mainLogoObject().procTable);
     setTurtleShapeMaker(&shapeOfValue);
+    startPictures();
 }

@@ -11,6 +11,7 @@
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
 #include "turtle/turtleOrder.h"
+#include "turtle/undoStore.h"
 #include "values/eLogoException.h"
 #include "values/tListBuilder.h"
 #include "values/tLogoList.h"
@@ -115,6 +116,12 @@ tlogoobject* reorder(tPrimitiveCall& call)
     return nullptr;
 }
 
+tlogoobject* saveforundo(tPrimitiveCall&)
+{
+    saveForUndo(currentScreen());
+    return nullptr;
+}
+
 constexpr tPrimitiveRow kPageRows[] = {
     {"cleanbgpicture", 0, kFixedInputs, &cleanbgpicture},
     {"clearscreen", 0, kFixedInputs, &clearscreen},
@@ -124,6 +131,7 @@ constexpr tPrimitiveRow kPageRows[] = {
     {"tocartesian", 1, kFixedInputs, &tocartesian},
     {"allturtles", 0, kFixedInputs, &allturtles},
     {"reorder", 1, kFixedInputs, &reorder},
+    {"saveforundo", 0, kFixedInputs, &saveforundo},
 };
 
 }  // namespace

@@ -18,12 +18,7 @@
 
 namespace {
 
-tgrScreen& screen(tmultiobject& object)
-{
-    tgrScreen* surface = screenOf(object);
-    if (!surface) throw eLogoException(erInitTurtle);
-    return *surface;
-}
+tgrScreen& screen(tmultiobject& object) { return surfaceOf(object); }
 
 tlogoobject* getBgColour(tmultiobject& object) { return colourToValue(tColour::FromRgb(screen(object).backgroundColour)); }
 // A new background cleans the picture.

@@ -110,9 +110,7 @@ tlogoobject* stamp(tPrimitiveCall&)
     tLogoTurtleParams& turtle = currentTurtle();
     drawLocked(turtle, [&](const tPixelRect* clip) {
         QPainter painter(&turtle.screen->picture);
-        if (clip)
-            painter.setClipRect(static_cast<int>(clip->left), static_cast<int>(clip->top),
-                                static_cast<int>(clip->right - clip->left + 1), static_cast<int>(clip->bottom - clip->top + 1));
+        preparePainter(painter, clip);
         drawTurtleShape(painter, turtle);
     });
     return nullptr;

@@ -1,5 +1,6 @@
 #include "turtle/kindClasses.h"
 
+#include "turtle/kindAdditions.h"
 #include "turtle/pagePrimitives.h"
 #include "turtle/turtlePrimitives.h"
 
@@ -20,6 +21,10 @@ void tTurtlePrototype::SetUpTables()
     registerPagePrimitives(*procTable);
     registerPageDrawingPrimitives(*procTable);
     declareTurtleProperties(*this);
+    const tKindAdditions& added = kindAdditions();
+    for (tKindAdditions::tFamily family : added.turtleFamilies) family(*procTable);
+    for (tKindAdditions::tFamily family : added.pageFamilies) family(*procTable);
+    for (tKindAdditions::tProperties properties : added.turtleProperties) properties(*this);
 }
 
 void tPagePrototype::SetUpTables()
@@ -28,4 +33,7 @@ void tPagePrototype::SetUpTables()
     registerPagePrimitives(*procTable);
     registerPageDrawingPrimitives(*procTable);
     declarePageProperties(*this);
+    const tKindAdditions& added = kindAdditions();
+    for (tKindAdditions::tFamily family : added.pageFamilies) family(*procTable);
+    for (tKindAdditions::tProperties properties : added.pageProperties) properties(*this);
 }

@@ -12,6 +12,7 @@
 #include <numbers>
 
 #include "processes/tWindowThread.h"
+#include "turtle/penDrawing.h"
 
 namespace {
 
@@ -172,11 +173,8 @@ tLabelPlacement drawLabel(QImage& picture, const tLabel& label, const tPixelRect
     const tLayout layout = layOut(font, label.text);
     const tTextFrame frame = frameOf(label, layout);
     QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    preparePainter(painter, clip);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    if (clip)
-        painter.setClipRect(static_cast<int>(clip->left), static_cast<int>(clip->top),
-                            static_cast<int>(clip->right - clip->left + 1), static_cast<int>(clip->bottom - clip->top + 1));
     painter.setFont(font);
     painter.setPen(QColor::fromRgb(0xFF000000u | label.colour));
     if (label.font.flags & tFontRecord::kOpaque) {

@@ -69,16 +69,15 @@ void drawPenSegment(tgrScreen& screen, tRealPoint from, tRealPoint to, const tPe
     drawStyledLine(screen.picture, start, end, colour, pen.width, style, mode, clip);
 }
 
-namespace {
-
-// A painter on the picture as the drawing rules want it: aliased, clipped to the own range.
-void prepare(QPainter& painter, const tPixelRect* clip)
+void preparePainter(QPainter& painter, const tPixelRect* clip)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (clip)
         painter.setClipRect(static_cast<int>(clip->left), static_cast<int>(clip->top),
                             static_cast<int>(clip->right - clip->left + 1), static_cast<int>(clip->bottom - clip->top + 1));
 }
+
+namespace {
 
 QColor opaque(uint32_t colour) { return QColor::fromRgb(0xFF000000u | colour); }
 
@@ -114,7 +113,7 @@ void drawDisc(QImage& picture, tPixel centre, int32_t diameter, uint32_t colour,
     const int32_t half = diameter / 2;
     const tPixelRect box{centre.x - half, centre.y - half, centre.x + diameter - half, centre.y + diameter - half};
     QPainter painter(&picture);
-    prepare(painter, clip);
+    preparePainter(painter, clip);
     painter.setPen(QPen(opaque(colour), 1));
     painter.setBrush(opaque(colour));
     if (diameter == 2)
@@ -137,7 +136,7 @@ void outfit(QPainter& painter, const tPen& pen, const tBrush* brush)
 void drawEllipse(QImage& picture, const tPixelRect& box, const tPen& pen, const tBrush* brush, const tPixelRect* clip)
 {
     QPainter painter(&picture);
-    prepare(painter, clip);
+    preparePainter(painter, clip);
     outfit(painter, pen, brush);
     painter.drawEllipse(outlineBox(box));
 }
@@ -145,7 +144,7 @@ void drawEllipse(QImage& picture, const tPixelRect& box, const tPen& pen, const 
 void drawRectangle(QImage& picture, const tPixelRect& box, const tPen& pen, const tBrush* brush, const tPixelRect* clip)
 {
     QPainter painter(&picture);
-    prepare(painter, clip);
+    preparePainter(painter, clip);
     outfit(painter, pen, brush);
     painter.drawRect(outlineBox(box));
 }
@@ -162,7 +161,7 @@ void drawPolyline(QImage& picture, const std::vector<tPixel>& points, const tPen
         return;
     }
     QPainter painter(&picture);
-    prepare(painter, clip);
+    preparePainter(painter, clip);
     painter.setPen(QPen(opaque(pen.colour), std::max(pen.width, 1), style, Qt::FlatCap, Qt::MiterJoin));
     const QPolygon chain = qtPolygon(points);
     painter.drawPolyline(chain);
@@ -174,7 +173,7 @@ void drawPolygon(QImage& picture, const std::vector<tPixel>& points, const tPen&
     const Qt::BrushStyle fill = qtBrushStyle(brush.pattern);
     if (fill != Qt::NoBrush && points.size() >= 3) {
         QPainter painter(&picture);
-        prepare(painter, clip);
+        preparePainter(painter, clip);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QBrush(opaque(brush.colour), fill));
         painter.drawPolygon(qtPolygon(points), Qt::OddEvenFill);
@@ -216,7 +215,7 @@ void drawStyledLine(QImage& picture, tPixel from, tPixel to, uint32_t colour, in
                     tRasterMode mode, const tPixelRect* clip)
 {
     QPainter painter(&picture);
-    prepare(painter, clip);
+    preparePainter(painter, clip);
     if (mode == tRasterMode::kXor) painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter.setPen(QPen(opaque(colour), width, style, Qt::FlatCap, Qt::MiterJoin));
     painter.drawLine(QPointF(static_cast<double>(from.x), static_cast<double>(from.y)),

@@ -5,6 +5,7 @@
 #include <vector>
 
 class QImage;
+class QPainter;
 
 #include "turtle/realGeometry.h"
 #include "turtle/tLogoTurtleParams.h"
@@ -47,6 +48,10 @@ void drawPolygon(QImage& picture, const std::vector<tPixel>& points, const tPen&
                  const tPixelRect* clip);
 // Qt's brush of a fill pattern number; solid for numbers outside the table.
 Qt::BrushStyle qtBrushStyle(int32_t pattern);
+
+// A painter on the picture as the drawing rules want it: aliased, clipped to the own range
+// when one is given.
+void preparePainter(QPainter& painter, const tPixelRect* clip);
 
 // The pixel rectangle a turtle's own range clips its drawing to.
 tPixelRect rangeClip(const tRealRect& range);

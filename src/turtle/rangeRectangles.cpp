@@ -15,10 +15,10 @@ constexpr long double kFarthest = 32000;
 
 long double clampRange(long double value) { return std::clamp(value, -kFarthest, kFarthest); }
 
-}  // namespace
-
-std::optional<tRealRect> readRectangle(tgrScreen& screen, tlogoobject* value)
+// The corners are logo coordinates, converted, or surface pixels as they stand.
+std::optional<tRealRect> readCorners(tgrScreen& screen, tlogoobject* value, bool logo)
 {
+    auto surface = [&](long double x, long double y) { return logo ? screen.ToSurface(x, y) : tRealPoint{x, y}; };
     if (!value->IsList()) throw eLogoException(erExpectList, value);
     std::vector<tlogoobject*> parts;
     for (tlogoobject* element : elements(static_cast<tLogoList*>(value))) parts.push_back(element);
@@ -27,18 +27,18 @@ std::optional<tRealRect> readRectangle(tgrScreen& screen, tlogoobject* value)
     size_t next = 0;
     tRealPoint corner;
     if (parts[0]->IsList()) {
-        const tRealPoint logo = pointOf(parts[0]);
-        corner = screen.ToSurface(logo.x, logo.y);
+        const tRealPoint given = pointOf(parts[0]);
+        corner = surface(given.x, given.y);
         next = 1;
     } else {
         if (parts.size() < 2) throw eLogoException(erBadStructure, value);
-        corner = screen.ToSurface(parts[0]->AsReal(), parts[1]->AsReal());
+        corner = surface(parts[0]->AsReal(), parts[1]->AsReal());
         next = 2;
     }
     tRealRect rectangle{corner.x, corner.x, corner.y, corner.y};
     if (next < parts.size() && parts[next]->IsList()) {
-        const tRealPoint logo = pointOf(parts[next]);
-        const tRealPoint opposite = screen.ToSurface(logo.x, logo.y);
+        const tRealPoint given = pointOf(parts[next]);
+        const tRealPoint opposite = surface(given.x, given.y);
         rectangle.right = opposite.x;
         rectangle.bottom = opposite.y;
         next += 1;
@@ -56,6 +56,15 @@ std::optional<tRealRect> readRectangle(tgrScreen& screen, tlogoobject* value)
     if (rectangle.left > rectangle.right) std::swap(rectangle.left, rectangle.right);
     if (rectangle.top > rectangle.bottom) std::swap(rectangle.top, rectangle.bottom);
     return rectangle;
+}
+
+}  // namespace
+
+std::optional<tRealRect> readRectangle(tgrScreen& screen, tlogoobject* value) { return readCorners(screen, value, true); }
+
+std::optional<tRealRect> readSurfaceRectangle(tgrScreen& screen, tlogoobject* value)
+{
+    return readCorners(screen, value, false);
 }
 
 tRealRect turtleRangeOf(const tRealRect& rectangle)

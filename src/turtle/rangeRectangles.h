@@ -14,6 +14,8 @@ class tlogoobject;
 // and bottom exclusive. None for the empty list; erExpectList when the value is no list,
 // erBadStructure when something follows the rectangle.
 std::optional<tRealRect> readRectangle(tgrScreen& screen, tlogoobject* value);
+// The same written in surface pixels.
+std::optional<tRealRect> readSurfaceRectangle(tgrScreen& screen, tlogoobject* value);
 
 // The range a turtle keeps to for the rectangle: bounds clamped to +-32000, right and bottom
 // made inclusive.

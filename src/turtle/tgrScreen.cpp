@@ -7,6 +7,7 @@
 
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/turtleShape.h"
+#include "turtle/undoStore.h"
 
 namespace {
 // Turtles are numbered across all surfaces, in the order they registered.
@@ -15,18 +16,31 @@ std::atomic<int32_t> turtleCount{0};
 
 tgrScreen::tgrScreen(int width, int height) : picture(width, height, QImage::Format_RGB32)
 {
-    range = {0, static_cast<long double>(width - 1), 0, static_cast<long double>(height - 1)};
+    FitRange();
     originX = width / 2;
     originY = height / 2;
     Clean();
 }
 
-tgrScreen::~tgrScreen() = default;
+tgrScreen::~tgrScreen() { forgetUndoOf(*this); }
 
 void tgrScreen::Clean()
 {
     std::lock_guard<std::mutex> hold(pictureLock);
     picture.fill(QColor::fromRgb(0xFF000000u | backgroundColour));
+}
+
+void tgrScreen::Resize(int width, int height)
+{
+    std::lock_guard<std::mutex> hold(pictureLock);
+    picture = QImage(width, height, QImage::Format_RGB32);
+    picture.fill(QColor::fromRgb(0xFF000000u | backgroundColour));
+    FitRange();
+}
+
+void tgrScreen::FitRange()
+{
+    range = {0, static_cast<long double>(picture.width() - 1), 0, static_cast<long double>(picture.height() - 1)};
 }
 
 uint32_t tgrScreen::PixelAt(int64_t x, int64_t y)

@@ -35,6 +35,10 @@ public:
 
     // Fills the whole picture with the background colour.
     void Clean();
+    // A new picture of that size, filled with the background colour; the origin stays.
+    void Resize(int width, int height);
+    // The full range after the picture changed its size; the caller holds the picture's lock.
+    void FitRange();
     // The colour (0xRRGGBB) of a picture pixel; the background outside the picture.
     uint32_t PixelAt(int64_t x, int64_t y);
 

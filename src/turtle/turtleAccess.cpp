@@ -64,6 +64,13 @@ tLogoTurtleParams& currentTurtle() { return turtleOf(addressed()); }
 
 tgrScreen* screenOf(tmultiobject& object) { return ownHidden<tgrScreen>(object, screenKey()); }
 
+tgrScreen& surfaceOf(tmultiobject& object)
+{
+    tgrScreen* surface = screenOf(object);
+    if (!surface) throw eLogoException(erInitTurtle);
+    return *surface;
+}
+
 tgrScreen& currentScreen()
 {
     auto* named = dynamic_cast<tmultiobject*>(addressed());

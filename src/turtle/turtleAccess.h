@@ -23,6 +23,8 @@ tLogoTurtleParams& turtleOf(tlogoobject* object);
 tLogoTurtleParams& currentTurtle();
 // The surface of a page or pane; none for other objects.
 tgrScreen* screenOf(tmultiobject& object);
+// The same for objects that must have one (a page's properties); erInitTurtle otherwise.
+tgrScreen& surfaceOf(tmultiobject& object);
 // The surface of the addressed page or pane, or of the addressed turtle's; erInitTurtle when
 // the object has neither.
 tgrScreen& currentScreen();

@@ -1,0 +1,7 @@
+#include "turtle/kindAdditions.h"
+
+tKindAdditions& kindAdditions()
+{
+    static tKindAdditions additions;
+    return additions;
+}
