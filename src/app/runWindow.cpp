@@ -1,0 +1,114 @@
+#include "app/runWindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "app/environmentSetUp.h"
+#include "mainobj/keyboard/keyMenuDispatch.h"
+#include "mainobj/tCommandRunner.h"
+#include "mainobj/tMainLogoObject.h"
+#include "platform/tQtWindowThread.h"
+#include "platform/window/tEnvironmentWindow.h"
+#include "platform/window/widgetApplication.h"
+#include "platform/window/windowText.h"
+#include "processes/processPrimitives.h"
+#include "processes/tInterpreterLock.h"
+#include "processes/tSpecialProcess.h"
+#include "processes/tallthreads.h"
+#include "processes/tdefaultcommander.h"
+#include "turtle/tgrScreen.h"
+#include "turtle/tlogopage.h"
+#include "values/tLogoString.h"
+#include "values/valuePools.h"
+
+namespace {
+
+tEnvironmentWindow* mainWindow = nullptr;
+
+// Closing the window, by its close button or by "bye": the program ends at once, whatever the
+// processes (the runner waiting for a line among them) are doing; what was printed into
+// files is handed over first.
+void closeWindow()
+{
+    tallthreads::Instance().KillAll();
+    mainLogoObject().SelectOutput(nullptr);
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(0);
+}
+
+// Processes started without a commander (events, key menus) report in message boxes.
+void showMessageBox(const std::string& caption, const std::string& text)
+{
+    QMessageBox::information(mainWindow, fromLogoText(caption), fromLogoText(text));
+}
+
+// Key menus answer for the objects the window shows: the window object and what lies on the
+// shown page; their processes start with the receivers typed lines use.
+void installKeyMenuWindow(tlogopage* page)
+{
+    setKeyMenuWindow({page->owner, [page] { return static_cast<tmultiobject*>(page); },
+                      [page] { return page->Receivers(); }, [page] { return page->ReceiversTable(); }});
+}
+
+// ".load" of the project in the main object, reporting to the command area; the command
+// line is read once it has ended, so typed lines never run into a half-loaded project.
+void openProjectThen(const std::string& project, const tProcessStart& like, std::function<void()> next)
+{
+    tProcessStart start;
+    start.name = "@load";
+    start.kind = ipInitialLoad;
+    {
+        tInterpreterLock::Holder words;
+        start.code = tLogoRef<tlogoobject>(NewWord(project));
+    }
+    start.startObject = like.startObject;
+    start.receivers = like.receivers;
+    start.privateTable = like.privateTable;
+    start.commander = like.commander;
+    start.completion = {std::move(next), nullptr};
+    tLogoprocess::Start<tdotLoadProcess>(std::move(start));
+}
+
+}  // namespace
+
+int runWindow(int& argc, char** argv, const std::string& project, const std::vector<std::string>& files)
+{
+    std::unique_ptr<QApplication> application = makeWidgetApplication(argc, argv);
+    static tQtWindowThread windowThread;
+    installWindowThread(&windowThread);
+    mainWindow = new tEnvironmentWindow;  // lives as long as the program
+    std::shared_ptr<tWindowCommander> commander = mainWindow->Commander();
+    setDefaultCommander(std::make_shared<tdefaultcommander>(&showMessageBox));
+    setMainWindowCloser(&closeWindow);
+    mainWindow->SetCloser(&closeWindow);
+
+    std::error_code failure;
+    const std::filesystem::path here = std::filesystem::current_path(failure);
+    tEnvironment environment = setUpEnvironment(failure ? std::string() : here.string() + "/", commander);
+    static tLogoRef<tgrScreen> shownScreen;  // kept while the window shows it
+    {
+        tInterpreterLock::Holder output;
+        mainLogoObject().fallbackOutput = std::make_unique<tWindowPrintOutput>(commander);
+        if (environment.shownPage) shownScreen = tLogoRef<tgrScreen>(&environment.shownPage->Screen());
+    }
+    if (environment.shownPage) installKeyMenuWindow(environment.shownPage);
+    mainWindow->ShowSurface(shownScreen.get());
+
+    auto start = std::make_shared<tProcessStart>(std::move(environment.lineRunnerStart));
+    start->name = "@commandarea";
+    auto startRunner = [start, files] { tLogoprocess::Start<tCommandRunner>(std::move(*start), files); };
+    if (project.empty())
+        startRunner();
+    else
+        openProjectThen(project, *start, startRunner);
+    mainWindow->show();
+    application->exec();
+    closeWindow();
+    return 0;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/window/tWindowCommander.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class tCommandLine;
+class tPageView;
+class tgrScreen;
+
+// The environment's main window: the shown page above, the output area, the command line and
+// the Stop button below. Lines entered go to the commander, which the typed-command runner
+// reads; what processes print and the errors they report come back into the output area.
+// Keys typed anywhere in the window reach the keyboard handling (key menus, "readkey").
+class tEnvironmentWindow : public QWidget {
+public:
+    tEnvironmentWindow();
+    ~tEnvironmentWindow() override;
+
+    const std::shared_ptr<tWindowCommander>& Commander() const { return commander_; }
+    // The surface to show; its owner keeps it alive meanwhile.
+    void ShowSurface(tgrScreen* screen);
+    // What closing the window does instead of just closing it (the program ends as "bye" ends
+    // it).
+    void SetCloser(std::function<void()> closer) { closer_ = std::move(closer); }
+
+    tPageView& PageView() const { return *page_; }
+    tCommandLine& CommandLine() const { return *command_; }
+    QPlainTextEdit& Output() const { return *output_; }
+    QPushButton& StopButton() const { return *stop_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Append(const std::vector<tOutputPiece>& pieces);
+    void EnterLine();
+    void StopAllProcesses();
+
+    tPageView* page_;
+    QPlainTextEdit* output_;
+    tCommandLine* command_;
+    QPushButton* stop_;
+    std::shared_ptr<tWindowCommander> commander_;
+    std::function<void()> closer_;
+    bool stopping_ = false;
+};

@@ -1,0 +1,20 @@
+#include "platform/window/windowKeys.h"
+
+#include <QKeyEvent>
+
+#include "mainobj/keyboard/qtKeyCodes.h"
+#include "platform/window/windowText.h"
+
+tKeyMessage keyMessageOf(const QKeyEvent& event, bool textBox)
+{
+    tKeyMessage message;
+    message.release = event.type() == QEvent::KeyRelease;
+    message.virtualKey = virtualKeyOfQtKey(event.key());
+    const Qt::KeyboardModifiers held = event.modifiers();
+    if (held & Qt::ShiftModifier) message.modifiers |= keyModifier::kShift;
+    if (held & Qt::AltModifier) message.modifiers |= keyModifier::kAlt;
+    if (held & Qt::ControlModifier) message.modifiers |= keyModifier::kCtrl;
+    if (message.virtualKey == 0) message.characters = toLogoText(event.text()).substr(0, 1);
+    message.textBoxFocused = textBox;
+    return message;
+}

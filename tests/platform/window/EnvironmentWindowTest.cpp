@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/environmentSetUp.h"
+#include "mainobj/tCommandRunner.h"
+#include "mainobj/tMainLogoObject.h"
+#include "platform/tQtWindowThread.h"
+#include "platform/window/tCommandLine.h"
+#include "platform/window/tEnvironmentWindow.h"
+#include "platform/window/tPageView.h"
+#include "processes/tInterpreterLock.h"
+#include "processes/tallthreads.h"
+#include "turtle/tgrScreen.h"
+#include "turtle/tlogopage.h"
+
+namespace {
+
+// One offscreen application, one environment and one window for the whole test program: the
+// interpreter is set up once per process, as in the program.
+struct tWindowFixture {
+    tWindowFixture()
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QApplication>(argumentCount, arguments);
+        installWindowThread(&windowThread);
+        window = std::make_unique<tEnvironmentWindow>();
+        tEnvironment environment = setUpEnvironment(std::string(), window->Commander());
+        {
+            tInterpreterLock::Holder output;
+            mainLogoObject().fallbackOutput = std::make_unique<tWindowPrintOutput>(window->Commander());
+            screen = tLogoRef<tgrScreen>(&environment.shownPage->Screen());
+        }
+        window->ShowSurface(screen.get());
+        environment.lineRunnerStart.name = "@commandarea";
+        tLogoprocess::Start<tCommandRunner>(std::move(environment.lineRunnerStart), std::vector<std::string>{});
+        window->show();
+    }
+
+    static inline char name[] = "window_tests";
+    static inline char* arguments[] = {name, nullptr};
+    static inline int argumentCount = 1;
+    std::unique_ptr<QApplication> application;
+    tQtWindowThread windowThread;
+    std::unique_ptr<tEnvironmentWindow> window;
+    tLogoRef<tgrScreen> screen;
+};
+
+tWindowFixture& fixture()
+{
+    static tWindowFixture made;
+    return made;
+}
+
+// Processes still run when the tests are done; like the program, the test program ends at once
+// instead of tearing its statics down under them.
+class tEndAtOnce : public ::testing::Environment {
+public:
+    void TearDown() override
+    {
+        tallthreads::Instance().KillAll();
+        std::fflush(stdout);
+        std::_Exit(::testing::UnitTest::GetInstance()->Passed() ? 0 : 1);
+    }
+};
+const auto* const endAtOnce = ::testing::AddGlobalTestEnvironment(new tEndAtOnce);
+
+class EnvironmentWindow : public ::testing::Test {
+protected:
+    void SetUp() override { window = fixture().window.get(); }
+
+    void Type(const QString& line)
+    {
+        window->CommandLine().setFocus();
+        QTest::keyClicks(&window->CommandLine(), line);
+        QTest::keyClick(&window->CommandLine(), Qt::Key_Return);
+    }
+
+    // Serves the window until `done` holds; false after five seconds.
+    static bool WaitFor(const std::function<bool()>& done)
+    {
+        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > limit) return false;
+            QTest::qWait(10);
+        }
+        return true;
+    }
+
+    QString OutputText() const { return window->Output().toPlainText(); }
+    // The output holds these whole lines, one after the other.
+    bool OutputHas(const QString& lines) const { return ("\n" + OutputText()).contains("\n" + lines); }
+
+    // The output's text written in the colour of that kind of text.
+    QString OutputIn(const QColor& colour) const
+    {
+        QString found;
+        for (QTextBlock block = window->Output().document()->begin(); block.isValid(); block = block.next())
+            for (auto piece = block.begin(); !piece.atEnd(); ++piece)
+                if (piece.fragment().charFormat().foreground().color() == colour) found += piece.fragment().text();
+        return found;
+    }
+
+    QRgb PagePixel(int x, int y) const { return window->PageView().Shown().pixel(x, y) & 0xFFFFFF; }
+
+    tEnvironmentWindow* window = nullptr;
+};
+
+const QColor kErrorColour(0xB0, 0x00, 0x20);
+
+TEST_F(EnvironmentWindow, ShowsItsTitleAndThePageAtOnce)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zembrix"));
+    EXPECT_EQ(window->PageView().Shown().size(), QSize(796, 499));
+    EXPECT_EQ(PagePixel(10, 10), 0xFFFFFFu);
+}
+
+TEST_F(EnvironmentWindow, ATypedLineDrawsAndThePageShowsIt)
+{
+    // The turtle starts at the origin (398, 249) facing up; its look covers the end of the
+    // line only.
+    ASSERT_EQ(PagePixel(398, 225), 0xFFFFFFu);
+    Type("fd 50");
+    ASSERT_TRUE(WaitFor([&] { return PagePixel(398, 225) == 0x000000u; }));
+    EXPECT_EQ(PagePixel(398, 240), 0x000000u);
+    EXPECT_EQ(PagePixel(405, 225), 0xFFFFFFu);
+    EXPECT_EQ(PagePixel(398, 260), 0xFFFFFFu);
+}
+
+TEST_F(EnvironmentWindow, PrintedTextAndErrorsReachTheOutputErrorsInTheirOwnColour)
+{
+    Type("print 3 + 4");
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("7\n"); }));
+    EXPECT_TRUE(OutputIn(kErrorColour).isEmpty());
+
+    Type("print 1 / 0");
+    ASSERT_TRUE(WaitFor([&] { return !OutputIn(kErrorColour).isEmpty(); }));
+    // The failed line stays for the learner to take up again.
+    EXPECT_EQ(window->CommandLine().History().Lines().back(), QStringLiteral("print 1 / 0"));
+    EXPECT_FALSE(OutputIn(kErrorColour).contains("7"));
+
+    // Text crosses into the language's code page and back (pasted: QTest types ASCII only).
+    window->CommandLine().insert(QString::fromUtf8("print \"café€"));
+    QTest::keyClick(&window->CommandLine(), Qt::Key_Return);
+    EXPECT_TRUE(WaitFor([&] { return OutputHas(QString::fromUtf8("café€\n")); }));
+}
+
+TEST_F(EnvironmentWindow, DefinitionsAreTypedLineByLine)
+{
+    Type("to twice :x");
+    Type("output :x * 2");
+    Type("end");
+    Type("print twice 21");
+    EXPECT_TRUE(WaitFor([&] { return OutputHas("42\n"); })) << OutputText().toStdString();
+}
+
+TEST_F(EnvironmentWindow, UpAndDownRecallEarlierLinesAndKeepTheDraft)
+{
+    tCommandLine& line = window->CommandLine();
+    Type("print 1");
+    Type("print 2");
+    QTest::keyClicks(&line, "pri");
+    const struct {
+        Qt::Key key;
+        const char* shown;
+    } steps[] = {
+        {Qt::Key_Up, "print 2"}, {Qt::Key_Up, "print 1"}, {Qt::Key_Up, "print 1"},
+        {Qt::Key_Down, "print 2"}, {Qt::Key_Down, "pri"}, {Qt::Key_Down, "pri"},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(&line, step.key);
+        EXPECT_EQ(line.text(), QString::fromLatin1(step.shown)) << step.shown;
+    }
+    line.clear();
+}
+
+TEST_F(EnvironmentWindow, KeysPressedOnThePageReachTheKeyQueueButNotThoseTypedInTheCommandLine)
+{
+    Type("print key?");
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("false\n"); }));
+    window->PageView().setFocus();
+    QTest::keyClick(&window->PageView(), Qt::Key_Z);
+    QTest::keyClick(&window->PageView(), Qt::Key_F1);
+    // Releases are not queued, and the line typed afterwards adds nothing.
+    Type("print key? print readkey print lastkey print key print key?");
+    EXPECT_TRUE(WaitFor([&] { return OutputHas("true\n122\nz\nf1\nfalse\n"); })) << OutputText().toStdString();
+}
+
+TEST_F(EnvironmentWindow, StopEndsARunningLineAndTheNextLineRuns)
+{
+    Type("forever [make \"n 1]");
+    Type("repeat 100000000 [make \"n 2]");
+    Type("print \"after");
+    QTest::qWait(200);
+    ASSERT_FALSE(OutputHas("after\n")) << OutputText().toStdString();
+    window->StopButton().click();
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("after\n"); }));
+    // The launched loop was stopped too: nothing sets the variable any more.
+    Type("make \"n 0 wait 20 print :n");
+    EXPECT_TRUE(WaitFor([&] { return OutputText().endsWith(":n\n0\n"); })) << OutputText().toStdString();
+}
+
+}  // namespace
