@@ -161,6 +161,15 @@ void inContextOf(tmultiobject& object, Steps steps)
 
 // Runs a lifecycle procedure ("create", "destroy") found along the object's class line, with
 // the object as the current object.
+void callLifecycle(tmultiobject& object, tProcessContext& context, tProcDesc& procedure, int level)
+{
+    inContextOf(object, [&] {
+        context.foundLevel = level;
+        procedure.CallDirectCommand(context.stack, 0);
+        context.stack.drop();
+    });
+}
+
 void runLifecycle(tmultiobject& object, const char* key)
 {
     tProcessContext* context = currentContext();
@@ -168,11 +177,22 @@ void runLifecycle(tmultiobject& object, const char* key)
     int level = 0;
     tProcDesc* procedure = object.LookupMethod(nameCode(primaryName(key)), level);
     if (!procedure) return;
-    inContextOf(object, [&] {
-        context->foundLevel = level;
-        procedure->CallDirectCommand(context->stack, 0);
-        context->stack.drop();
-    });
+    callLifecycle(object, *context, *procedure, level);
+}
+
+// An object read back gets its visual part from its kind's built-in "create" (a turtle's makes
+// its graphic part from the creation list), never from a class's own "create" procedure.
+void makeStoredVisualPart(tmultiobject& object)
+{
+    tProcessContext* context = currentContext();
+    if (!context) return object.MakeVisualPart();
+    const uint32_t code = nameCode(primaryName("create"));
+    for (size_t level = 0; level < object.lifecycleChain.size(); ++level) {
+        auto* procedure = dynamic_cast<tProcDesc*>(object.lifecycleChain[level]->Lookup(code));
+        if (procedure && procedure->DefinitionText().empty())
+            return callLifecycle(object, *context, *procedure, static_cast<int>(level));
+    }
+    object.MakeVisualPart();
 }
 
 tControlObject* makeControlObject(tLogoStack& stack, const std::string& name)
@@ -236,7 +256,7 @@ tControlObject* createInstance(tcontainerobject& container, tmultiobject* object
         object->shownAtStart = shownIn(pairs);
         runCreationWith(*object, pairs, [&] {
             if (form == tCreationForm::kStored)
-                object->MakeVisualPart();
+                makeStoredVisualPart(*object);
             else
                 runLifecycle(*object, "create");
             if (object->paramsToMove) applyParamsToMove(*object, *object->paramsToMove);

@@ -9,11 +9,14 @@
 #include "images/projects/projectLoading.h"
 #include "images/projects/projectSaving.h"
 #include "images/projects/saveOptions.h"
+#include "interpreter/tProcessContext.h"
 #include "language/tFileStream.h"
 #include "mainobj/primitiveTable.h"
 #include "mainobj/system/tFilePaths.h"
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/tPrimitiveCall.h"
+#include "objects/creationList.h"
+#include "objects/tmultiobject.h"
 #include "values/eLogoException.h"
 #include "values/tLogoList.h"
 
@@ -92,6 +95,15 @@ tlogoobject* savePrimitive(tPrimitiveCall& call)
     return nullptr;
 }
 
+// The objects every program has take back their saved state from a list keyed as the one of
+// ".new.": property numbers, and names for own variables.
+tlogoobject* setStoredState(tPrimitiveCall& call)
+{
+    auto* object = static_cast<tmultiobject*>(currentContext()->currentObject);
+    applyPropertyPairs(*object, namedPropertyPairs(call.list(0)).get());
+    return nullptr;
+}
+
 tlogoobject* setSaveOptions(tPrimitiveCall& call)
 {
     storeSaveOptions(saveOptionsOf(call[0]));
@@ -104,6 +116,7 @@ const tPrimitiveRow kProjectRows[] = {
     {".loadimage", 1, kFixedInputs, &loadImageNumber},
     {".setloadimage", 1, kFixedInputs, &setLoadImage},
     {".setsaveoptions", 1, kFixedInputs, &setSaveOptions},
+    {".setstate.", 1, kFixedInputs, &setStoredState},
     {"save", 1, kFixedInputs, &savePrimitive},
     {".save", 1, kFixedInputs, &savePrimitive},
 };

@@ -10,7 +10,6 @@
 #include "images/projects/projectLoadState.h"
 #include "interpreter/Evaluator.h"
 #include "interpreter/ProcedureDefinition.h"
-#include "interpreter/objectResolution.h"
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
 #include "language/StreamKeys.h"
@@ -19,6 +18,7 @@
 #include "objects/objectEvents.h"
 #include "objects/eventNames.h"
 #include "objects/objectList.h"
+#include "objects/objectNames.h"
 #include "objects/tmultiobject.h"
 #include "values/eLogoException.h"
 #include "values/eTerminateException.h"
@@ -65,7 +65,7 @@ void define(const tProjectInstructions& instructions)
     tmultiobject* object = mainObject();
     const std::string& owner = instructions.definitionOwner();
     if (!owner.empty()) {
-        object = static_cast<tmultiobject*>(findObject(currentContext()->currentObject, nameCode(owner)));
+        object = resolveObjectPath(static_cast<tmultiobject*>(currentContext()->currentObject), owner);
         if (!object)
             throw eLogoException(erNoObject, std::string_view(owner));
     }

@@ -3,6 +3,7 @@
 #include "images/builtInImages.h"
 #include "images/lgfImages.h"
 #include "images/lgfText.h"
+#include "images/projects/objectWriter.h"
 #include "images/projects/saveOptions.h"
 #include "language/Language.h"
 #include "language/tStream.h"
@@ -16,27 +17,12 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
-// How a value is written where an instruction expects it: images as their number in the
-// table, anything else in its source form.
-std::string valueText(tlogoobject* value, tImageRegistry& images)
-{
-    if (auto* image = dynamic_cast<tLogoImage*>(value))
-        return "( " + primaryWord("class", "main") + "'" + primaryName(".loadimage") + " " +
-               std::to_string(images.Number(image)) + " )";
-    // A word stands quoted where an instruction takes it as a value.
-    if (!value->IsList() && !value->IsNumber())
-        return "\"" + value->SourceText(1);
-    return value->SourceText(1);
-}
-
 // Copies of the default turtle share its frames.
 bool isDefaultTurtle(const tLogoImage& image)
 {
     static const tLogoRef<tLogoImage> turtle(builtInImage("turtle", ".LGF"));
     return !image.frames.empty() && image.frames == turtle->frames;
 }
-
-bool saved(const tTabDesc* entry) { return !(entry->flags & (kNotSaved | kNotSavedUntilSet | kSystemEntry)); }
 
 struct tWriting {
     std::string& text;
@@ -48,16 +34,16 @@ void writeVariable(void* data, tTabDesc* entry)
 {
     auto& writing = *static_cast<tWriting*>(data);
     tlogoobject* value = entry->Value();
-    if (!saved(entry) || !value)
+    if (!savedEntry(entry) || !value)
         return;
-    writing.text += primaryName("make") + " \"" + codeName(entry->code) + " " + valueText(value, writing.images) +
+    writing.text += primaryName("make") + " \"" + codeName(entry->code) + " " + inputText(value, writing.images) +
                     kLineEnd + kLineEnd;
 }
 
 void writeProcedure(void* data, tTabDesc* entry)
 {
     auto& writing = *static_cast<tWriting*>(data);
-    if (!saved(entry))
+    if (!savedEntry(entry))
         return;
     const std::string definition = static_cast<tProcDesc*>(entry)->DefinitionText();
     if (definition.empty())
@@ -84,6 +70,23 @@ void writePropertyLists(std::string& text)
 }
 
 }  // namespace
+
+std::string loadImageCall(int32_t number)
+{
+    return "( " + primaryWord("class", "main") + "'" + primaryName(".loadimage") + " " + std::to_string(number) + " )";
+}
+
+std::string inputText(tlogoobject* value, tImageRegistry& images)
+{
+    if (auto* image = dynamic_cast<tLogoImage*>(value))
+        return loadImageCall(images.Number(image));
+    // A word stands quoted where an instruction takes it as a value.
+    if (!value->IsList() && !value->IsNumber())
+        return "\"" + value->SourceText(1);
+    return value->SourceText(1);
+}
+
+bool savedEntry(const tTabDesc* entry) { return !(entry->flags & (kNotSaved | kNotSavedUntilSet | kSystemEntry)); }
 
 int32_t tImageRegistry::Number(tLogoImage* image)
 {
@@ -113,6 +116,7 @@ std::string mainProjectText(const tProjectHeader& header, uint8_t options, tImag
     main.procTable->ForEachInOrder(&writeProcedure, &writing);
     // The main object's block ends with one more empty line.
     text += std::string(kLineEnd) + kLineEnd;
+    writeObjectBlocks(text, images, options);
     writePropertyLists(text);
     return text;
 }

@@ -8,10 +8,11 @@
 #include "values/tLogoRef.h"
 
 class tStream;
+class tTabDesc;
+class tlogoobject;
 
-// The writing side of projects. This covers the main object's own state: its global variables
-// and procedures, the stored save options and the property lists; objects and classes are not
-// written yet.
+// The writing side of projects: the main object's global variables and procedures, the stored
+// save options, the objects and classes (objectWriter) and the property lists.
 
 // Images met while writing, numbered from 1 in order of first occurrence.
 class tImageRegistry {
@@ -23,6 +24,14 @@ public:
 private:
     std::vector<tLogoRef<tLogoImage>> images;
 };
+
+// The instruction that gives image n of a loading project's table.
+std::string loadImageCall(int32_t number);
+// A value as an instruction's input: images as their load call, words quoted, anything else in
+// its source form.
+std::string inputText(tlogoobject* value, tImageRegistry& images);
+// Whether a table entry belongs in a project (not marked unsaved, automatic or built in).
+bool savedEntry(const tTabDesc* entry);
 
 struct tProjectHeader {
     std::string language;  // empty for none
