@@ -8,6 +8,7 @@
 #include "turtle/labelText.h"
 #include "turtle/penDrawing.h"
 #include "turtle/tLogoTurtleParams.h"
+#include "turtle/moveEvents.h"
 #include "turtle/turtleAccess.h"
 #include "values/tListBuilder.h"
 #include "values/tLogoInt.h"
@@ -39,7 +40,7 @@ tlogoobject* label2(tPrimitiveCall& call)
 {
     tLogoTurtleParams& turtle = currentTurtle();
     const tLabelPlacement placed = writeLabel(turtle, call[0]);
-    announceBounce(addressedObject(), turtle.MoveTo(placed.end, turtle.rangeStyle, tPenState::kUp));
+    announceMove(addressedObject(), turtle.MoveTo(placed.end, turtle.rangeStyle, tPenState::kUp));
     return nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include "turtle/anyInputs.h"
 #include "turtle/rangeRectangles.h"
 #include "turtle/tLogoTurtleParams.h"
+#include "turtle/moveEvents.h"
 #include "turtle/turtleAccess.h"
 #include "turtle/turtleGlide.h"
 #include "values/eLogoException.h"
@@ -19,13 +20,13 @@ namespace {
 
 tlogoobject* forward(tPrimitiveCall& call)
 {
-    announceBounce(addressedObject(), currentTurtle().Forward(realOrAny(call[0], tAnyRange::kForward)));
+    announceMove(addressedObject(), currentTurtle().Forward(realOrAny(call[0], tAnyRange::kForward)));
     return nullptr;
 }
 
 tlogoobject* back(tPrimitiveCall& call)
 {
-    announceBounce(addressedObject(), currentTurtle().Forward(-realOrAny(call[0], tAnyRange::kForward)));
+    announceMove(addressedObject(), currentTurtle().Forward(-realOrAny(call[0], tAnyRange::kForward)));
     return nullptr;
 }
 
@@ -45,14 +46,14 @@ tlogoobject* right(tPrimitiveCall& call)
 
 tlogoobject* home(tPrimitiveCall&)
 {
-    announceBounce(addressedObject(), currentTurtle().Home());
+    announceMove(addressedObject(), currentTurtle().Home());
     return nullptr;
 }
 
 tlogoobject* setxy(tPrimitiveCall& call)
 {
     tLogoTurtleParams& turtle = currentTurtle();
-    announceBounce(addressedObject(),
+    announceMove(addressedObject(),
                    turtle.MoveTo(turtle.screen->ToSurface(call.real(0), call.real(1)), turtle.rangeStyle, turtle.penState));
     return nullptr;
 }
@@ -62,14 +63,14 @@ tlogoobject* dotSetpos(tPrimitiveCall& call)
 {
     tLogoTurtleParams& turtle = currentTurtle();
     const tEdgeStyle style = turtle.rangeStyle == tEdgeStyle::kWindow ? tEdgeStyle::kWindow : tEdgeStyle::kFence;
-    announceBounce(addressedObject(), turtle.MoveTo(surfacePosition(*turtle.screen, call[0]), style, turtle.penState));
+    announceMove(addressedObject(), turtle.MoveTo(surfacePosition(*turtle.screen, call[0]), style, turtle.penState));
     return nullptr;
 }
 
 // A jump to a surface point that never draws and ignores the range.
 tlogoobject* dotSetapos(tPrimitiveCall& call)
 {
-    announceBounce(addressedObject(), currentTurtle().MoveTo(pointOf(call[0]), tEdgeStyle::kWindow, tPenState::kUp));
+    announceMove(addressedObject(), currentTurtle().MoveTo(pointOf(call[0]), tEdgeStyle::kWindow, tPenState::kUp));
     return nullptr;
 }
 

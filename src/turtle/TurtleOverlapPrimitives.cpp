@@ -27,14 +27,6 @@
 
 namespace {
 
-// The global "overlapmode": a number other than 0 makes intersecting bounds enough.
-int64_t overlapMode()
-{
-    tLogoVarTab* globals = processEnvironment().globals;
-    tlogoobject* value = globals ? globals->FindValue(nameCode("overlapmode")) : nullptr;
-    return value && value->IsNumber() && value->AsReal() != 0 ? 1 : 0;
-}
-
 // Hidden turtles, and the turtle itself, never overlap anything.
 bool overlaps(const tLogoTurtleParams& self, const tLogoTurtleParams& other, int64_t mode)
 {
@@ -68,7 +60,7 @@ std::vector<tlogoobject*> overlappedAmong(tlogoobject* given)
     tLogoTurtleParams& self = currentTurtle();
     std::vector<std::pair<tlogoobject*, tLogoTurtleParams*>> named;
     for (tlogoobject* name : givenNames(given)) named.emplace_back(name, turtleNamed(*self.screen, name));
-    const int64_t mode = overlapMode();
+    const int64_t mode = overlapModeSetting();
     std::vector<tlogoobject*> met;
     for (const auto& [name, turtle] : named)
         if (overlaps(self, *turtle, mode)) met.push_back(name);
@@ -90,7 +82,7 @@ tlogoobject* shaperectangle(tPrimitiveCall&)
 tlogoobject* overlapped(tPrimitiveCall&)
 {
     tLogoTurtleParams& self = currentTurtle();
-    const int64_t mode = overlapMode();
+    const int64_t mode = overlapModeSetting();
     tListBuilder names;
     for (tLogoTurtleParams* other : self.screen->Turtles())
         if (overlaps(self, *other, mode))

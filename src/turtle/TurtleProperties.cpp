@@ -13,6 +13,7 @@
 #include "turtle/rangeRectangles.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tTurtleShape.h"
+#include "turtle/moveEvents.h"
 #include "turtle/turtleAccess.h"
 #include "values/eLogoException.h"
 #include "values/tListBuilder.h"
@@ -32,7 +33,7 @@ tLogoTurtleParams& turtle(tmultiobject& object) { return turtleOf(&object); }
 void moveTo(tmultiobject& object, tRealPoint surface)
 {
     tLogoTurtleParams& t = turtle(object);
-    announceBounce(object, t.MoveTo(surface, t.rangeStyle, t.penState));
+    announceMove(object, t.MoveTo(surface, t.rangeStyle, t.penState));
 }
 
 tlogoobject* getHeading(tmultiobject& object) { return newCoordinate(turtle(object).heading); }
@@ -228,6 +229,9 @@ void setFrame(tmultiobject& object, tlogoobject* value)
 tlogoobject* getFrameMode(tmultiobject& object) { return NewBoolean(turtle(object).frameMode); }
 void setFrameMode(tmultiobject& object, tlogoobject* value) { turtle(object).frameMode = value->AsBoolean(); }
 
+tlogoobject* getSensitive(tmultiobject& object) { return NewBoolean(turtle(object).sensitive); }
+void setSensitive(tmultiobject& object, tlogoobject* value) { turtle(object).sensitive = value->AsBoolean(); }
+
 const tBoundProperty kShape{&getShape, &setShape};
 const tBoundProperty kFrame{&getFrame, &setFrame};
 const tBoundProperty kFrameMode{&getFrameMode, &setFrameMode};
@@ -247,6 +251,7 @@ const tBoundProperty kXCor{&getXCor, &setXCor};
 const tBoundProperty kYCor{&getYCor, &setYCor};
 const tBoundProperty kPen{&getPen, &setPen};
 const tBoundProperty kShown{&getShown, &setShown};
+const tBoundProperty kSensitive{&getSensitive, &setSensitive};
 
 }  // namespace
 
@@ -281,6 +286,7 @@ void declareTurtleProperties(tmultiobject& turtleClass)
         {53, {53, 120}, 0, kShape},
         {52, {}, 0, kFrame},
         {120, {}, 0, kFrameMode},
+        {65, {}, 0, kSensitive},
     };
     for (const tRow& row : rows)
         declareProperty(turtleClass, boundPropertyDeclaration(row.number, row.affects, row.flags, row.functions));

@@ -95,6 +95,8 @@ public:
     tLogoRef<tlogoobject> shapeValue;
     int32_t frameIndex = 0;
     bool frameMode = false;
+    // Whether the turtle takes part in collision events ("sensitive").
+    bool sensitive = false;
 
 private:
     bool registered_ = false;

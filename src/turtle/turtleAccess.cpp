@@ -6,8 +6,6 @@
 
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
-#include "objects/eventNames.h"
-#include "objects/objectEvents.h"
 #include "objects/tmultiobject.h"
 #include "turtle/anyInputs.h"
 #include "turtle/tLogoTurtleParams.h"
@@ -46,11 +44,6 @@ tlogoobject* addressed() { return requireContext().currentObject; }
 }  // namespace
 
 tmultiobject& addressedObject() { return *static_cast<tmultiobject*>(addressed()); }
-
-void announceBounce(tmultiobject& turtle, bool bounced)
-{
-    if (bounced) fireEventAndWait(turtle, eventCode(tEventKey::onBounce));
-}
 
 tLogoTurtleParams& turtleOf(tlogoobject* object)
 {

@@ -13,9 +13,6 @@ class tmultiobject;
 
 // The object the running instruction addresses.
 tmultiobject& addressedObject();
-// After a move that bounced off an edge, the object's "onBounce" handler runs; the move waits
-// for it.
-void announceBounce(tmultiobject& turtle, bool bounced);
 
 // The turtle graphic part of the object; erInitTurtle when it has none.
 tLogoTurtleParams& turtleOf(tlogoobject* object);

@@ -11,6 +11,7 @@
 #include "processes/processPrimitives.h"
 #include "turtle/tDrawingList.h"
 #include "turtle/tLogoTurtleParams.h"
+#include "turtle/moveEvents.h"
 #include "turtle/turtleAccess.h"
 #include "values/eLogoException.h"
 #include "values/tLogoList.h"
@@ -115,7 +116,7 @@ void glideTurtle(tmultiobject& object, tlogoobject* path, tlogoobject* parameter
         while (left > 0) {
             const long double piece = owed > 0 ? owed : settings.step;
             const long double walked = std::min(piece, left);
-            announceBounce(object, turtle.Forward(walked));
+            announceMove(object, turtle.Forward(walked));
             left -= walked;
             owed = piece - walked;
             if (owed == 0) afterStep();

@@ -7,8 +7,11 @@
 #include <cmath>
 #include <vector>
 
+#include "language/Language.h"
+#include "processes/processEnvironment.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/turtleShape.h"
+#include "values/tLogoVarTab.h"
 
 bool tShapeBounds::Intersects(const tShapeBounds& other) const
 {
@@ -76,4 +79,22 @@ bool boundsOverlap(const tShapeBounds& a, const tShapeBounds& b, int64_t overlap
         for (const tCircle& q : second)
             if (!circlesMeet(p, q)) return false;
     return true;
+}
+
+int64_t overlapModeSetting()
+{
+    tLogoVarTab* globals = processEnvironment().globals;
+    tlogoobject* value = globals ? globals->FindValue(nameCode("overlapmode")) : nullptr;
+    return value && value->IsNumber() && value->AsReal() != 0 ? 1 : 0;
+}
+
+bool meetsSensitiveTurtle(tLogoTurtleParams& turtle, int64_t overlapMode)
+{
+    if (!turtle.sensitive || !turtle.shown) return false;
+    const tShapeBounds bounds = turtleBounds(turtle);
+    for (tLogoTurtleParams* other : turtle.screen->Turtles())
+        if (other != &turtle && other->sensitive && other->shown &&
+            boundsOverlap(turtleBounds(*other), bounds, overlapMode))
+            return true;
+    return false;
 }

@@ -26,3 +26,10 @@ tShapeBounds turtleBounds(const tLogoTurtleParams& turtle);
 // rectangles, each approximated by one or two circles, must meet too, so that round shapes
 // whose corners touch do not collide.
 bool boundsOverlap(const tShapeBounds& a, const tShapeBounds& b, int64_t overlapMode);
+
+// The global "overlapmode": a number other than 0 makes intersecting bounds enough (1), else 0.
+int64_t overlapModeSetting();
+
+// Whether the turtle, sensitive and shown, meets another sensitive, shown turtle of its page
+// (the overlap test above), for the collision event after a move.
+bool meetsSensitiveTurtle(tLogoTurtleParams& turtle, int64_t overlapMode);
