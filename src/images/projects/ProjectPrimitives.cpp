@@ -12,6 +12,8 @@
 #include "interpreter/tProcessContext.h"
 #include "language/tFileStream.h"
 #include "mainobj/primitiveTable.h"
+#include "mainobj/startup/embeddedFiles.h"
+#include "mainobj/startup/startupState.h"
 #include "mainobj/system/tFilePaths.h"
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/tPrimitiveCall.h"
@@ -22,7 +24,7 @@
 
 namespace {
 
-std::unique_ptr<tFileStream> openedFile(const std::string& path, std::string_view name)
+std::unique_ptr<tStream> openedFile(const std::string& path, std::string_view name)
 {
     try {
         return std::make_unique<tFileStream>(path, tFileStream::openRead);
@@ -44,10 +46,13 @@ std::string loadNamed(tPrimitiveCall& call)
         load.parameters = call.list(1);
     if (namesClipboard(name))
         throw eLogoException(erClipboard);
-    const std::string path = resolveFileName(name, fkProject, {.search = true});
+    // "*name" is a file the program carries; its own start-up program is plain text.
+    const bool embedded = namesEmbeddedFile(name);
+    const std::string path = embedded ? name : resolveFileName(name, fkProject, {.search = true});
     load.fileName = path;
+    load.plainText = embedded && startupProgramMode();
     load.echo = [](const std::string& line) { mainLogoObject().Write(line + "\r\n"); };
-    const auto file = openedFile(path, name);
+    const auto file = embedded ? openEmbeddedFile(name) : openedFile(path, name);
     loadProject(*file, load);
     return path;
 }

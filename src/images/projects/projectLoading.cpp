@@ -33,20 +33,28 @@ void refuseOtherLanguage(tStream& stream)
 }
 
 // The container's images and text; a damaged container is no project.
-std::string readContainer(tStream& stored, bool coded)
+std::string readContainer(tStream& stored, const tProjectLoad& load)
 {
+    const bool coded = load.coded;
     try {
         // The stored bytes are probed too, for an exported project written without the filter.
-        refuseOtherLanguage(stored);
+        if (!load.plainText)
+            refuseOtherLanguage(stored);
         // The filter's key stream starts where the stored stream stands.
         seekTo(stored, 0);
         std::optional<texecodedstream> filter;
         tStream& stream = coded ? filter.emplace(stored, kProjectKey) : stored;
-        if (coded)
+        if (coded && !load.plainText)
             refuseOtherLanguage(stream);
         const int32_t count = chunkCount(stream, lpProjectFile);
-        if (count == 0 && checkLgfHeader(stream, lpProbe) == 0)
-            throw eLogoException(erZembrixProject);
+        if (count == 0 && checkLgfHeader(stream, lpProbe) == 0) {
+            if (!load.plainText)
+                throw eLogoException(erZembrixProject);
+            seekTo(stream, 0);
+            std::string text(size_t(stream.Size()), '\0');
+            stream.ReadExact(text.data(), int64_t(text.size()));
+            return text;
+        }
         setLoadImages(readImageList(stream, count));
         const int32_t length = findTextChunk(stream, 0);
         // A packed text chunk is never written by this system.
@@ -60,7 +68,7 @@ std::string readContainer(tStream& stored, bool coded)
     }
 }
 
-void define(const tProjectInstructions& instructions)
+void define(const tProjectInstructions& instructions, const tProjectLoad& load)
 {
     tmultiobject* object = mainObject();
     const std::string& owner = instructions.definitionOwner();
@@ -69,7 +77,8 @@ void define(const tProjectInstructions& instructions)
         if (!object)
             throw eLogoException(erNoObject, std::string_view(owner));
     }
-    DefineFromText(*object->procTable, instructions.definitionText());
+    const std::string& text = instructions.definitionText();
+    DefineFromText(*object->procTable, load.plainText ? translateNeutral(text) : text);
 }
 
 void runInstruction(const tProjectInstructions& instructions, const std::string& instruction,
@@ -77,9 +86,9 @@ void runInstruction(const tProjectInstructions& instructions, const std::string&
 {
     try {
         if (instructions.isDefinition())
-            define(instructions);
+            define(instructions, load);
         else
-            RunText(instruction);
+            RunText(load.plainText ? translateNeutral(instruction) : instruction);
     } catch (const eTerminateException&) {
         throw;
     } catch (eLogoException& error) {
@@ -109,7 +118,7 @@ void fireLoadEvents(tmultiobject* lastBefore)
 void loadProject(tStream& stored, const tProjectLoad& load)
 {
     tRunningLoad running(load.parameters);
-    const std::string text = readContainer(stored, load.coded);
+    const std::string text = readContainer(stored, load);
     const auto verbose = loadParameter("verbose");
     const bool echo = load.echo && verbose && !verbose->IsList() && isTrueWord(verbose->WordView());
     tmultiobject* lastBefore = lastObject();

@@ -16,6 +16,9 @@ struct tProjectLoad {
     bool ignoreErrors = false;          // report a failing instruction and go on
     std::string fileName;               // tagged on errors
     bool coded = true;                  // false only for exported, unfiltered projects
+    // The system's own start-up program: plain text is taken, language-neutral words are
+    // translated, and no language is checked.
+    bool plainText = false;
     std::function<void(const std::string&)> echo;      // verbose echo of each instruction
     std::function<void(const std::exception&)> report; // failures skipped with ignoreErrors
 };
