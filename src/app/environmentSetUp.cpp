@@ -1,5 +1,6 @@
 #include "app/environmentSetUp.h"
 
+#include "images/projects/startObjects.h"
 #include "images/projects/startProjects.h"
 #include "images/startImages.h"
 #include "interpreter/tProcessContext.h"
@@ -45,6 +46,8 @@ tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_p
     tContextScope scope(startUp);
     try {
         environment.shownPage = buildStartWindow().page;
+        // A saved project sets these objects' state instead of making them a second time.
+        rememberStartObjects();
         environment.lineRunnerStart.receivers = tLogoRef<tlogoobject>(environment.shownPage->Receivers());
         environment.lineRunnerStart.privateTable = environment.shownPage->ReceiversTable();
     } catch (const eLogoException& failure) {
