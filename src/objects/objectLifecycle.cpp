@@ -319,7 +319,9 @@ void destroyIn(tmultiobject* object, tDeferredFailure& failure, bool cascaded)
 {
     tLogoRef<tmultiobject> held(object);
     if (currentContext()) keepUntilCommandEnds(object);
-    if (object->creationDone && tLogoprocess::Current()) {
+    // A class never ran its kind's "create", so it gets no "destroy" either (a turtle class
+    // has no graphic part to release).
+    if (object->isInstance && object->creationDone && tLogoprocess::Current()) {
         if (cascaded)
             failure.Run([&] { runLifecycle(*object, "destroy"); });
         else

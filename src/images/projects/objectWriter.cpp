@@ -64,9 +64,9 @@ public:
     {
     }
 
-    void Write()
+    void Write(const std::vector<tmultiobject*>& roots)
     {
-        Mark();
+        Mark(roots);
         for (tmultiobject* object : saved)
             WriteBlock(*object);
         for (tmultiobject* object : saved)
@@ -75,11 +75,14 @@ public:
     }
 
 private:
-    // Everything the main object holds, and what those hold, in creation order; the main
-    // window goes last, since setting its state may show pages made before.
-    void Mark()
+    // The roots and everything they hold, in creation order; the main window goes last, since
+    // setting its state may show pages made before. The main object's own state is not an
+    // object block.
+    void Mark(const std::vector<tmultiobject*>& roots)
     {
-        std::unordered_set<const tmultiobject*> marked{mainObject()};
+        std::unordered_set<const tmultiobject*> marked(roots.begin(), roots.end());
+        if (roots.empty())
+            marked.insert(mainObject());
         for (bool grown = true; grown;) {
             grown = false;
             for (tmultiobject* object = firstObject(); object; object = object->next)
@@ -293,7 +296,8 @@ private:
 
 }  // namespace
 
-void writeObjectBlocks(std::string& text, tImageRegistry& images, uint8_t options)
+void writeObjectBlocks(std::string& text, tImageRegistry& images, uint8_t options,
+                       const std::vector<tmultiobject*>& objects)
 {
-    tObjectWriter(text, images, options).Write();
+    tObjectWriter(text, images, options).Write(objects);
 }

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class tImageRegistry;
+class tmultiobject;
 
 // The objects and classes of a full save as project text: one block per object in creation
 // order (the main window last), then one line per relation (behaviours, a page's current
@@ -16,5 +18,8 @@ class tImageRegistry;
 // definitions in the object, its events as "setevent" lines, and image values, which a list
 // cannot hold, as "set" lines. Objects the load makes are referred to as "#n", their position
 // among the objects it makes; the others by their names from the main object down.
-// Background pictures of pages and panes are written only when the save options ask for them.
-void writeObjectBlocks(std::string& text, tImageRegistry& images, uint8_t options);
+// The objects written are the given ones with everything they hold; none given means every
+// object the main object holds (a full save). Background pictures of pages and panes are
+// written only when the save options ask for them.
+void writeObjectBlocks(std::string& text, tImageRegistry& images, uint8_t options,
+                       const std::vector<tmultiobject*>& objects = {});

@@ -52,6 +52,15 @@ void writeFile(const fs::path& path, std::span<const uint8_t> bytes)
     }
 }
 
+// English projects name no language: they load in every program.
+std::string projectLanguage()
+{
+    std::string language = currentLanguage();
+    if (language == "*" || language == "english")
+        language.clear();
+    return language;
+}
+
 }  // namespace
 
 void saveProject(const std::string& path)
@@ -59,10 +68,7 @@ void saveProject(const std::string& path)
     const uint8_t options = storedSaveOptions();
     const bool separateImages = options & soExtraImages;
     const fs::path file(path);
-    std::string language = currentLanguage();
-    // English projects name no language: they load in every program.
-    if (language == "*" || language == "english")
-        language.clear();
+    const std::string language = projectLanguage();
     tProjectHeader header{language, path, saveTime(), {}};
     if (separateImages)
         header.imageFile = file.filename().string() + ".LGF";
@@ -93,4 +99,17 @@ void saveProject(const std::string& path)
                         fs::perm_options::remove, ignored);
     }
     setCurrentProjectFile(path);
+}
+
+std::vector<uint8_t> objectsProject(const std::vector<tmultiobject*>& objects)
+{
+    const std::string language = projectLanguage();
+    tImageRegistry images;
+    const std::string text = objectsProjectText({language, {}, saveTime(), {}}, objects, images);
+    tMemoryStream plain;
+    {
+        texecodedstream coded(plain, kProjectKey);
+        writeProjectContainer(coded, language, text, images, projectCompressionLevel());
+    }
+    return plain.Bytes();
 }

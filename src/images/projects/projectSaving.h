@@ -1,8 +1,16 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
+
+class tmultiobject;
 
 // A full save of the workspace to a project file (stored through the keyed filter), with the
 // stored save options: backup, read-only, images in a separate "name.LGF" file. Afterwards the
 // file is the current project.
 void saveProject(const std::string& path);
+
+// The given objects with what they hold as a project in memory, stored through the keyed filter
+// like a file (no icon): what "sendObject" sends and "load" reads back.
+std::vector<uint8_t> objectsProject(const std::vector<tmultiobject*>& objects);

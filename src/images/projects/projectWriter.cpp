@@ -69,6 +69,15 @@ void writePropertyLists(std::string& text)
     }
 }
 
+std::string headerText(const tProjectHeader& header)
+{
+    std::string text = "; ";
+    if (!header.language.empty())
+        text += "language: \"" + header.language + "\" ";
+    text += "name: \"" + header.fileName + "\"  version: \"" + ZEMBRIX_VERSION + "\"  date: " + header.date;
+    return text + kLineEnd + kLineEnd;
+}
+
 }  // namespace
 
 std::string loadImageCall(int32_t number)
@@ -101,11 +110,7 @@ int32_t tImageRegistry::Number(tLogoImage* image)
 
 std::string mainProjectText(const tProjectHeader& header, uint8_t options, tImageRegistry& images)
 {
-    std::string text = "; ";
-    if (!header.language.empty())
-        text += "language: \"" + header.language + "\" ";
-    text += "name: \"" + header.fileName + "\"  version: \"" + ZEMBRIX_VERSION + "\"  date: " + header.date;
-    text += std::string(kLineEnd) + kLineEnd;
+    std::string text = headerText(header);
     if (!header.imageFile.empty())
         text += primaryName(".setloadimage") + " \"|$" + header.imageFile + "|" + kLineEnd + kLineEnd;
     text += primaryName(".setsaveoptions") + " " + saveOptionsText(options) + kLineEnd + kLineEnd;
@@ -118,6 +123,14 @@ std::string mainProjectText(const tProjectHeader& header, uint8_t options, tImag
     text += std::string(kLineEnd) + kLineEnd;
     writeObjectBlocks(text, images, options);
     writePropertyLists(text);
+    return text;
+}
+
+std::string objectsProjectText(const tProjectHeader& header, const std::vector<tmultiobject*>& objects,
+                               tImageRegistry& images)
+{
+    std::string text = headerText(header);
+    writeObjectBlocks(text, images, storedSaveOptions(), objects);
     return text;
 }
 

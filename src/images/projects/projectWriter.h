@@ -10,6 +10,7 @@
 class tStream;
 class tTabDesc;
 class tlogoobject;
+class tmultiobject;
 
 // The writing side of projects: the main object's global variables and procedures, the stored
 // save options, the objects and classes (objectWriter) and the property lists.
@@ -42,6 +43,9 @@ struct tProjectHeader {
 
 // The project text of a full save (lines end with CR LF), registering its images.
 std::string mainProjectText(const tProjectHeader& header, uint8_t options, tImageRegistry& images);
+// The project text of the given objects with what they hold, and nothing of the main object.
+std::string objectsProjectText(const tProjectHeader& header, const std::vector<tmultiobject*>& objects,
+                               tImageRegistry& images);
 
 // The decoded container: header, language and text chunks, then the images, the first
 // registered last. `level` is the images' compression level.
