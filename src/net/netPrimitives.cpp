@@ -5,6 +5,7 @@
 #include "mainobj/primitiveTable.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "net/netImages.h"
+#include "net/netObjects.h"
 #include "net/tLogoNet.h"
 #include "processes/interpreterRelease.h"
 #include "values/eLogoException.h"
@@ -126,6 +127,18 @@ tlogoobject* sendRun(tPrimitiveCall& call)
     return nullptr;
 }
 
+tlogoobject* sendObject(tPrimitiveCall& call)
+{
+    send('O', call, objectMessageBody(call[1]));
+    return nullptr;
+}
+
+tlogoobject* receiveObject(tPrimitiveCall& call)
+{
+    loadReceivedObject(tLogoNet::Addressed(), call.list(0));
+    return nullptr;
+}
+
 constexpr tPrimitiveRow kNetRows[] = {
     {"status", 0, kFixedInputs, &status},
     {"message", 0, kFixedInputs, &message},
@@ -138,6 +151,8 @@ constexpr tPrimitiveRow kNetRows[] = {
     {"abort_net", 0, kFixedInputs, &disconnect},
     {"send", 2, kFixedInputs, &sendValue},
     {"sendRun", 2, kFixedInputs, &sendRun},
+    {"sendObject", 2, kFixedInputs, &sendObject},
+    {"receiveObject", 1, kFixedInputs, &receiveObject},
 };
 
 }  // namespace
