@@ -16,6 +16,7 @@
 #include "values/eLogoException.h"
 #include "values/eOutputException.h"
 #include "values/tLogoInt.h"
+#include "values/tLogoReal.h"
 #include "values/tLogoList.h"
 #include "values/tLogoString.h"
 #include "values/tLogoVarDesc.h"
@@ -34,6 +35,9 @@ bool collectInputs(tProcessContext& context, tToken*& token, const tProcDesc& de
 bool outputStatement(tProcessContext& context, tToken*& token, const tProcDesc& output);
 bool growingAssignmentFits(tProcessContext& context, const tToken* token);
 bool growingAssignment(tProcessContext& context, tToken*& token, const tResolvedName& make);
+bool plainAssignmentFits(const tProcDesc& make, const tToken* token);
+bool conditional(tProcessContext& context, const tResolvedName& resolved);
+bool plainAssignment(tProcessContext& context, tToken*& token, const tResolvedName& make);
 
 // Counts one active run for the nesting limit (and, for instruction runs, the body depth that
 // decides where tail calls may be left pending); both are restored however the run ends.
@@ -219,8 +223,9 @@ bool operationCall(tProcessContext& context, const tResolvedName& resolved, int 
     return false;
 }
 
-// Two integers under a built-in operator: the result the general call would give, computed
-// here; false when the general call must run (other operands, or an integer overflow).
+// Two integers (or, for arithmetic, integers and reals) under a built-in operator: the result
+// the general call would give, computed here; false when the general call must run (other
+// operands, or an integer overflow).
 bool integerShortcut(tProcessContext& context, const tResolvedName& resolved, const tToken& token)
 {
     if (resolved.object) return false;
@@ -229,11 +234,23 @@ bool integerShortcut(tProcessContext& context, const tResolvedName& resolved, co
     if (op == tIntegerOperator::kNone) return false;
     tlogoobject* left = context.stack.peek(1);
     tlogoobject* right = context.stack.peek(0);
+    // The class identities are compared as addresses: the whole program is one executable, so
+    // each class has one type_info, and a mismatch then costs no comparison of names.
+    const std::type_info* leftClass = &typeid(*left);
+    const std::type_info* rightClass = &typeid(*right);
+    const std::type_info* integer = &typeid(tLogoInt);
+    const std::type_info* real = &typeid(tLogoReal);
+    tlogoobject* result = nullptr;
     // Exactly integers: a real or a word may also count as integral, but is not a tLogoInt.
-    if (typeid(*left) != typeid(tLogoInt) || typeid(*right) != typeid(tLogoInt)) return false;
-    tlogoobject* result = applyIntegerOperator(op, static_cast<tLogoInt*>(left)->value,
-                                               static_cast<tLogoInt*>(right)->value);
-    if (!result) return false;
+    if (leftClass == integer && rightClass == integer)
+        result = applyIntegerOperator(op, static_cast<tLogoInt*>(left)->value, static_cast<tLogoInt*>(right)->value);
+    if (!result) {
+        // Sums that outgrew the integers go on in reals: their arithmetic is the numbers' own.
+        if ((leftClass != real && leftClass != integer) || (rightClass != real && rightClass != integer))
+            return false;
+        callTranslated(*resolved.descriptor, true, [&] { result = applyNumberOperator(op, *left, *right); });
+        if (!result) return false;
+    }
     context.stack.dropN(2);
     context.stack.push(result);
     return true;
@@ -309,10 +326,14 @@ bool statement(tProcessContext& context, tToken*& token)
         tResolvedName resolved = resolveName(context, token);
         if (resolved.descriptor->special == kOutputProc && context.runDepth == 1 && token[1].kind == tkName)
             return outputStatement(context, token, *resolved.descriptor);
-        if (resolved.descriptor->special == kAssignProc && !resolved.object && growingAssignmentFits(context, token))
-            return growingAssignment(context, token, resolved);
+        if (resolved.descriptor->special == kAssignProc && !resolved.object) {
+            if (growingAssignmentFits(context, token)) return growingAssignment(context, token, resolved);
+            if (plainAssignmentFits(*resolved.descriptor, token)) return plainAssignment(context, token, resolved);
+        }
         int n;
         if (collectInputs(context, token, *resolved.descriptor, n)) return true;
+        if (resolved.descriptor->special == kConditionalProc && !resolved.object && n == 2)
+            return conditional(context, resolved);
         return commandCall(context, token, resolved, n);
     }
     case tkOpen:
@@ -518,6 +539,43 @@ bool growingAssignment(tProcessContext& context, tToken*& token, const tResolved
         throw;
     }
     return commandCall(context, token, make, 2);
+}
+
+// "make" with a quoted name, the commonest statement of loops: the name is known before the
+// value is evaluated and cannot fail the name checks, so the value goes straight into the local
+// table the primitive would have stored it in, without building the primitive's call.
+bool plainAssignmentFits(const tProcDesc& make, const tToken* token)
+{
+    if (make.variable && token->afterParen) return false;
+    const tToken& name = token[1];
+    return name.kind == tkLiteral && name.value->IsWord() && !name.value->WordView().empty();
+}
+
+bool plainAssignment(tProcessContext& context, tToken*& token, const tResolvedName& make)
+{
+    tProcDesc& descriptor = *make.descriptor;
+    const uint32_t name = token[1].value->NameCode();
+    token += 2;
+    if (token->kind == tkEnd) throw eLogoException(erNotEnoughInputs, tNeedingProcedure{descriptor.code});
+    if (input(context, token, descriptor)) return true;
+    tLogoRef<tlogoobject> value = tLogoRef<tlogoobject>::adopt(context.stack.popRaw());
+    callTranslated(descriptor, false, [&] { context.localTable->Define(name, value.get(), 0); });
+    return context.exitRequested;
+}
+
+// "if" with its two inputs on the stack, as its primitive would run it, without building the
+// primitive's call: the commonest control statement of recursive procedures.
+bool conditional(tProcessContext& context, const tResolvedName& resolved)
+{
+    tProcDesc& descriptor = *resolved.descriptor;
+    tLogoRef<tlogoobject> instructions = tLogoRef<tlogoobject>::adopt(context.stack.popRaw());
+    tLogoRef<tlogoobject> condition = tLogoRef<tlogoobject>::adopt(context.stack.popRaw());
+    context.foundLevel = resolved.level;
+    callTranslated(descriptor, false, [&] {
+        if (condition->AsBoolean()) RunInstructions(instructions.get());
+    });
+    if (context.pendingCall.descriptor) trampoline(context);
+    return context.exitRequested;
 }
 
 void runForm(tProcessContext& context, tCompiledForm& form)

@@ -7,6 +7,7 @@
 
 #include "values/tLogoBool.h"
 #include "values/tLogoInt.h"
+#include "values/tLogoWord.h"
 #include "values/valuePools.h"
 
 namespace {
@@ -78,4 +79,15 @@ tlogoobject* applyIntegerOperator(tIntegerOperator op, int32_t a, int32_t b)
     case tIntegerOperator::kNone: break;
     }
     return nullptr;
+}
+
+tlogoobject* applyNumberOperator(tIntegerOperator op, tlogoobject& left, tlogoobject& right)
+{
+    auto& receiver = static_cast<tLogoWord&>(left);
+    switch (op) {
+    case tIntegerOperator::kAdd: return receiver.Add(&right);
+    case tIntegerOperator::kSubtract: return receiver.Subtract(&right);
+    case tIntegerOperator::kMultiply: return receiver.Multiply(&right);
+    default: return nullptr;
+    }
 }

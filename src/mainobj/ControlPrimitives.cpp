@@ -216,6 +216,8 @@ constexpr tPrimitiveRow kControlRows[] = {
 void registerControlPrimitives(tLogoTab& table)
 {
     registerPrimitives(table, kControlRows);
+    for (const std::string& name : registrationNames("if"))
+        if (auto* conditional = static_cast<tProcDesc*>(table.Lookup(nameCode(name)))) conditional->special = kConditionalProc;
     RegisterByKey<tOutput>(table, "output");
     RegisterByKey<tStop>(table, "stop");
 }

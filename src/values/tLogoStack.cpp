@@ -31,16 +31,13 @@ void tLogoStack::popInto(tlogoobject*& slot)
     Release(old);
 }
 
-void tLogoStack::expectNone()
+void tLogoStack::failNotNone()
 {
     if (count_ == 0) throw eLogoException(erStackPopnil);
-    if (tlogoobject* value = items_[count_ - 1]) {
-        // The error holds the value now; the stack lets go of it.
-        eLogoException error(erWhatToDo, value);
-        Release(items_[--count_]);
-        throw error;
-    }
-    --count_;
+    // The error holds the value now; the stack lets go of it.
+    eLogoException error(erWhatToDo, items_[count_ - 1]);
+    Release(items_[--count_]);
+    throw error;
 }
 
 void tLogoStack::removeBelowTop()

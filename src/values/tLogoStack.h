@@ -51,7 +51,11 @@ public:
         return value;
     }
     // The top entry must be none and is removed; a value there fails erWhatToDo with it.
-    void expectNone();
+    void expectNone()
+    {
+        if (count_ == 0 || items_[count_ - 1]) [[unlikely]] failNotNone();
+        --count_;
+    }
     // The entry k below the top (0 = top).
     tlogoobject* peek(int k) const
     {
@@ -67,6 +71,7 @@ public:
 private:
     void grow();
     [[noreturn]] static void fail(errorConst key);
+    [[noreturn]] void failNotNone();
 
     tlogoobject** items_;
     int count_ = 0;

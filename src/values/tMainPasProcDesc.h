@@ -31,6 +31,8 @@ public:
     void* data;
 
 private:
+    // Straight to the routine, without the virtual Execute of the default entries.
+    static void CommandEntry(void* self, tLogoStack& stack, int n);
     static void OperationEntry(void* self, tLogoStack& stack, int n);
 };
 

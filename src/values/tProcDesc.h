@@ -27,6 +27,7 @@ enum tProcSpecial : uint8_t {
     kOutputProc = 1,
     kStopProc = 2,
     kAssignProc = 3,  // "make": the evaluator may grow a list in place for it (Evaluator.cpp)
+    kConditionalProc = 4,  // "if": the evaluator runs its list itself (Evaluator.cpp)
 };
 
 class tProcDesc : public tTabDesc {
