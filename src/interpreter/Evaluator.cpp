@@ -33,7 +33,7 @@ void pushOperand(tProcessContext& context, const tToken& token);
 bool operationCall(tProcessContext& context, const tResolvedName& resolved, int n);
 bool collectInputs(tProcessContext& context, tToken*& token, const tProcDesc& descriptor, int& n);
 bool outputStatement(tProcessContext& context, tToken*& token, const tProcDesc& output);
-bool growingAssignmentFits(tProcessContext& context, const tToken* token);
+bool growingAssignmentFits(tProcessContext& context, tToken* token);
 bool growingAssignment(tProcessContext& context, tToken*& token, const tResolvedName& make);
 bool plainAssignmentFits(const tProcDesc& make, const tToken* token);
 bool conditional(tProcessContext& context, const tResolvedName& resolved);
@@ -469,14 +469,16 @@ void addPosition(tProcessContext& context, eLogoException& error, const tCompile
 // it held elsewhere, grows in place instead. This is the statement's shape, checked before
 // anything is evaluated: a quoted name, then a name that reaches its receiver as the last of two
 // inputs, as "lput" does.
-bool growingAssignmentFits(tProcessContext& context, const tToken* token)
+bool growingAssignmentFits(tProcessContext& context, tToken* token)
 {
     if (token[1].kind != tkLiteral || token[2].kind != tkName || token->afterParen || !token[1].value->IsWord() ||
         token[1].value->WordView().empty())
         return false;
     try {
-        const tResolvedName lput = resolvePlainName(context, token[2].code);
-        return !lput.object && lput.descriptor->inputs == 2 && dynamic_cast<tObjectProcEndDesc*>(lput.descriptor);
+        // Resolved through the token, whose answer the call itself reuses a moment later.
+        const tResolvedName lput = resolvePlainToken(context, token[2]);
+        return !lput.object && lput.descriptor->inputs == 2 &&
+               &typeid(*lput.descriptor) == &typeid(tObjectProcEndDesc);
     } catch (const eLogoException&) {
         return false;
     }

@@ -6,6 +6,12 @@
 tObjectProc1Desc::tObjectProc1Desc(uint32_t code, uint8_t binding, int32_t inputs, bool variable)
     : tProcDesc(code, inputs, binding, variable)
 {
+    SetCallEntries(&Entry, this);
+}
+
+void tObjectProc1Desc::Entry(void* self, tLogoStack& stack, int n)
+{
+    static_cast<tObjectProc1Desc*>(self)->tObjectProc1Desc::Execute(stack, n);
 }
 
 void tObjectProc1Desc::Execute(tLogoStack& stack, int n)
@@ -19,6 +25,12 @@ void tObjectProc1Desc::Execute(tLogoStack& stack, int n)
 tObjectProcEndDesc::tObjectProcEndDesc(uint32_t code, uint8_t binding, int32_t inputs, bool variable)
     : tProcDesc(code, inputs, binding, variable)
 {
+    SetCallEntries(&Entry, this);
+}
+
+void tObjectProcEndDesc::Entry(void* self, tLogoStack& stack, int n)
+{
+    static_cast<tObjectProcEndDesc*>(self)->tObjectProcEndDesc::Execute(stack, n);
 }
 
 void tObjectProcEndDesc::Execute(tLogoStack& stack, int n)

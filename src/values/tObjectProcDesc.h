@@ -13,6 +13,10 @@ class tObjectProc1Desc : public tProcDesc {
 public:
     tObjectProc1Desc(uint32_t code, uint8_t binding, int32_t inputs, bool variable = false);
     void Execute(tLogoStack& stack, int n) override;
+
+private:
+    // Every call entry comes straight here, without the virtual Execute.
+    static void Entry(void* self, tLogoStack& stack, int n);
 };
 
 // The receiver is the last input: popped first and held during the call.
@@ -20,6 +24,9 @@ class tObjectProcEndDesc : public tProcDesc {
 public:
     tObjectProcEndDesc(uint32_t code, uint8_t binding, int32_t inputs, bool variable = false);
     void Execute(tLogoStack& stack, int n) override;
+
+private:
+    static void Entry(void* self, tLogoStack& stack, int n);
 };
 
 // The receiver is the input `depth` below the top: held, taken out of the stack, then called.
