@@ -98,7 +98,7 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
         if (environment.shownPage) shownScreen = tLogoRef<tgrScreen>(&environment.shownPage->Screen());
     }
     if (environment.shownPage) installKeyMenuWindow(environment.shownPage);
-    mainWindow->ShowSurface(shownScreen.get());
+    mainWindow->ShowPage(environment.shownPage, shownScreen.get());
 
     auto start = std::make_shared<tProcessStart>(std::move(environment.lineRunnerStart));
     start->name = "@commandarea";

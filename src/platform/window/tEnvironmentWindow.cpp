@@ -90,7 +90,7 @@ tEnvironmentWindow::tEnvironmentWindow()
 // widgets once they are gone.
 tEnvironmentWindow::~tEnvironmentWindow() { commander_->Detach(); }
 
-void tEnvironmentWindow::ShowSurface(tgrScreen* screen) { page_->ShowSurface(screen); }
+void tEnvironmentWindow::ShowPage(tlogopage* page, tgrScreen* screen) { page_->ShowPage(page, screen); }
 
 void tEnvironmentWindow::EnterLine()
 {

@@ -13,6 +13,7 @@ class QPushButton;
 class tCommandLine;
 class tPageView;
 class tgrScreen;
+class tlogopage;
 
 // The environment's main window: the shown page above, the output area, the command line and
 // the Stop button below. Lines entered go to the commander, which the typed-command runner
@@ -24,8 +25,8 @@ public:
     ~tEnvironmentWindow() override;
 
     const std::shared_ptr<tWindowCommander>& Commander() const { return commander_; }
-    // The surface to show; its owner keeps it alive meanwhile.
-    void ShowSurface(tgrScreen* screen);
+    // The page to show and its surface, which the caller keeps alive meanwhile.
+    void ShowPage(tlogopage* page, tgrScreen* screen);
     // What closing the window does instead of just closing it (the program ends as "bye" ends
     // it).
     void SetCloser(std::function<void()> closer) { closer_ = std::move(closer); }

@@ -1,24 +1,46 @@
 #include "platform/window/tPageView.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "platform/window/tPageMouse.h"
 #include "turtle/tgrScreen.h"
 
 namespace {
 constexpr int kRefreshMilliseconds = 33;
+
+int buttonIndex(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::RightButton: return 1;
+    case Qt::MiddleButton: return 2;
+    default: return 0;
+    }
+}
+
+int heldButtons(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) | (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
 }  // namespace
 
 tPageView::tPageView(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Turtles hear the mouse passing over them, not only dragging.
+    setMouseTracking(true);
     startTimer(kRefreshMilliseconds);
 }
 
-void tPageView::ShowSurface(tgrScreen* screen)
+tPageView::~tPageView() = default;
+
+void tPageView::ShowPage(tlogopage* page, tgrScreen* screen)
 {
     screen_ = screen;
+    mouse_ = std::make_unique<tPageMouse>(page);
     Refresh();
 }
 
@@ -47,3 +69,29 @@ void tPageView::paintEvent(QPaintEvent* event)
 }
 
 void tPageView::timerEvent(QTimerEvent*) { Refresh(); }
+
+void tPageView::OfferMouse(const QMouseEvent& event, int kind)
+{
+    if (!mouse_) return;
+    tMouseMessage message;
+    message.kind = static_cast<tMouseMessage::tKind>(kind);
+    message.button = buttonIndex(event.button());
+    message.shift = event.modifiers() & Qt::ShiftModifier;
+    const QPoint at = event.position().toPoint();
+    message.x = at.x();
+    message.y = at.y();
+    message.buttons = heldButtons(event.buttons());
+    mouse_->Offer(message);
+}
+
+void tPageView::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    OfferMouse(*event, tMouseMessage::kPress);
+}
+
+void tPageView::mouseDoubleClickEvent(QMouseEvent* event) { OfferMouse(*event, tMouseMessage::kDoubleClick); }
+
+void tPageView::mouseMoveEvent(QMouseEvent* event) { OfferMouse(*event, tMouseMessage::kMove); }
+
+void tPageView::mouseReleaseEvent(QMouseEvent* event) { OfferMouse(*event, tMouseMessage::kRelease); }

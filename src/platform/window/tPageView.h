@@ -3,7 +3,11 @@
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
+
+class tPageMouse;
 class tgrScreen;
+class tlogopage;
 
 // Shows a page's surface: its picture with the shown turtles over it. Processes draw from their
 // own threads without telling anyone, so a timer composes the page about 30 times a second and
@@ -11,9 +15,11 @@ class tgrScreen;
 class tPageView : public QWidget {
 public:
     explicit tPageView(QWidget* parent = nullptr);
+    ~tPageView() override;
 
-    // The surface to show; its owner keeps it alive while it is shown.
-    void ShowSurface(tgrScreen* screen);
+    // The page to show with its surface (the caller keeps the surface alive while it is
+    // shown); the mouse over the view reaches the page and its turtles.
+    void ShowPage(tlogopage* page, tgrScreen* screen);
     // Composes the surface now; true when the picture shown changed.
     bool Refresh();
     const QImage& Shown() const { return shown_; }
@@ -23,8 +29,15 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void OfferMouse(const QMouseEvent& event, int kind);
+
     tgrScreen* screen_ = nullptr;
+    std::unique_ptr<tPageMouse> mouse_;
     QImage shown_;
 };

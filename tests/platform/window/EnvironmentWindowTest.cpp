@@ -44,7 +44,7 @@ struct tWindowFixture {
             mainLogoObject().fallbackOutput = std::make_unique<tWindowPrintOutput>(window->Commander());
             screen = tLogoRef<tgrScreen>(&environment.shownPage->Screen());
         }
-        window->ShowSurface(screen.get());
+        window->ShowPage(environment.shownPage, screen.get());
         environment.lineRunnerStart.name = "@commandarea";
         tLogoprocess::Start<tCommandRunner>(std::move(environment.lineRunnerStart), std::vector<std::string>{});
         window->show();
@@ -114,12 +114,27 @@ protected:
         return found;
     }
 
+    int Count(const QString& line) const { return ("\n" + OutputText()).count("\n" + line + "\n"); }
+
+    // Gives the start-up turtle and its page these handlers, once the runner has set them.
+    void SetHandlers(const char* turtleEvents, const char* pageEvents)
+    {
+        Type(QStringLiteral("pu home pd ask \"mainwindow1'page1't1 [%1]").arg(turtleEvents));
+        Type(QStringLiteral("ask \"mainwindow1'page1 [%1]").arg(pageEvents));
+        Type("print \"ready");
+        ASSERT_TRUE(WaitFor([&] { return OutputHas("ready\n"); }));
+    }
+
     QRgb PagePixel(int x, int y) const { return window->PageView().Shown().pixel(x, y) & 0xFFFFFF; }
 
     tEnvironmentWindow* window = nullptr;
 };
 
 const QColor kErrorColour(0xB0, 0x00, 0x20);
+// Inside the start-up turtle's look at home: the triangle's base is at the origin (398, 249),
+// its nose above.
+const QPoint kOnTheTurtle(398, 245);
+const QPoint kOnThePage(100, 100);
 
 TEST_F(EnvironmentWindow, ShowsItsTitleAndThePageAtOnce)
 {
@@ -211,6 +226,37 @@ TEST_F(EnvironmentWindow, StopEndsARunningLineAndTheNextLineRuns)
     // The launched loop was stopped too: nothing sets the variable any more.
     Type("make \"n 0 wait 20 print :n");
     EXPECT_TRUE(WaitFor([&] { return OutputText().endsWith(":n\n0\n"); })) << OutputText().toStdString();
+}
+
+TEST_F(EnvironmentWindow, TheMouseReachesTheTurtleUnderItOrElseThePage)
+{
+    SetHandlers("setevent \"onclick [print \"turtle] setevent \"onmouseenter [print \"enter] "
+                "setevent \"onmouseleave [print \"leave]",
+                "setevent \"onclick [print \"page]");
+    tPageView& page = window->PageView();
+    QTest::mouseMove(&page, kOnThePage);
+    QTest::mouseMove(&page, kOnTheTurtle);
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("enter\n"); })) << OutputText().toStdString();
+    QTest::mouseClick(&page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("turtle\n"); })) << OutputText().toStdString();
+    QTest::mouseMove(&page, kOnThePage);
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("leave\n"); })) << OutputText().toStdString();
+    QTest::mouseClick(&page, Qt::LeftButton, Qt::NoModifier, kOnThePage);
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("page\n"); })) << OutputText().toStdString();
+    EXPECT_EQ(Count("turtle"), 1);
+    EXPECT_EQ(Count("enter"), 1);
+}
+
+TEST_F(EnvironmentWindow, ClicksWhileAHandlerRunsAreDroppedAndTheLastReleaseFollowsOnce)
+{
+    SetHandlers("setevent \"onclick [print \"start wait 300 print \"end] setevent \"onleftup [print \"up]", "");
+    tPageView& page = window->PageView();
+    QTest::mouseClick(&page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
+    QTest::mouseClick(&page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("start\nend\nup\n"); })) << OutputText().toStdString();
+    QTest::qWait(400);
+    EXPECT_EQ(Count("start"), 1);
+    EXPECT_EQ(Count("up"), 1);
 }
 
 }  // namespace
