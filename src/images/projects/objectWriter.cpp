@@ -193,9 +193,12 @@ private:
             if (!value)
                 continue;
             tLogoRef<tlogoobject> held(value);
-            if (auto* image = dynamic_cast<tLogoImage*>(value)) {
-                imageLines.push_back(Reference(&object) + "'" + primaryName("set") + " \"" + name + " " +
-                                     loadImageCall(images.Number(image)));
+            // A list in the state list is text: images come back through an instruction of
+            // their own, a property through its setter, an own variable made anew.
+            if (holdsImage(value)) {
+                const char* assign = dynamic_cast<tPseudoVarDesc*>(entry) ? "set" : "haveown";
+                imageLines.push_back(Reference(&object) + "'" + primaryName(assign) + " \"" + name + " " +
+                                     inputText(value, images));
                 continue;
             }
             text += "\t" + key + " " + value->SourceText(1) + kLineEnd;

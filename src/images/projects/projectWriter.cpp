@@ -9,6 +9,8 @@
 #include "language/tStream.h"
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/system/tlogotable.h"
+#include "values/tListBuilder.h"
+#include "values/tLogoList.h"
 #include "values/tLogoVarTab.h"
 #include "values/tProcDesc.h"
 #include "values/tTabDesc.h"
@@ -69,6 +71,31 @@ void writePropertyLists(std::string& text)
     }
 }
 
+struct tImageInList {
+    std::vector<int32_t> path;  // positions from the outermost list inwards, from 1
+    tLogoImage* image;
+};
+
+// A copy of the list with an empty list in place of every image, and where they were.
+tlogoobject* withoutImages(tLogoList* list, std::vector<int32_t>& path, std::vector<tImageInList>& found)
+{
+    tListBuilder copy;
+    int32_t position = 0;
+    for (tlogoobject* element : elements(list)) {
+        path.push_back(++position);
+        if (auto* image = dynamic_cast<tLogoImage*>(element)) {
+            found.push_back({path, image});
+            copy.Append(new tLogoList);
+        } else if (element->IsList()) {
+            copy.Append(withoutImages(static_cast<tLogoList*>(element), path, found));
+        } else {
+            copy.Append(element);
+        }
+        path.pop_back();
+    }
+    return copy.Take();
+}
+
 std::string headerText(const tProjectHeader& header)
 {
     std::string text = "; ";
@@ -85,10 +112,38 @@ std::string loadImageCall(int32_t number)
     return "( " + primaryWord("class", "main") + "'" + primaryName(".loadimage") + " " + std::to_string(number) + " )";
 }
 
+bool holdsImage(tlogoobject* value)
+{
+    if (value->IsImage())
+        return true;
+    if (!value->IsList())
+        return false;
+    for (tlogoobject* element : elements(static_cast<tLogoList*>(value)))
+        if (holdsImage(element))
+            return true;
+    return false;
+}
+
 std::string inputText(tlogoobject* value, tImageRegistry& images)
 {
     if (auto* image = dynamic_cast<tLogoImage*>(value))
         return loadImageCall(images.Number(image));
+    if (value->IsList() && holdsImage(value)) {
+        // A list cannot hold an image as text: the images are put back into a copy that holds
+        // empty lists in their places.
+        std::vector<tImageInList> found;
+        std::vector<int32_t> path;
+        tLogoRef<tlogoobject> holder(withoutImages(static_cast<tLogoList*>(value), path, found));
+        std::string text = holder->SourceText(1);
+        for (const tImageInList& image : found) {
+            std::string positions;
+            for (int32_t position : image.path)
+                positions += (positions.empty() ? "" : " ") + std::to_string(position);
+            text = "( " + primaryName("deepreplace") + " [" + positions + "] " + text + " " +
+                   loadImageCall(images.Number(image.image)) + " )";
+        }
+        return text;
+    }
     // A word stands quoted where an instruction takes it as a value.
     if (!value->IsList() && !value->IsNumber())
         return "\"" + value->SourceText(1);

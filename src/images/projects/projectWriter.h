@@ -28,8 +28,11 @@ private:
 
 // The instruction that gives image n of a loading project's table.
 std::string loadImageCall(int32_t number);
-// A value as an instruction's input: images as their load call, words quoted, anything else in
-// its source form.
+// Whether the value is an image or a list with an image somewhere inside.
+bool holdsImage(tlogoobject* value);
+// A value as an instruction's input: images as their load call, lists holding images as the
+// list with empty lists in their places and "deepreplace" calls that put them back, words
+// quoted, anything else in its source form.
 std::string inputText(tlogoobject* value, tImageRegistry& images);
 // Whether a table entry belongs in a project (not marked unsaved, automatic or built in).
 bool savedEntry(const tTabDesc* entry);
