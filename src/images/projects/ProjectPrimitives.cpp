@@ -8,8 +8,10 @@
 #include "images/projects/projectLoadState.h"
 #include "images/projects/projectLoading.h"
 #include "images/projects/projectSaving.h"
+#include "images/projects/projectWriter.h"
 #include "images/projects/saveOptions.h"
 #include "interpreter/tProcessContext.h"
+#include "language/Language.h"
 #include "language/tFileStream.h"
 #include "mainobj/primitiveTable.h"
 #include "mainobj/startup/embeddedFiles.h"
@@ -18,6 +20,7 @@
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "objects/creationList.h"
+#include "objects/objectNames.h"
 #include "objects/tmultiobject.h"
 #include "values/eLogoException.h"
 #include "values/tLogoList.h"
@@ -90,13 +93,50 @@ tlogoobject* setLoadImage(tPrimitiveCall& call)
     return nullptr;
 }
 
-// A full save; the wait cursor of ".save" belongs to the window.
+// What a partial save names: objects as seen from the current object, and global variables as
+// words starting with ":".
+tSaveSelection selectionOf(tlogoobject* names)
+{
+    tSaveSelection selection;
+    auto take = [&](tlogoobject* name) {
+        if (auto* object = dynamic_cast<tmultiobject*>(name))
+            return selection.objects.push_back(object);
+        if (!name->IsWord())
+            throw eLogoException(erBadStructure, names);
+        const std::string& text = name->WordText();
+        if (text.starts_with(":"))
+            return selection.variables.push_back(nameCode(text.substr(1)));
+        tmultiobject* object = resolveObjectPath(static_cast<tmultiobject*>(currentContext()->currentObject), text);
+        if (!object)
+            throw eLogoException(erNoObject, name);
+        selection.objects.push_back(object);
+    };
+    if (names->IsList())
+        for (tlogoobject* name : elements(static_cast<tLogoList*>(names)))
+            take(name);
+    else
+        take(names);
+    return selection;
+}
+
+// A full save, or with a second input a partial one; the wait cursor of ".save" belongs to the
+// window.
 tlogoobject* savePrimitive(tPrimitiveCall& call)
 {
+    if (call.count() < 1)
+        throw eLogoException(erNotEnoughInputs);
+    if (call.count() > 2)
+        throw eLogoException(erTooManyInputs);
     const std::string& name = call.word(0);
     if (namesClipboard(name))
         throw eLogoException(erClipboard);
-    saveProject(resolveFileName(name, fkProject, {}));
+    const std::string path = resolveFileName(name, fkProject, {});
+    if (call.count() == 1) {
+        saveProject(path);
+        return nullptr;
+    }
+    const tSaveSelection selection = selectionOf(call[1]);
+    saveProject(path, &selection);
     return nullptr;
 }
 
@@ -122,8 +162,8 @@ const tPrimitiveRow kProjectRows[] = {
     {".setloadimage", 1, kFixedInputs, &setLoadImage},
     {".setsaveoptions", 1, kFixedInputs, &setSaveOptions},
     {".setstate.", 1, kFixedInputs, &setStoredState},
-    {"save", 1, kFixedInputs, &savePrimitive},
-    {".save", 1, kFixedInputs, &savePrimitive},
+    {"save", 1, kVariableInputs, &savePrimitive},
+    {".save", 1, kVariableInputs, &savePrimitive},
 };
 
 }  // namespace

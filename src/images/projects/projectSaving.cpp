@@ -63,7 +63,7 @@ std::string projectLanguage()
 
 }  // namespace
 
-void saveProject(const std::string& path)
+void saveProject(const std::string& path, const tSaveSelection* selection)
 {
     const uint8_t options = storedSaveOptions();
     const bool separateImages = options & soExtraImages;
@@ -74,7 +74,8 @@ void saveProject(const std::string& path)
         header.imageFile = file.filename().string() + ".LGF";
 
     tImageRegistry images;
-    const std::string text = mainProjectText(header, options, images);
+    const std::string text =
+        selection ? partialProjectText(header, *selection, images) : mainProjectText(header, options, images);
     const int level = projectCompressionLevel();
 
     // The whole container is made in memory first, so a failure leaves the old file (or its
@@ -98,14 +99,15 @@ void saveProject(const std::string& path)
         fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::remove, ignored);
     }
-    setCurrentProjectFile(path);
+    if (!selection)
+        setCurrentProjectFile(path);
 }
 
 std::vector<uint8_t> objectsProject(const std::vector<tmultiobject*>& objects)
 {
     const std::string language = projectLanguage();
     tImageRegistry images;
-    const std::string text = objectsProjectText({language, {}, saveTime(), {}}, objects, images);
+    const std::string text = partialProjectText({language, {}, saveTime(), {}}, {objects, {}}, images);
     tMemoryStream plain;
     {
         texecodedstream coded(plain, kProjectKey);

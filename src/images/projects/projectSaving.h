@@ -6,10 +6,12 @@
 
 class tmultiobject;
 
-// A full save of the workspace to a project file (stored through the keyed filter), with the
-// stored save options: backup, read-only, images in a separate "name.LGF" file. Afterwards the
-// file is the current project.
-void saveProject(const std::string& path);
+struct tSaveSelection;
+
+// A save to a project file (stored through the keyed filter), with the stored save options:
+// backup, read-only, images in a separate "name.LGF" file. Without a selection it is a full save
+// of the workspace, and afterwards the file is the current project.
+void saveProject(const std::string& path, const tSaveSelection* selection = nullptr);
 
 // The given objects with what they hold as a project in memory, stored through the keyed filter
 // like a file (no icon): what "sendObject" sends and "load" reads back.

@@ -9,6 +9,7 @@
 #include "language/tStream.h"
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/system/tlogotable.h"
+#include "values/eLogoException.h"
 #include "values/tListBuilder.h"
 #include "values/tLogoList.h"
 #include "values/tLogoVarTab.h"
@@ -102,7 +103,10 @@ std::string headerText(const tProjectHeader& header)
     if (!header.language.empty())
         text += "language: \"" + header.language + "\" ";
     text += "name: \"" + header.fileName + "\"  version: \"" + ZEMBRIX_VERSION + "\"  date: " + header.date;
-    return text + kLineEnd + kLineEnd;
+    text += std::string(kLineEnd) + kLineEnd;
+    if (!header.imageFile.empty())
+        text += primaryName(".setloadimage") + " \"|$" + header.imageFile + "|" + kLineEnd + kLineEnd;
+    return text;
 }
 
 }  // namespace
@@ -166,8 +170,6 @@ int32_t tImageRegistry::Number(tLogoImage* image)
 std::string mainProjectText(const tProjectHeader& header, uint8_t options, tImageRegistry& images)
 {
     std::string text = headerText(header);
-    if (!header.imageFile.empty())
-        text += primaryName(".setloadimage") + " \"|$" + header.imageFile + "|" + kLineEnd + kLineEnd;
     text += primaryName(".setsaveoptions") + " " + saveOptionsText(options) + kLineEnd + kLineEnd;
 
     tMainLogoObject& main = mainLogoObject();
@@ -181,11 +183,19 @@ std::string mainProjectText(const tProjectHeader& header, uint8_t options, tImag
     return text;
 }
 
-std::string objectsProjectText(const tProjectHeader& header, const std::vector<tmultiobject*>& objects,
+std::string partialProjectText(const tProjectHeader& header, const tSaveSelection& selection,
                                tImageRegistry& images)
 {
     std::string text = headerText(header);
-    writeObjectBlocks(text, images, storedSaveOptions(), objects);
+    if (!selection.objects.empty())
+        writeObjectBlocks(text, images, storedSaveOptions(), selection.objects);
+    tWriting writing{text, images};
+    for (uint32_t code : selection.variables) {
+        tTabDesc* entry = mainLogoObject().globalVarTable->Lookup(code);
+        if (!entry || !entry->Value())
+            throw eLogoException(erNoVal, tCulpritName{code});
+        writeVariable(&writing, entry);
+    }
     return text;
 }
 

@@ -46,8 +46,15 @@ struct tProjectHeader {
 
 // The project text of a full save (lines end with CR LF), registering its images.
 std::string mainProjectText(const tProjectHeader& header, uint8_t options, tImageRegistry& images);
-// The project text of the given objects with what they hold, and nothing of the main object.
-std::string objectsProjectText(const tProjectHeader& header, const std::vector<tmultiobject*>& objects,
+// What a partial save writes: objects with what they hold, then global variables.
+struct tSaveSelection {
+    std::vector<tmultiobject*> objects;
+    std::vector<uint32_t> variables;  // name codes
+};
+
+// The project text of a partial save; nothing else of the main object. A named variable that
+// has no value fails erNoVal.
+std::string partialProjectText(const tProjectHeader& header, const tSaveSelection& selection,
                                tImageRegistry& images);
 
 // The decoded container: header, language and text chunks, then the images, the first
