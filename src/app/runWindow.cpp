@@ -15,6 +15,7 @@
 #include "platform/tQtWindowThread.h"
 #include "platform/window/tEnvironmentWindow.h"
 #include "platform/window/widgetApplication.h"
+#include "platform/window/windowClosing.h"
 #include "platform/window/windowText.h"
 #include "processes/processPrimitives.h"
 #include "processes/tInterpreterLock.h"
@@ -30,7 +31,8 @@ namespace {
 
 tEnvironmentWindow* mainWindow = nullptr;
 
-// Closing the window, by its close button or by "bye": the program ends at once, whatever the
+// "bye", or the close button when no "onErase" handler of the window object objects: the
+// program ends at once, whatever the
 // processes (the runner waiting for a line among them) are doing; what was printed into
 // files is handed over first.
 void closeWindow()
@@ -52,7 +54,7 @@ void showMessageBox(const std::string& caption, const std::string& text)
 // shown page; their processes start with the receivers typed lines use.
 void installKeyMenuWindow(tlogopage* page)
 {
-    setKeyMenuWindow({page->owner, [page] { return static_cast<tmultiobject*>(page); },
+    setKeyMenuWindow({page->place, [page] { return static_cast<tmultiobject*>(page); },
                       [page] { return page->Receivers(); }, [page] { return page->ReceiversTable(); }});
 }
 
@@ -86,7 +88,6 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     std::shared_ptr<tWindowCommander> commander = mainWindow->Commander();
     setDefaultCommander(std::make_shared<tdefaultcommander>(&showMessageBox));
     setMainWindowCloser(&closeWindow);
-    mainWindow->SetCloser(&closeWindow);
 
     std::error_code failure;
     const std::filesystem::path here = std::filesystem::current_path(failure);
@@ -97,6 +98,8 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
         mainLogoObject().fallbackOutput = std::make_unique<tWindowPrintOutput>(commander);
         if (environment.shownPage) shownScreen = tLogoRef<tgrScreen>(&environment.shownPage->Screen());
     }
+    tmultiobject* windowObject = environment.shownPage ? environment.shownPage->place : nullptr;
+    mainWindow->SetCloser([windowObject] { requestWindowClose(windowObject, &closeWindow); });
     if (environment.shownPage) installKeyMenuWindow(environment.shownPage);
     mainWindow->ShowPage(environment.shownPage, shownScreen.get());
 

@@ -9,7 +9,7 @@
 #include "objects/eventNames.h"
 #include "objects/objectEvents.h"
 #include "objects/tmultiobject.h"
-#include "processes/tLogoprocess.h"
+#include "platform/window/interpreterHandOver.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tTurtleShape.h"
 #include "turtle/tgrScreen.h"
@@ -217,17 +217,10 @@ void tPageMouse::Offer(const tMouseMessage& message)
 void tPageMouse::HandOver()
 {
     handingOver_ = true;
-    tProcessStart start;
-    start.name = "@mouse";
-    start.kind = ipEvent;
-    start.completion = {[this] { HandleQueued(); }, nullptr};
-    try {
-        tLogoprocess::Start<tLogoprocess>(std::move(start));
-    } catch (...) {
-        // No process could start (the program is closing): the messages are dropped.
-        queued_.clear();
-        handingOver_ = false;
-    }
+    if (runUnderInterpreter("@mouse", [this] { HandleQueued(); })) return;
+    // The program is closing: the messages are dropped.
+    queued_.clear();
+    handingOver_ = false;
 }
 
 void tPageMouse::HandleQueued()

@@ -23,9 +23,8 @@ struct tMouseMessage {
 // presses, moves and clicks meanwhile are dropped, a release is remembered and replayed once
 // it has ended, and an enter and a leave cancel each other.
 //
-// The window thread may not touch Logo objects: messages wait in a queue, and a process
-// without code takes the interpreter lock for them; its completion routine, which the window
-// thread runs while the process holds the lock, handles every message queued by then.
+// Messages wait in a queue on the window thread; one hand-over to the interpreter
+// (interpreterHandOver.h) handles every message queued by the time it runs.
 class tPageMouse {
 public:
     explicit tPageMouse(tlogopage* page);

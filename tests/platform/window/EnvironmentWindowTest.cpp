@@ -22,6 +22,7 @@
 #include "platform/window/tCommandLine.h"
 #include "platform/window/tEnvironmentWindow.h"
 #include "platform/window/tPageView.h"
+#include "platform/window/windowClosing.h"
 #include "processes/tInterpreterLock.h"
 #include "processes/tallthreads.h"
 #include "turtle/tgrScreen.h"
@@ -44,6 +45,7 @@ struct tWindowFixture {
             mainLogoObject().fallbackOutput = std::make_unique<tWindowPrintOutput>(window->Commander());
             screen = tLogoRef<tgrScreen>(&environment.shownPage->Screen());
         }
+        windowObject = environment.shownPage->place;
         window->ShowPage(environment.shownPage, screen.get());
         environment.lineRunnerStart.name = "@commandarea";
         tLogoprocess::Start<tCommandRunner>(std::move(environment.lineRunnerStart), std::vector<std::string>{});
@@ -57,6 +59,7 @@ struct tWindowFixture {
     tQtWindowThread windowThread;
     std::unique_ptr<tEnvironmentWindow> window;
     tLogoRef<tgrScreen> screen;
+    tmultiobject* windowObject = nullptr;
 };
 
 tWindowFixture& fixture()
@@ -257,6 +260,27 @@ TEST_F(EnvironmentWindow, ClicksWhileAHandlerRunsAreDroppedAndTheLastReleaseFoll
     QTest::qWait(400);
     EXPECT_EQ(Count("start"), 1);
     EXPECT_EQ(Count("up"), 1);
+}
+
+TEST_F(EnvironmentWindow, ClosingLeavesTheDecisionToTheWindowObjectsOnEraseHandler)
+{
+    bool closed = false;
+    window->SetCloser([&] { requestWindowClose(fixture().windowObject, [&] { closed = true; }); });
+    Type("ask \"mainwindow1 [setevent \"onerase [print \"asked]]");
+    Type("print \"ready");
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("ready\n"); }));
+    window->close();
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("asked\n"); }));
+    QTest::qWait(100);
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(window->isVisible());
+
+    Type("ask \"mainwindow1 [eraseevent \"onerase]");
+    Type("print \"erased");
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("erased\n"); }));
+    window->close();
+    EXPECT_TRUE(WaitFor([&] { return closed; }));
+    window->SetCloser({});
 }
 
 }  // namespace
