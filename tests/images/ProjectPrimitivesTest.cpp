@@ -57,6 +57,17 @@ protected:
             appendImageChunk(*image, coded, 1);
     }
     std::string path(const std::string& name) const { return (folder / name).string(); }
+    // The text chunk of a saved project, decoded.
+    std::string savedText(const std::string& name) const
+    {
+        std::ifstream stored(path(name), std::ios::binary);
+        tMemoryStream bytes(std::vector<uint8_t>(std::istreambuf_iterator<char>(stored), {}));
+        texecodedstream decoded(bytes, kProjectKey);
+        chunkCount(decoded, lpProjectFile);
+        std::string text(size_t(findTextChunk(decoded, 0)), '\0');
+        decoded.ReadExact(text.data(), int64_t(text.size()));
+        return text;
+    }
     std::string quoted(const std::string& name) const { return "\"|" + path(name) + "|"; }
 
     std::string result(const std::string& lines)
@@ -221,8 +232,7 @@ TEST_F(ProjectPrimitives, SaveOptionsShapeTheFiles)
     tMemoryStream bytes(std::vector<uint8_t>(std::istreambuf_iterator<char>(stored), {}));
     texecodedstream decoded(bytes, kProjectKey);
     EXPECT_EQ(chunkCount(decoded, lpProjectFile), 1);
-    std::string text(size_t(findTextChunk(decoded, 0)), '\0');
-    decoded.ReadExact(text.data(), int64_t(text.size()));
+    const std::string text = savedText("options.zxp");
     EXPECT_NE(text.find("\r\n\r\n.setloadimage \"|$options.zxp.LGF|\r\n\r\n.setsaveoptions [backup readonly extraimg]"),
               std::string::npos)
         << text;
@@ -233,6 +243,39 @@ TEST_F(ProjectPrimitives, SaveOptionsShapeTheFiles)
         {"load \"|" + saveName + ".bak| print :mark", "1"},
     });
     fs::permissions(saveName, fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST_F(ProjectPrimitives, ClassesInstancesAndTheirEventsComeBack)
+{
+    for (const std::string& line : std::vector<std::string>{"newclass [] \"animal [legs 4]",
+                                    "ask \"animal [define \"speak [[] [print list myname legs]] "
+                                    "setevent \"onclick [print \"click]]",
+                                    "newclass \"animal \"dog []", "new \"dog [name rex legs 3]",
+                                    "newclass [] \"helper []", "ask \"helper [define \"help [[] [print \"helping]]]",
+                                    "ask \"rex [haveown \"mood \"|very happy| setevent \"bark [print \"woof] "
+                                    "setevent \"secret [print 1]]",
+                                    "ask \"rex [.donotsaveevent \"secret addBehaviour \"helper]", "save " + quoted("objects.zxp")})
+        ASSERT_EQ(world.ErrorOf(line), "none") << line;
+    ASSERT_TRUE(fs::exists(path("objects.zxp")));
+    const std::string text = savedText("objects.zxp");
+    // Objects the load makes are numbered in the order it makes them.
+    for (const char* line : {"\r\n\r\nnewclass \"main \"animal [\r\n\tlegs 4\r\n",
+                             "\r\n#1'to speak\r\n",
+                             "\r\n\t#1'setevent \"onclick [print \"click]\r\n",
+                             "\r\nnewclass \"#1 \"dog [\r\n",
+                             "\r\n.new. \"#2 [132 rex\r\n\tlegs 3\r\n\tmood |very happy|\r\n\t]\r\n",
+                             "\r\n\t#3'setevent \"bark [print \"woof]\r\n",
+                             "\r\n#4'to help\r\n",
+                             "\r\n#3'.addbehaviour \"#4\r\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\nin\n" << text;
+    EXPECT_EQ(text.find("secret"), std::string::npos) << text;
+
+    world.Run("erasecomplete \"animal eraseobject \"helper\n");
+    ASSERT_EQ(world.ErrorOf("print rex'myname"), "erNoObject");
+    EXPECT_EQ(world.Run("load " + quoted("objects.zxp") + " "
+                        "rex'speak rex'help ask \"rex [runevent \"bark runevent \"onclick print mood]\n"
+                        "print (list rex'myparent'myname dog'myparent'myname ask \"rex [myevent? \"secret])\n"),
+              "rex 3\nhelping\nwoof\nclick\nvery happy\ndog animal false\n");
 }
 
 }  // namespace
