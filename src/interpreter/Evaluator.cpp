@@ -251,7 +251,8 @@ bool integerShortcut(tProcessContext& context, const tResolvedName& resolved, co
         callTranslated(*resolved.descriptor, true, [&] { result = applyNumberOperator(op, *left, *right); });
         if (!result) return false;
     }
-    context.stack.dropN(2);
+    context.stack.drop();
+    context.stack.drop();
     context.stack.push(result);
     return true;
 }
@@ -269,15 +270,29 @@ bool applyOperator(tProcessContext& context, tToken& op, int n)
     return operationCall(context, resolved, n);
 }
 
+bool isOperand(const tToken& token) { return token.kind == tkVariable || token.kind == tkLiteral; }
+
+bool isOperator(const tToken& token) { return token.kind >= tkComparison && token.kind <= tkMultiplicative; }
+
 bool input(tProcessContext& context, tToken*& token, const tProcDesc& descriptor)
 {
     // A variable or literal with no operator after it is the whole input.
-    if ((token->kind == tkVariable || token->kind == tkLiteral) &&
-        (token[1].kind < tkComparison || token[1].kind > tkMultiplicative)) {
+    if (isOperand(*token) && !isOperator(token[1])) {
         pushOperand(context, *token++);
         return false;
     }
     try {
+        // So is "operand operator operand" with no operator after it, where this input takes
+        // that operator: the precedence levels have nothing to decide.
+        if (isOperand(*token) && isOperand(token[2]) && !isOperator(token[3]) &&
+            (token[1].kind == tkAdditive || token[1].kind == tkMultiplicative ||
+             (token[1].kind == tkComparison && descriptor.binding == 1))) {
+            // Stepped as the levels step, so that a failure stands at the same place.
+            pushOperand(context, *token++);
+            tToken& op = *token++;
+            pushOperand(context, *token++);
+            return applyOperator(context, op, 2);
+        }
         return descriptor.binding == 1 ? expression(context, token) : additive(context, token);
     } catch (eLogoException& error) {
         if (error.key == erDidNotReport) error.SetNeedingProcedure(descriptor.code);
