@@ -254,7 +254,8 @@ TEST_F(ProjectPrimitives, ClassesInstancesAndTheirEventsComeBack)
                                     "newclass [] \"helper []", "ask \"helper [define \"help [[] [print \"helping]]]",
                                     "ask \"rex [haveown \"mood \"|very happy| setevent \"bark [print \"woof] "
                                     "setevent \"secret [print 1]]",
-                                    "ask \"rex [.donotsaveevent \"secret addBehaviour \"helper]", "save " + quoted("objects.zxp")})
+                                    "ask \"rex [.donotsaveevent \"secret addBehaviour \"helper]",
+                                    "setevent \"onhello [print \"hi]", "save " + quoted("objects.zxp")})
         ASSERT_EQ(world.ErrorOf(line), "none") << line;
     ASSERT_TRUE(fs::exists(path("objects.zxp")));
     const std::string text = savedText("objects.zxp");
@@ -270,12 +271,14 @@ TEST_F(ProjectPrimitives, ClassesInstancesAndTheirEventsComeBack)
         EXPECT_NE(text.find(line), std::string::npos) << line << "\nin\n" << text;
     EXPECT_EQ(text.find("secret"), std::string::npos) << text;
 
-    world.Run("erasecomplete \"animal eraseobject \"helper\n");
+    world.Run("erasecomplete \"animal eraseobject \"helper eraseevent \"onhello\n");
     ASSERT_EQ(world.ErrorOf("print rex'myname"), "erNoObject");
     EXPECT_EQ(world.Run("load " + quoted("objects.zxp") + " "
-                        "rex'speak rex'help ask \"rex [runevent \"bark runevent \"onclick print mood]\n"
+                        "runevent \"onhello rex'speak rex'help ask \"rex [runevent \"bark runevent \"onclick print mood]\n"
                         "print (list rex'myparent'myname dog'myparent'myname ask \"rex [myevent? \"secret])\n"),
-              "rex 3\nhelping\nwoof\nclick\nvery happy\ndog animal false\n");
+              "hi\nrex 3\nhelping\nwoof\nclick\nvery happy\ndog animal false\n");
+    // The world keeps the main object's events from test to test.
+    world.Run("eraseevent \"onhello");
 }
 
 }  // namespace

@@ -194,8 +194,9 @@ private:
                 continue;
             tLogoRef<tlogoobject> held(value);
             // A list in the state list is text: images come back through an instruction of
-            // their own, a property through its setter, an own variable made anew.
-            if (holdsImage(value)) {
+            // their own, a property through its setter, an own variable made anew. So do
+            // words that a creation list would take for a variable's value or a group.
+            if (holdsImage(value) || !StandsInStateList(value)) {
                 const char* assign = dynamic_cast<tPseudoVarDesc*>(entry) ? "set" : "haveown";
                 imageLines.push_back(Reference(&object) + "'" + primaryName(assign) + " \"" + name + " " +
                                      inputText(value, images));
@@ -203,6 +204,14 @@ private:
             }
             text += "\t" + key + " " + value->SourceText(1) + kLineEnd;
         }
+    }
+
+    static bool StandsInStateList(tlogoobject* value)
+    {
+        if (value->IsList() || value->IsNumber())
+            return true;
+        const std::string& word = value->WordText();
+        return !word.starts_with(":") && word != "(";
     }
 
     void WriteProcedures(tmultiobject& object)

@@ -56,6 +56,16 @@ void writeProcedure(void* data, tTabDesc* entry)
         writing.text += kLineEnd;
 }
 
+void writeEvent(void* data, tTabDesc* entry)
+{
+    auto& writing = *static_cast<tWriting*>(data);
+    tlogoobject* handler = entry->Value();
+    if (!savedEntry(entry) || !handler)
+        return;
+    writing.text += primaryName("setevent") + " \"" + codeName(entry->code) + " " + handler->SourceText(1) + kLineEnd +
+                    kLineEnd;
+}
+
 void writePropertyLists(std::string& text)
 {
     const tlogotable* store = mainLogoObject().propertyStore.get();
@@ -176,6 +186,7 @@ std::string mainProjectText(const tProjectHeader& header, uint8_t options, tImag
     tWriting writing{text, images};
     main.globalVarTable->ForEachInOrder(&writeVariable, &writing);
     main.procTable->ForEachInOrder(&writeProcedure, &writing);
+    main.eventTable->ForEachInOrder(&writeEvent, &writing);
     // The main object's block ends with one more empty line.
     text += std::string(kLineEnd) + kLineEnd;
     writeObjectBlocks(text, images, options);
