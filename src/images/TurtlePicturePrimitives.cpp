@@ -17,7 +17,8 @@
 #include "values/eLogoException.h"
 
 // Pictures at the turtle: an image (or drawing list) drawn into the page with its hot spot on
-// the turtle, images made of drawing lists, and the turtle's own look as an image.
+// the turtle, scaled by the shape scale; images made of drawing lists; the turtle's own look as
+// an image.
 
 namespace {
 
@@ -31,13 +32,15 @@ tlogoobject* stamppicture(tPrimitiveCall& call)
 {
     tLogoTurtleParams& turtle = currentTurtle();
     const tLogoPicture picture = pictureOfValue(call[0], atTurtle(turtle));
-    const QPoint corner(static_cast<int>(roundPixel(turtle.position.x)) - picture.hotX,
-                        static_cast<int>(roundPixel(turtle.position.y)) - picture.hotY);
+    const tTurtleShape::tView view =
+        scaledView({picture.Composed(), picture.hotX, picture.hotY, picture.delay}, turtle.scaleX, turtle.scaleY);
+    const QPoint corner(static_cast<int>(roundPixel(turtle.position.x)) - view.hotX,
+                        static_cast<int>(roundPixel(turtle.position.y)) - view.hotY);
     std::lock_guard<std::mutex> hold(turtle.screen->pictureLock);
     const tPixelRect clip = rangeClip(turtle.rangeRect);
     QPainter painter(&turtle.screen->picture);
     preparePainter(painter, turtle.hasRange ? &clip : nullptr);
-    painter.drawImage(corner, picture.Composed());
+    if (!view.picture.isNull()) painter.drawImage(corner, view.picture);
     return nullptr;
 }
 

@@ -5,6 +5,8 @@
 
 #include "images/frameByHeading.h"
 #include "images/imageFiles.h"
+#include "images/imageTransforms.h"
+#include "images/shapeAnimation.h"
 #include "images/tLogoImage.h"
 #include "values/eLogoException.h"
 #include "values/tLogoRef.h"
@@ -40,6 +42,28 @@ public:
         view.hotY = shown->hotY;
         view.delay = shown->delay;
         return view;
+    }
+
+    int32_t PictureCount(int32_t frame) const override
+    {
+        return frame >= 0 && frame < image_.Count() ? image_.frames[static_cast<size_t>(frame)]->Count() : 0;
+    }
+
+    int32_t NextPicture(int32_t frame, int32_t picture) const override { return nextPicture(image_, frame, picture); }
+
+    int64_t StepDelay(int32_t frame, int32_t picture, long double speed) const override
+    {
+        const tLogoPicture* shown = frame >= 0 && frame < image_.Count()
+                                        ? image_.frames[static_cast<size_t>(frame)]->Picture(picture)
+                                        : nullptr;
+        return stepDelay(shown ? shown->delay : 0, speed);
+    }
+
+    tTurtleShapeRef Recoloured(uint32_t colour) const override
+    {
+        const tLogoRef<tLogoImage> tinted(
+            mapPictures(image_, [colour](const tLogoPicture& picture) { return tintedPicture(picture, colour); }));
+        return std::make_shared<const tImageShape>(*tinted);
     }
 
 private:

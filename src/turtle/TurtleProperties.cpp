@@ -12,9 +12,11 @@
 #include "turtle/penSettings.h"
 #include "turtle/rangeRectangles.h"
 #include "turtle/tLogoTurtleParams.h"
+#include "turtle/tShapeAnim.h"
 #include "turtle/tTurtleShape.h"
 #include "turtle/moveEvents.h"
 #include "turtle/turtleAccess.h"
+#include "turtle/turtleLook.h"
 #include "values/eLogoException.h"
 #include "values/tListBuilder.h"
 #include "values/tLogoList.h"
@@ -109,13 +111,14 @@ void setRangeStyle(tmultiobject& object, tlogoobject* value)
 }
 
 tlogoobject* getPenColour(tmultiobject& object) { return colourToValue(tColour::FromRgb(turtle(object).pen.colour)); }
-// The pen colour is the fill colour too.
+// The pen colour is the fill colour too, and the shape colour while one is set.
 void setPenColour(tmultiobject& object, tlogoobject* value)
 {
     const uint32_t colour = colourFromValue(*value).Rgb();
     tLogoTurtleParams& t = turtle(object);
     t.pen.colour = colour;
     t.brush.colour = colour;
+    if (t.shapeColour) recolourShape(t, colour);
 }
 
 tlogoobject* getFillColour(tmultiobject& object) { return colourToValue(tColour::FromRgb(turtle(object).brush.colour)); }
@@ -210,7 +213,7 @@ void setShape(tmultiobject& object, tlogoobject* value)
         shape = make(value);
     }
     t.shapeValue = shape ? value : nullptr;
-    t.screen->SetShape(t, std::move(shape));
+    wearShape(t, std::move(shape));
 }
 
 // Frame numbers count from 1; "any" picks one of the shape's frames at random.
@@ -218,16 +221,25 @@ tlogoobject* getFrame(tmultiobject& object) { return NewInteger(turtle(object).f
 void setFrame(tmultiobject& object, tlogoobject* value)
 {
     tLogoTurtleParams& t = turtle(object);
+    int32_t index = 0;
     if (isAny(value)) {
         const int32_t count = t.shape ? t.shape->FrameCount() : 1;
-        t.frameIndex = randomInRange(1, std::max(count, 1)) - 1;
+        index = randomInRange(1, std::max(count, 1)) - 1;
     } else {
-        t.frameIndex = value->AsInteger() - 1;
+        index = value->AsInteger() - 1;
     }
+    t.screen->ChangeLook([&] { t.frameIndex = index; });
+    scheduleShapeStep(t);
 }
 
 tlogoobject* getFrameMode(tmultiobject& object) { return NewBoolean(turtle(object).frameMode); }
-void setFrameMode(tmultiobject& object, tlogoobject* value) { turtle(object).frameMode = value->AsBoolean(); }
+void setFrameMode(tmultiobject& object, tlogoobject* value)
+{
+    const bool frameMode = value->AsBoolean();
+    tLogoTurtleParams& t = turtle(object);
+    t.screen->ChangeLook([&] { t.frameMode = frameMode; });
+    scheduleShapeStep(t);
+}
 
 tlogoobject* getSensitive(tmultiobject& object) { return NewBoolean(turtle(object).sensitive); }
 void setSensitive(tmultiobject& object, tlogoobject* value) { turtle(object).sensitive = value->AsBoolean(); }

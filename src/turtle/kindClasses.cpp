@@ -21,6 +21,7 @@ void tTurtlePrototype::SetUpTables()
     registerPagePrimitives(*procTable);
     registerPageDrawingPrimitives(*procTable);
     declareTurtleProperties(*this);
+    declareTurtleLookProperties(*this);
     const tKindAdditions& added = kindAdditions();
     for (tKindAdditions::tFamily family : added.turtleFamilies) family(*procTable);
     for (tKindAdditions::tFamily family : added.pageFamilies) family(*procTable);

@@ -4,6 +4,8 @@
 #include <mutex>
 #include <numbers>
 
+#include "turtle/tShapeAnim.h"
+
 tLogoTurtleParams::tLogoTurtleParams(tgrScreen& screen) : screen(&screen)
 {
     position = {static_cast<long double>(screen.Width() / 2), static_cast<long double>(screen.Height() / 2)};
@@ -19,6 +21,7 @@ void tLogoTurtleParams::Detach()
 {
     if (!registered_) return;
     registered_ = false;
+    unscheduleShapeStep(*this);
     screen->Unregister(this);
 }
 

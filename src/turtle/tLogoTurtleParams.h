@@ -90,11 +90,23 @@ public:
     bool shown = false;
     // The shape worn (none: the kind's default look), the value "shape" reads back, the frame
     // number set by "frame" (0-based) and whether the frames follow it instead of the heading.
-    // The shape is swapped under the surface's turtle-list lock (tgrScreen::SetShape).
+    // The shape is swapped under the surface's turtle-list lock (tgrScreen::ChangeLook).
     tTurtleShapeRef shape;
     tLogoRef<tlogoobject> shapeValue;
     int32_t frameIndex = 0;
     bool frameMode = false;
+    // The shape as it was made; `shape` is that, recoloured to `shapeColour` while one is set
+    // (it then follows the pen colour).
+    tTurtleShapeRef plainShape;
+    std::optional<uint32_t> shapeColour;
+    // What the shown picture is scaled by, about its hot spot.
+    long double scaleX = 1;
+    long double scaleY = 1;
+    // The picture of the shown frame's film (0-based), which the animation moves on when
+    // `animated`, at `delayScale` times the pictures' delays.
+    int32_t pictureIndex = 0;
+    bool animated = false;
+    long double delayScale = 1;
     // Whether the turtle takes part in collision events ("sensitive").
     bool sensitive = false;
 

@@ -28,6 +28,16 @@ public:
     virtual int32_t FrameCount() const = 0;
     // The picture of a frame's film; a null picture when the frame holds none.
     virtual tView View(int32_t frame, int32_t picture) const = 0;
+
+    // A frame's film as an animation plays it: its pictures, the one after `picture` (the
+    // first again at the end, or the last kept when the film does not loop), and how long a
+    // picture stays at the speed factor, in milliseconds.
+    virtual int32_t PictureCount(int32_t frame) const = 0;
+    virtual int32_t NextPicture(int32_t frame, int32_t picture) const = 0;
+    virtual int64_t StepDelay(int32_t frame, int32_t picture, long double speed) const = 0;
+
+    // The same shape with every picture recoloured to the colour (0xRRGGBB).
+    virtual std::shared_ptr<const tTurtleShape> Recoloured(uint32_t colour) const = 0;
 };
 
 using tTurtleShapeRef = std::shared_ptr<const tTurtleShape>;

@@ -90,8 +90,9 @@ QImage tgrScreen::Composed()
     return shown;
 }
 
-void tgrScreen::SetShape(tLogoTurtleParams& turtle, tTurtleShapeRef shape)
+
+void tgrScreen::ChangeLook(const std::function<void()>& change)
 {
     std::lock_guard<std::mutex> hold(turtleListLock_);
-    turtle.shape = std::move(shape);
+    change();
 }

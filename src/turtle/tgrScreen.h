@@ -50,9 +50,9 @@ public:
     // false when the order stays as it was.
     bool Reorder(const std::function<std::vector<tLogoTurtleParams*>(const std::vector<tLogoTurtleParams*>&)>& reorder);
 
-    // Dresses a turtle of this surface in a shape (none: the default look), under the list's
-    // lock so that a repaint never sees half a change.
-    void SetShape(tLogoTurtleParams& turtle, tTurtleShapeRef shape);
+    // Runs a change of how turtles look (shape, scale, colour, the picture of a film) under the
+    // turtle-list lock, so that a repaint never sees half a change.
+    void ChangeLook(const std::function<void()>& change);
 
     // The picture with the shown turtles drawn over it, as the page is shown.
     QImage Composed();

@@ -28,8 +28,7 @@ tShapeBounds turtleBounds(const tLogoTurtleParams& turtle)
 {
     const int64_t x = roundPixel(turtle.position.x), y = roundPixel(turtle.position.y);
     if (turtle.shape) {
-        const tTurtleShape& shape = *turtle.shape;
-        const tTurtleShape::tView view = shape.View(shape.FrameFor(turtle.heading, turtle.frameIndex, turtle.frameMode), 0);
+        const tTurtleShape::tView view = wornView(turtle);
         const int64_t left = x - view.hotX, top = y - view.hotY;
         return {left, top, left + view.picture.width(), top + view.picture.height()};
     }

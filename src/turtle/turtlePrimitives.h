@@ -15,3 +15,5 @@ void registerTurtleStackingPrimitives(tLogoTab& table);
 // "create" makes the graphic part of a new turtle, "destroy" takes it off its page.
 void registerTurtleLifecycle(tLogoTab& table);
 void declareTurtleProperties(tmultiobject& turtleClass);
+// Scale, colour and animation of the worn shape.
+void declareTurtleLookProperties(tmultiobject& turtleClass);

@@ -12,18 +12,38 @@ namespace {
 constexpr long double kNose = 15;  // from the turtle's position to the tip
 constexpr long double kHalfBase = 8;
 
-// The shape's picture for the turtle's heading or frame number, its hot spot on the turtle's
-// pixel.
 void drawWornShape(QPainter& painter, const tLogoTurtleParams& turtle)
 {
-    const tTurtleShape& shape = *turtle.shape;
-    const tTurtleShape::tView view = shape.View(shape.FrameFor(turtle.heading, turtle.frameIndex, turtle.frameMode), 0);
+    const tTurtleShape::tView view = wornView(turtle);
     if (view.picture.isNull()) return;
     const QPoint corner(static_cast<int>(roundPixel(turtle.position.x)) - view.hotX,
                         static_cast<int>(roundPixel(turtle.position.y)) - view.hotY);
     painter.drawImage(corner, view.picture);
 }
+
+int32_t scaled(int32_t length, long double factor)
+{
+    return static_cast<int32_t>(std::llround(static_cast<long double>(length) * factor));
+}
 }  // namespace
+
+tTurtleShape::tView wornView(const tLogoTurtleParams& turtle)
+{
+    if (!turtle.shape) return {};
+    const tTurtleShape& shape = *turtle.shape;
+    const int32_t frame = shape.FrameFor(turtle.heading, turtle.frameIndex, turtle.frameMode);
+    return scaledView(shape.View(frame, turtle.pictureIndex), turtle.scaleX, turtle.scaleY);
+}
+
+tTurtleShape::tView scaledView(tTurtleShape::tView view, long double scaleX, long double scaleY)
+{
+    if ((scaleX == 1 && scaleY == 1) || view.picture.isNull()) return view;
+    const int32_t width = scaled(view.picture.width(), scaleX), height = scaled(view.picture.height(), scaleY);
+    view.picture = width > 0 && height > 0 ? view.picture.scaled(width, height) : QImage();
+    view.hotX = scaled(view.hotX, scaleX);
+    view.hotY = scaled(view.hotY, scaleY);
+    return view;
+}
 
 QPolygonF defaultTurtleOutline(const tLogoTurtleParams& turtle)
 {
@@ -33,8 +53,8 @@ QPolygonF defaultTurtleOutline(const tLogoTurtleParams& turtle)
     const tRealPoint at{static_cast<long double>(roundPixel(turtle.position.x)),
                         static_cast<long double>(roundPixel(turtle.position.y))};
     auto point = [&](long double along, long double across) {
-        return QPointF(static_cast<double>(at.x + along * forwardX + across * rightX),
-                       static_cast<double>(at.y + along * forwardY + across * rightY));
+        return QPointF(static_cast<double>(at.x + (along * forwardX + across * rightX) * turtle.scaleX),
+                       static_cast<double>(at.y + (along * forwardY + across * rightY) * turtle.scaleY));
     };
     return QPolygonF({point(kNose, 0), point(0, kHalfBase), point(0, -kHalfBase)});
 }
@@ -47,7 +67,8 @@ void drawTurtleShape(QPainter& painter, const tLogoTurtleParams& turtle)
     }
     const QPolygonF triangle = defaultTurtleOutline(turtle);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(QColor::fromRgb(0xFF000000u | turtle.pen.colour), 1));
+    const uint32_t colour = turtle.shapeColour ? *turtle.shapeColour : turtle.pen.colour;
+    painter.setPen(QPen(QColor::fromRgb(0xFF000000u | colour), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolygon(triangle);
 }

@@ -9,6 +9,7 @@
 #include "images/tLogoImage.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tgrScreen.h"
+#include "turtle/turtleLook.h"
 #include "values/eLogoException.h"
 #include "values/tLogoList.h"
 #include "values/tLogoRef.h"
@@ -51,7 +52,7 @@ protected:
         turtle->shown = true;
     }
 
-    void Wear(const tLogoImage& image) { screen->SetShape(*turtle, imageShape(image)); }
+    void Wear(const tLogoImage& image) { wearShape(*turtle, imageShape(image)); }
 
     tLogoRef<tgrScreen> screen;
     tLogoRef<tLogoTurtleParams> turtle;
@@ -110,7 +111,7 @@ TEST_F(TurtleShape, HiddenTurtlesAndTheDefaultLookLeaveTheShapeOut)
     turtle->shown = false;
     EXPECT_EQ(screen->Composed().pixel(20, 20), kWhite);
     turtle->shown = true;
-    screen->SetShape(*turtle, nullptr);
+    wearShape(*turtle, nullptr);
     // The default triangle's base runs through the turtle's pixel in the pen colour.
     EXPECT_EQ(screen->Composed().pixel(20, 20), 0xFF000000u);
 }
@@ -122,7 +123,7 @@ TEST_F(TurtleShape, LaterTurtlesAreDrawnOverEarlierOnes)
     second->shown = true;
     Wear(*fourFrames(tLogoImage::styleHeading));
     second->SetHeading(180);
-    screen->SetShape(*second, imageShape(*fourFrames(tLogoImage::styleHeading)));
+    wearShape(*second, imageShape(*fourFrames(tLogoImage::styleHeading)));
     const QImage shown = screen->Composed();
     EXPECT_EQ(shown.pixel(19, 20), kFrameColours[0]);
     EXPECT_EQ(shown.pixel(21, 20), kFrameColours[2]) << "second turtle on top";

@@ -1,0 +1,114 @@
+#include "turtle/turtlePrimitives.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "objects/propertyDeclaration.h"
+#include "objects/tmultiobject.h"
+#include "turtle/colours/colourValues.h"
+#include "turtle/tLogoTurtleParams.h"
+#include "turtle/tShapeAnim.h"
+#include "turtle/turtleAccess.h"
+#include "turtle/turtleLook.h"
+#include "values/eLogoException.h"
+#include "values/tLogoBool.h"
+#include "values/tLogoInt.h"
+#include "values/tLogoList.h"
+#include "values/valuePools.h"
+
+// How a turtle's shape is shown: scaled, recoloured, its film played.
+
+namespace {
+
+tLogoTurtleParams& turtle(tmultiobject& object) { return turtleOf(&object); }
+
+// One number for both factors when they are equal, else [sx sy].
+tlogoobject* getShapeScale(tmultiobject& object)
+{
+    tLogoTurtleParams& t = turtle(object);
+    if (t.scaleX == t.scaleY) return newCoordinate(t.scaleX);
+    return newPointList(t.scaleX, t.scaleY);
+}
+// A number or [sx sy]; only their sizes count.
+void setShapeScale(tmultiobject& object, tlogoobject* value)
+{
+    const tRealPoint factors = value->IsList() ? pointOf(value) : tRealPoint{value->AsReal(), value->AsReal()};
+    tLogoTurtleParams& t = turtle(object);
+    t.screen->ChangeLook([&] {
+        t.scaleX = std::fabs(factors.x);
+        t.scaleY = std::fabs(factors.y);
+    });
+}
+
+tlogoobject* getShapeColour(tmultiobject& object)
+{
+    tLogoTurtleParams& t = turtle(object);
+    if (!t.shapeColour) return new tLogoList;
+    return colourToValue(tColour::FromRgb(*t.shapeColour));
+}
+// The empty list shows the shape in its own colours again.
+void setShapeColour(tmultiobject& object, tlogoobject* value)
+{
+    std::optional<uint32_t> colour;
+    if (!(value->IsList() && value->IsEmpty())) colour = colourFromValue(*value).Rgb();
+    recolourShape(turtle(object), colour);
+}
+
+tlogoobject* getAnimation(tmultiobject& object) { return NewBoolean(turtle(object).animated); }
+void setAnimation(tmultiobject& object, tlogoobject* value)
+{
+    const bool animated = value->AsBoolean();
+    tLogoTurtleParams& t = turtle(object);
+    t.screen->ChangeLook([&] { t.animated = animated; });
+    if (animated)
+        scheduleShapeStep(t);
+    else
+        unscheduleShapeStep(t);
+}
+
+// The picture of the shown frame's film, from 1; a number past the film counts round it.
+tlogoobject* getFrameItem(tmultiobject& object)
+{
+    tLogoTurtleParams& t = turtle(object);
+    int32_t index = 0;
+    t.screen->ChangeLook([&] { index = t.pictureIndex; });
+    return NewInteger(index + 1);
+}
+void setFrameItem(tmultiobject& object, tlogoobject* value)
+{
+    const int64_t item = value->AsInteger();
+    tLogoTurtleParams& t = turtle(object);
+    t.screen->ChangeLook([&] {
+        int32_t count = 1;
+        if (t.shape) count = std::max(t.shape->PictureCount(t.shape->FrameFor(t.heading, t.frameIndex, t.frameMode)), 1);
+        t.pictureIndex = static_cast<int32_t>(((item - 1) % count + count) % count);
+    });
+    scheduleShapeStep(t);
+}
+
+tlogoobject* getDelayScale(tmultiobject& object) { return newCoordinate(turtle(object).delayScale); }
+void setDelayScale(tmultiobject& object, tlogoobject* value)
+{
+    const long double scale = std::fabs(value->AsReal());
+    tLogoTurtleParams& t = turtle(object);
+    t.screen->ChangeLook([&] { t.delayScale = scale; });
+    scheduleShapeStep(t);
+}
+
+const tBoundProperty kShapeScale{&getShapeScale, &setShapeScale};
+const tBoundProperty kShapeColour{&getShapeColour, &setShapeColour};
+const tBoundProperty kAnimation{&getAnimation, &setAnimation};
+const tBoundProperty kFrameItem{&getFrameItem, &setFrameItem};
+const tBoundProperty kDelayScale{&getDelayScale, &setDelayScale};
+
+}  // namespace
+
+void declareTurtleLookProperties(tmultiobject& turtleClass)
+{
+    declareProperty(turtleClass, boundPropertyDeclaration(54, {}, 0, kShapeScale));
+    declareProperty(turtleClass, boundPropertyDeclaration(55, {}, 0, kShapeColour));
+    declareProperty(turtleClass, boundPropertyDeclaration(56, {}, 0, kAnimation));
+    declareProperty(turtleClass, boundPropertyDeclaration(63, {}, 0, kFrameItem));
+    declareProperty(turtleClass, boundPropertyDeclaration(155, {}, 0, kDelayScale));
+}
