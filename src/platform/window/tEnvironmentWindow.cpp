@@ -17,6 +17,7 @@
 #include "platform/window/windowKeys.h"
 #include "platform/window/windowText.h"
 #include "processes/tallthreads.h"
+#include "turtle/undoStore.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ tEnvironmentWindow::tEnvironmentWindow()
       output_(new QPlainTextEdit),
       command_(new tCommandLine),
       stop_(new QPushButton(QStringLiteral("Stop"))),
+      undo_(new QPushButton(QStringLiteral("Undo"))),
       commander_(std::make_shared<tWindowCommander>([this](const std::vector<tOutputPiece>& pieces) { Append(pieces); }))
 {
     setWindowTitle(QStringLiteral("Zembrix"));
@@ -58,10 +60,13 @@ tEnvironmentWindow::tEnvironmentWindow()
     command_->setPlaceholderText(QStringLiteral("Type Logo here and press Enter"));
     stop_->setToolTip(QStringLiteral("Stops every running process"));
     stop_->setFocusPolicy(Qt::NoFocus);
+    undo_->setToolTip(QStringLiteral("Takes the page back to its picture saved by saveforundo (Ctrl+Z on the page)"));
+    undo_->setFocusPolicy(Qt::NoFocus);
 
     auto* commandRow = new QHBoxLayout;
     commandRow->setContentsMargins(0, 0, 0, 0);
     commandRow->addWidget(command_, 1);
+    commandRow->addWidget(undo_);
     commandRow->addWidget(stop_);
     auto* commandArea = new QWidget;
     auto* commandColumn = new QVBoxLayout(commandArea);
@@ -83,6 +88,7 @@ tEnvironmentWindow::tEnvironmentWindow()
         watched->installEventFilter(this);
     connect(command_, &QLineEdit::returnPressed, this, [this] { EnterLine(); });
     connect(stop_, &QPushButton::clicked, this, [this] { StopAllProcesses(); });
+    connect(undo_, &QPushButton::clicked, this, [this] { UndoDrawing(); });
     command_->setFocus();
 }
 
@@ -109,6 +115,12 @@ void tEnvironmentWindow::StopAllProcesses()
     tallthreads::Instance().StopAll();
     stop_->setEnabled(true);
     stopping_ = false;
+}
+
+// The store swaps its copy with the surface's picture, so a second undo redoes.
+void tEnvironmentWindow::UndoDrawing()
+{
+    if (undoDrawing()) page_->Refresh();
 }
 
 void tEnvironmentWindow::Append(const std::vector<tOutputPiece>& pieces)
@@ -139,6 +151,7 @@ bool tEnvironmentWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == page_ && key->type() == QEvent::KeyPress && key->matches(QKeySequence::Undo)) UndoDrawing();
         // Qt repeats a held key as release and press pairs; the keyboard handling expects
         // repeated presses only.
         if (!(key->isAutoRepeat() && event->type() == QEvent::KeyRelease))

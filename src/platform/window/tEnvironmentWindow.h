@@ -16,7 +16,7 @@ class tgrScreen;
 class tlogopage;
 
 // The environment's main window: the shown page above, the output area, the command line and
-// the Stop button below. Lines entered go to the commander, which the typed-command runner
+// the Undo and Stop buttons below. Lines entered go to the commander, which the typed-command runner
 // reads; what processes print and the errors they report come back into the output area.
 // Keys typed anywhere in the window reach the keyboard handling (key menus, "readkey").
 class tEnvironmentWindow : public QWidget {
@@ -35,6 +35,7 @@ public:
     tCommandLine& CommandLine() const { return *command_; }
     QPlainTextEdit& Output() const { return *output_; }
     QPushButton& StopButton() const { return *stop_; }
+    QPushButton& UndoButton() const { return *undo_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -44,11 +45,13 @@ private:
     void Append(const std::vector<tOutputPiece>& pieces);
     void EnterLine();
     void StopAllProcesses();
+    void UndoDrawing();
 
     tPageView* page_;
     QPlainTextEdit* output_;
     tCommandLine* command_;
     QPushButton* stop_;
+    QPushButton* undo_;
     std::shared_ptr<tWindowCommander> commander_;
     std::function<void()> closer_;
     bool stopping_ = false;

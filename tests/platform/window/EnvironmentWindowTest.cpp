@@ -158,6 +158,20 @@ TEST_F(EnvironmentWindow, ATypedLineDrawsAndThePageShowsIt)
     EXPECT_EQ(PagePixel(398, 260), 0xFFFFFFu);
 }
 
+TEST_F(EnvironmentWindow, UndoTakesThePageBackToItsSavedPictureAndASecondUndoRedoes)
+{
+    // On the line the turtle draws to the right of the origin, clear of its look at the end.
+    auto lineShown = [&] { return PagePixel(420, 249) == 0x000000u; };
+    Type("pu home pd cs saveforundo rt 90 fd 50");
+    ASSERT_TRUE(WaitFor(lineShown));
+    window->UndoButton().click();
+    ASSERT_TRUE(WaitFor([&] { return !lineShown(); }));
+    EXPECT_EQ(PagePixel(420, 249), 0xFFFFFFu);
+    window->PageView().setFocus();
+    QTest::keyClick(&window->PageView(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(WaitFor(lineShown));
+}
+
 TEST_F(EnvironmentWindow, PrintedTextAndErrorsReachTheOutputErrorsInTheirOwnColour)
 {
     Type("print 3 + 4");
@@ -185,12 +199,17 @@ TEST_F(EnvironmentWindow, DefinitionsAreTypedLineByLine)
     EXPECT_TRUE(WaitFor([&] { return OutputHas("42\n"); })) << OutputText().toStdString();
 }
 
-TEST_F(EnvironmentWindow, UpAndDownRecallEarlierLinesAndKeepTheDraft)
+TEST(CommandLine, UpAndDownRecallEarlierLinesAndKeepTheDraft)
 {
-    tCommandLine& line = window->CommandLine();
-    Type("print 1");
-    Type("print 2");
+    fixture();
+    tCommandLine line;
+    QObject::connect(&line, &QLineEdit::returnPressed, [&] { line.TakeLine(); });
+    for (const char* typed : {"print 1", "print 2", "print 2", ""}) {
+        QTest::keyClicks(&line, typed);
+        QTest::keyClick(&line, Qt::Key_Return);
+    }
     QTest::keyClicks(&line, "pri");
+    // A line entered twice in a row and an empty one are kept once and not at all.
     const struct {
         Qt::Key key;
         const char* shown;
@@ -202,12 +221,11 @@ TEST_F(EnvironmentWindow, UpAndDownRecallEarlierLinesAndKeepTheDraft)
         QTest::keyClick(&line, step.key);
         EXPECT_EQ(line.text(), QString::fromLatin1(step.shown)) << step.shown;
     }
-    line.clear();
 }
 
 TEST_F(EnvironmentWindow, KeysPressedOnThePageReachTheKeyQueueButNotThoseTypedInTheCommandLine)
 {
-    Type("print key?");
+    Type("(readkey 0) print key?");
     ASSERT_TRUE(WaitFor([&] { return OutputHas("false\n"); }));
     window->PageView().setFocus();
     QTest::keyClick(&window->PageView(), Qt::Key_Z);
