@@ -66,7 +66,8 @@ void writeEvent(void* data, tTabDesc* entry)
                     kLineEnd;
 }
 
-void writePropertyLists(std::string& text)
+// Values holding images stand as empty lists in the list; "pprop" puts them in afterwards.
+void writePropertyLists(std::string& text, tImageRegistry& images)
 {
     const tlogotable* store = mainLogoObject().propertyStore.get();
     if (!store)
@@ -75,10 +76,16 @@ void writePropertyLists(std::string& text)
         if (group->pairs.empty())
             continue;
         std::string list;
-        for (const auto& [property, value] : group->pairs)
-            list += (list.empty() ? "" : " ") + property + " " + value->SourceText(1);
+        std::string imageLines;
+        for (const auto& [property, value] : group->pairs) {
+            const bool image = holdsImage(value.get());
+            list += (list.empty() ? "" : " ") + property + " " + (image ? std::string("[]") : value->SourceText(1));
+            if (image)
+                imageLines += primaryName("pprop") + " \"" + group->name + " \"" + property + " " +
+                              inputText(value.get(), images) + kLineEnd;
+        }
         text += std::string(kLineEnd) + primaryName("setplist") + " \"" + group->name + " [" + list + "]" + kLineEnd +
-                kLineEnd;
+                imageLines + kLineEnd;
     }
 }
 
@@ -190,7 +197,7 @@ std::string mainProjectText(const tProjectHeader& header, uint8_t options, tImag
     // The main object's block ends with one more empty line.
     text += std::string(kLineEnd) + kLineEnd;
     writeObjectBlocks(text, images, options);
-    writePropertyLists(text);
+    writePropertyLists(text, images);
     return text;
 }
 
