@@ -145,13 +145,13 @@ private:
             text += prefix + primaryName("newclass") + " \"" + Reference(object.FirstParent()) + " \"" + object.name +
                     " [";
         text += kLineEnd;
-        std::vector<std::string> imageLines;
+        std::vector<std::string> laterLines;
         if (!object.isPrototype)
-            WriteVariables(object, imageLines);
+            WriteVariables(object, laterLines);
         text += std::string("\t]") + kLineEnd;
         WriteProcedures(object);
         WriteEvents(object);
-        for (const std::string& line : imageLines)
+        for (const std::string& line : laterLines)
             text += "\t" + line + kLineEnd;
         text += kLineEnd;
     }
@@ -167,7 +167,7 @@ private:
         return false;
     }
 
-    void WriteVariables(tmultiobject& object, std::vector<std::string>& imageLines)
+    void WriteVariables(tmultiobject& object, std::vector<std::string>& laterLines)
     {
         // Only instances have property variables; a class keeps the values it gives its
         // instances as plain variables, by name.
@@ -198,7 +198,7 @@ private:
             // words that a creation list would take for a variable's value or a group.
             if (holdsImage(value) || !StandsInStateList(value)) {
                 const char* assign = dynamic_cast<tPseudoVarDesc*>(entry) ? "set" : "haveown";
-                imageLines.push_back(Reference(&object) + "'" + primaryName(assign) + " \"" + name + " " +
+                laterLines.push_back(Reference(&object) + "'" + primaryName(assign) + " \"" + name + " " +
                                      inputText(value, images));
                 continue;
             }
