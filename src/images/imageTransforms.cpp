@@ -4,6 +4,8 @@
 #include <cmath>
 #include <new>
 
+#include "turtle/pictureTint.h"
+
 tLogoImage* mapPictures(const tLogoImage& image, const std::function<tLogoPicture(const tLogoPicture&)>& change)
 {
     auto* result = new tLogoImage;
@@ -70,13 +72,9 @@ tLogoPicture tintedPicture(const tLogoPicture& picture, uint32_t colour)
     if (!picture.HasImage()) return picture;
     tLogoPicture result = picture;
     result.colour = picture.colour.convertToFormat(QImage::Format_RGB32);
-    const int red = (colour >> 16) & 0xFF, green = (colour >> 8) & 0xFF, blue = colour & 0xFF;
     for (int y = 0; y < result.colour.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(result.colour.scanLine(y));
-        for (int x = 0; x < result.colour.width(); ++x) {
-            const int brightness = qGray(line[x]);
-            line[x] = qRgb(red * brightness / 255, green * brightness / 255, blue * brightness / 255);
-        }
+        for (int x = 0; x < result.colour.width(); ++x) line[x] = tintedPixel(line[x], colour);
     }
     return result;
 }

@@ -4,12 +4,12 @@
 
 #include "images/imageFiles.h"
 #include "images/tLogoImage.h"
+#include "turtle/drawingListPicture.h"
 #include "values/eLogoException.h"
 #include "values/tLogoRef.h"
 
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
 tLogoPicture firstPicture(const tLogoImage& image, tlogoobject* value)
@@ -31,38 +31,12 @@ tLogoPicture pictureOfValue(tlogoobject* value, const tListPlacement& placement)
     return firstPicture(*loaded, value);
 }
 
-// The list is drawn twice, on white and on black: a pixel that kept both backgrounds was not
-// drawn, whatever colours the list uses.
 tLogoPicture pictureOfDrawingList(tlogoobject* list, const tListPlacement& placement)
 {
     tDrawingList drawing(list, placement.style);
-    drawing.Place(placement.at, 1, 1, placement.heading);
-    const tPixelRect bounds = drawing.Bounds();
-    if (bounds.right < bounds.left || bounds.bottom < bounds.top) throw eLogoException(erEmptyImage, list);
-    const int width = static_cast<int>(bounds.right - bounds.left + 1);
-    const int height = static_cast<int>(bounds.bottom - bounds.top + 1);
-    drawing.Place({placement.at.x - bounds.left, placement.at.y - bounds.top}, 1, 1, placement.heading);
-
-    QImage onWhite(width, height, QImage::Format_RGB32);
-    QImage onBlack(width, height, QImage::Format_RGB32);
-    if (onWhite.isNull() || onBlack.isNull()) throw eLogoException(erEmptyImage, list);
-    onWhite.fill(kWhite);
-    onBlack.fill(kBlack);
-    drawing.Render(onWhite, 0xFFFFFF, nullptr);
-    drawing.Render(onBlack, 0xFFFFFF, nullptr);
-
-    tLogoPicture picture;
-    picture.colour = onBlack;
-    picture.mask = opaqueMask(width, height);
-    for (int y = 0; y < height; ++y) {
-        const auto* white = reinterpret_cast<const QRgb*>(onWhite.constScanLine(y));
-        const auto* black = reinterpret_cast<const QRgb*>(onBlack.constScanLine(y));
-        for (int x = 0; x < width; ++x)
-            if (white[x] == kWhite && black[x] == kBlack) picture.mask.setPixel(x, y, 1);
-    }
-    picture.hotX = static_cast<int32_t>(roundPixel(placement.at.x) - bounds.left);
-    picture.hotY = static_cast<int32_t>(roundPixel(placement.at.y) - bounds.top);
-    return picture;
+    const tTurtleShape::tView view = drawingListView(drawing, placement.at, placement.heading);
+    if (view.picture.isNull()) throw eLogoException(erEmptyImage, list);
+    return pictureOfArgb(view.picture, view.hotX, view.hotY);
 }
 
 tLogoPicture pictureOfArgb(const QImage& argb, int32_t hotX, int32_t hotY)

@@ -12,6 +12,7 @@
 #include "turtle/penSettings.h"
 #include "turtle/rangeRectangles.h"
 #include "turtle/tLogoTurtleParams.h"
+#include "turtle/tListShape.h"
 #include "turtle/tShapeAnim.h"
 #include "turtle/tTurtleShape.h"
 #include "turtle/moveEvents.h"
@@ -195,8 +196,9 @@ void setFont(tmultiobject& object, tlogoobject* value)
     t.font = fontFromDescription(t.font, value);
 }
 
-// The empty list takes the shape off (the kind's default look); anything else is made into a
-// shape by the layer that knows images, which raises the error for what cannot be worn.
+// The empty list takes the shape off (the kind's default look), another list is a drawing list
+// worn with the turtle's pen, fill and font; anything else is made into a shape by the layer
+// that knows images, which raises the error for what cannot be worn.
 tlogoobject* getShape(tmultiobject& object)
 {
     tLogoTurtleParams& t = turtle(object);
@@ -207,7 +209,9 @@ void setShape(tmultiobject& object, tlogoobject* value)
 {
     tLogoTurtleParams& t = turtle(object);
     tTurtleShapeRef shape;
-    if (!(value->IsList() && value->IsEmpty())) {
+    if (value->IsList() && !value->IsEmpty()) {
+        shape = listShape(value, {t.pen, t.brush, t.font});
+    } else if (!value->IsList()) {
         const tTurtleShapeMaker& make = turtleShapeMaker();
         if (!make) throw eLogoException(erExpectImage, value);
         shape = make(value);
