@@ -22,6 +22,7 @@
 #include "language/tMemoryStream.h"
 #include "language/texecodedstream.h"
 #include "turtle/colours/ColourPrimitives.h"
+#include "values/tTabDesc.h"
 
 namespace fs = std::filesystem;
 
@@ -279,6 +280,19 @@ TEST_F(ProjectPrimitives, ClassesInstancesAndTheirEventsComeBack)
               "hi\nrex 3\nhelping\nwoof\nclick\nvery happy\ndog animal false\n");
     // The world keeps the main object's events from test to test.
     world.Run("eraseevent \"onhello");
+}
+
+TEST_F(ProjectPrimitives, ObjectsTheStartupProgramMadeSetTheirState)
+{
+    setStartupLoading(true);
+    const std::string made = result("newclass [] \"system []");
+    setStartupLoading(false);
+    ASSERT_EQ(made, "");
+    expectResults({{"newclass [] \"mine [] ask \"system [define \"hello [[] [print 1]]]", ""},
+                   {"save " + quoted("system.zxp"), ""}});
+    const std::string text = savedText("system.zxp");
+    EXPECT_NE(text.find("\r\nsystem'.setstate. [\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nnewclass \"main \"mine [\r\n"), std::string::npos) << text;
 }
 
 }  // namespace

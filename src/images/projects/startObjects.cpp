@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "language/Language.h"
 #include "objects/objectList.h"
-#include "objects/tmultiobject.h"
+#include "objects/tControlObject.h"
+#include "values/tLogoTab.h"
 #include "values/tLogoRef.h"
 
 namespace {
@@ -29,6 +31,11 @@ void rememberStartObjects()
 bool isStartObject(const tmultiobject* object)
 {
     const auto& objects = startObjects();
-    return std::any_of(objects.begin(), objects.end(),
-                       [&](const tLogoRef<tmultiobject>& start) { return start.get() == object; });
+    if (std::any_of(objects.begin(), objects.end(),
+                    [&](const tLogoRef<tmultiobject>& start) { return start.get() == object; }))
+        return true;
+    auto* control = dynamic_cast<const tControlObject*>(object);
+    tLogoObjectsTab* table = control && control->owner ? control->owner->Objects() : nullptr;
+    const tTabDesc* entry = table ? table->Lookup(nameCode(object->name)) : nullptr;
+    return entry && (entry->flags & kSystemEntry);
 }
