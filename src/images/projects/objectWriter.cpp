@@ -16,7 +16,9 @@
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
+#include "values/tLogoString.h"
 #include "values/tLogoVarDesc.h"
+#include "values/valuePools.h"
 #include "values/tPseudoVarDesc.h"
 #include "values/tProcDesc.h"
 
@@ -44,6 +46,13 @@ bool isMainWindow(const tmultiobject* object)
     auto& main = *static_cast<tcontainerobject*>(mainObject());
     const tmultiobject* windowClass = main.FindOwn(nameCode(primaryWord("class", "mainwindow")));
     return windowClass && object->isInstance && object->FirstParent() == windowClass && ownerOf(object) == &main;
+}
+
+// A name where it stands as a word: a name with blanks or brackets in bars.
+std::string asWord(const std::string& name)
+{
+    tLogoRef<tLogoString> word(NewLiteralWord(name));
+    return word->SourceText(1);
 }
 
 // A page's current turtles: written with the relations, once every turtle exists.
@@ -140,10 +149,10 @@ private:
             text += prefix + object.name + "'" + primaryName(".setstate.") + " [";
         else if (object.isInstance)
             text += prefix + primaryName(".new.") + " \"" + Reference(object.FirstParent()) + " [" +
-                    std::to_string(property::kPreferredName) + " " + object.name;
+                    std::to_string(property::kPreferredName) + " " + asWord(object.name);
         else
-            text += prefix + primaryName("newclass") + " \"" + Reference(object.FirstParent()) + " \"" + object.name +
-                    " [";
+            text += prefix + primaryName("newclass") + " \"" + Reference(object.FirstParent()) + " \"" +
+                    asWord(object.name) + " [";
         text += kLineEnd;
         std::vector<std::string> laterLines;
         if (!object.isPrototype)
@@ -278,7 +287,7 @@ private:
         for (tLogoTurtleParams* turtle : screen->Turtles()) {
             auto* owner = dynamic_cast<tmultiobject*>(turtle->owner);
             if (owner && ownerOf(owner) == &object)
-                names.push_back(owner->name);
+                names.push_back(asWord(owner->name));
         }
         if (names.size() < 2)
             return;
