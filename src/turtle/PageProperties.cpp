@@ -1,19 +1,27 @@
 #include "turtle/pagePrimitives.h"
 
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "objects/eventNames.h"
 #include "objects/objectEvents.h"
+#include "mainobj/tMainLogoObject.h"
+#include "objects/objectNames.h"
 #include "objects/propertyDeclaration.h"
+#include "objects/tControlObject.h"
 #include "objects/tmultiobject.h"
 #include "turtle/anyInputs.h"
 #include "turtle/colours/colourValues.h"
 #include "turtle/penSettings.h"
 #include "turtle/tgrScreen.h"
+#include "turtle/tlogopage.h"
 #include "turtle/turtleAccess.h"
 #include "values/tLogoList.h"
 #include "values/eLogoException.h"
+#include "values/tListBuilder.h"
 #include "values/tLogoInt.h"
+#include "values/tLogoString.h"
 #include "values/valuePools.h"
 
 namespace {
@@ -59,7 +67,69 @@ void setLineWidth(tmultiobject& object, tlogoobject* value)
 tlogoobject* getLinePattern(tmultiobject& object) { return NewInteger(screen(object).linePattern); }
 void setLinePattern(tmultiobject& object, tlogoobject* value) { screen(object).linePattern = penPatternOf(value); }
 
+tlogopage& page(tmultiobject& object)
+{
+    auto* found = dynamic_cast<tlogopage*>(&object);
+    if (!found) throw eLogoException(erInitTurtle);
+    return *found;
+}
+
+// The owners' names joined by apostrophes, outermost first, up to the main object, from which
+// every path is read.
+std::string objectPath(tControlObject& object)
+{
+    std::string path = object.name;
+    for (auto* owner = dynamic_cast<tControlObject*>(object.owner); owner && owner != &mainLogoObject();
+         owner = dynamic_cast<tControlObject*>(owner->owner))
+        path = owner->name + "'" + path;
+    return path;
+}
+
+// The receivers that still exist: by plain name when the page holds them, else by their full
+// name; one as a word, several as a list.
+tlogoobject* getPageWho(tmultiobject& object)
+{
+    tlogopage& shown = page(object);
+    tLogoRef<tlogoobject> living(shown.Receivers());
+    std::vector<std::string> names;
+    for (tlogoobject* receiver : elements(static_cast<tLogoList*>(living.get()))) {
+        auto* control = dynamic_cast<tControlObject*>(receiver);
+        const bool held = !control || control->owner == &shown;
+        names.push_back(held ? static_cast<tmultiobject*>(receiver)->name : objectPath(*control));
+    }
+    if (names.size() == 1) return NewWord(names.front());
+    tListBuilder list;
+    for (const std::string& name : names) list.Append(NewWord(name));
+    return list.Take();
+}
+// Names are read as "tell" reads them: a word or a list of words, each found from the page
+// and then from the object the instruction runs in.
+void setPageWho(tmultiobject& object, tlogoobject* value)
+{
+    tlogopage& shown = page(object);
+    std::vector<tlogoobject*> names;
+    if (value->IsWord()) {
+        names.push_back(value);
+    } else if (value->IsList()) {
+        for (tlogoobject* name : elements(static_cast<tLogoList*>(value))) {
+            if (!name->IsWord()) throw eLogoException(erExpectList, value);
+            names.push_back(name);
+        }
+    } else {
+        throw eLogoException(erExpectList, value);
+    }
+    std::vector<tmultiobject*> objects;
+    for (tlogoobject* name : names) {
+        tmultiobject* found = resolveObjectPath(&shown, name->WordText());
+        if (!found) found = resolveObjectPath(&addressedObject(), name->WordText());
+        if (!found) throw eLogoException(erNoObject, name);
+        objects.push_back(found);
+    }
+    shown.SetReceivers(objects, value);
+}
+
 const tBoundProperty kBgColour{&getBgColour, &setBgColour};
+const tBoundProperty kPageWho{&getPageWho, &setPageWho};
 const tBoundProperty kLineColour{&getLineColour, &setLineColour};
 const tBoundProperty kLineWidth{&getLineWidth, &setLineWidth};
 const tBoundProperty kLinePattern{&getLinePattern, &setLinePattern};
@@ -72,6 +142,7 @@ void declarePageProperties(tmultiobject& pageClass)
     declareProperty(pageClass, boundPropertyDeclaration(34, {}, 0, kOrigin));
     declareProperty(pageClass, boundPropertyDeclaration(35, {}, 0, kLineColour));
     declareProperty(pageClass, boundPropertyDeclaration(36, {}, 0, kLineWidth));
+    declareProperty(pageClass, boundPropertyDeclaration(38, {}, 0, kPageWho));
     declareProperty(pageClass, boundPropertyDeclaration(39, {}, 0, kBgColour));
     declareProperty(pageClass, boundPropertyDeclaration(123, {}, 0, kLinePattern));
 }

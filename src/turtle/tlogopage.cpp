@@ -1,9 +1,12 @@
 #include "turtle/tlogopage.h"
 
+#include "language/Language.h"
 #include "objects/objectList.h"
+#include "objects/objectNames.h"
 #include "objects/tAskObject.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
+#include "values/eLogoException.h"
 #include "values/tListBuilder.h"
 #include "values/tLogoList.h"
 
@@ -59,4 +62,20 @@ void tlogopage::TakeFirstTurtle(tmultiobject& turtle)
     tAskObject& fanOut = askObjectOf(turtle);
     fanOut.Refresh();
     receiversTable_ = fanOut.procTable.get();
+}
+
+void tlogopage::SetReceivers(const std::vector<tmultiobject*>& objects, tlogoobject* given)
+{
+    tAskObject* common = objects.empty() ? nullptr : &askObjectOf(*objects.front());
+    tListBuilder receivers;
+    for (tmultiobject* object : objects) {
+        if (&askObjectOf(*object) != common) throw eLogoException(erIncopatible, given);
+        receivers.Append(object);
+    }
+    if (objects.empty())
+        if (tmultiobject* turtles = resolveObjectName(this, nameCode(primaryWord("class", "turtle"))))
+            common = &askObjectOf(*turtles);
+    if (common) common->Refresh();
+    receivers_ = tLogoRef<tlogoobject>(receivers.Take());
+    receiversTable_ = common ? common->procTable.get() : nullptr;
 }

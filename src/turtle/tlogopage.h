@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "objects/tcontainerobject.h"
 #include "values/tLogoRef.h"
 
@@ -28,6 +30,10 @@ public:
     // The remembered receivers that still exist, as a list, and the private table that goes
     // with them.
     tlogoobject* Receivers();
+    // Remembers the objects ("pageWho", as "tell" addresses them): they must share one class,
+    // whose procedures are then sent to all of them (erIncopatible otherwise). None leaves
+    // turtle commands with nobody to run in.
+    void SetReceivers(const std::vector<tmultiobject*>& objects, tlogoobject* given);
     tLogoTab* ReceiversTable() const { return receiversTable_; }
 
 private:
