@@ -239,17 +239,16 @@ bool integerShortcut(tProcessContext& context, const tResolvedName& resolved, co
     const std::type_info* leftClass = &typeid(*left);
     const std::type_info* rightClass = &typeid(*right);
     const std::type_info* integer = &typeid(tLogoInt);
-    const std::type_info* real = &typeid(tLogoReal);
     tlogoobject* result = nullptr;
     // Exactly integers: a real or a word may also count as integral, but is not a tLogoInt.
     if (leftClass == integer && rightClass == integer)
         result = applyIntegerOperator(op, static_cast<tLogoInt*>(left)->value, static_cast<tLogoInt*>(right)->value);
     if (!result) {
-        // Sums that outgrew the integers go on in reals: their arithmetic is the numbers' own.
-        if ((leftClass != real && leftClass != integer) || (rightClass != real && rightClass != integer))
+        // Any other word, number or real receiver answers through its class's own method, which
+        // is the one its table holds (sums that outgrew the integers, digits taken from words).
+        if (leftClass != integer && leftClass != &typeid(tLogoReal) && leftClass != &typeid(tLogoString))
             return false;
-        callTranslated(*resolved.descriptor, true, [&] { result = applyNumberOperator(op, *left, *right); });
-        if (!result) return false;
+        callTranslated(*resolved.descriptor, true, [&] { result = applyWordOperator(op, *left, *right); });
     }
     context.stack.drop();
     context.stack.drop();

@@ -81,13 +81,20 @@ tlogoobject* applyIntegerOperator(tIntegerOperator op, int32_t a, int32_t b)
     return nullptr;
 }
 
-tlogoobject* applyNumberOperator(tIntegerOperator op, tlogoobject& left, tlogoobject& right)
+tlogoobject* applyWordOperator(tIntegerOperator op, tlogoobject& left, tlogoobject& right)
 {
     auto& receiver = static_cast<tLogoWord&>(left);
     switch (op) {
     case tIntegerOperator::kAdd: return receiver.Add(&right);
     case tIntegerOperator::kSubtract: return receiver.Subtract(&right);
     case tIntegerOperator::kMultiply: return receiver.Multiply(&right);
-    default: return nullptr;
+    case tIntegerOperator::kLess: return NewBoolean(receiver.Less(&right));
+    case tIntegerOperator::kGreater: return NewBoolean(receiver.Greater(&right));
+    case tIntegerOperator::kLessOrEqual: return NewBoolean(receiver.LessOrEqual(&right));
+    case tIntegerOperator::kGreaterOrEqual: return NewBoolean(receiver.GreaterOrEqual(&right));
+    case tIntegerOperator::kEqual: return NewBoolean(left.Equals(&right));
+    case tIntegerOperator::kNotEqual: return NewBoolean(left.DiffersFrom(&right));
+    case tIntegerOperator::kNone: break;
     }
+    return nullptr;
 }

@@ -30,7 +30,7 @@ tIntegerOperator integerOperatorOf(const tProcDesc* descriptor);
 // The result of `a op b` as a new value, or null when it does not fit an integer.
 tlogoobject* applyIntegerOperator(tIntegerOperator op, int32_t a, int32_t b);
 
-// "+", "-" or "*" on two numbers of which at least one is a real (`left` and `right` each an
-// integer or a real value): the value the receiver's own arithmetic gives, reached without the
-// method table; null for any other operator. May fail erReal as that arithmetic does.
-tlogoobject* applyNumberOperator(tIntegerOperator op, tlogoobject& left, tlogoobject& right);
+// Any of the operators with a word, an integer or a real as its left operand (the receiver)
+// and any right operand: the value the receiver's own method gives, reached without the method
+// table. Fails as that method does.
+tlogoobject* applyWordOperator(tIntegerOperator op, tlogoobject& left, tlogoobject& right);

@@ -28,12 +28,7 @@
 
 namespace {
 
-tlogoobject* word(tPrimitiveCall& call)
-{
-    std::vector<tlogoobject*> words(static_cast<size_t>(call.count()));
-    for (int i = 0; i < call.count(); ++i) words[static_cast<size_t>(i)] = call[i];
-    return JoinWords(words);
-}
+tlogoobject* word(tPrimitiveCall& call) { return JoinWords(call.inputs()); }
 
 tlogoobject* list(tPrimitiveCall& call)
 {

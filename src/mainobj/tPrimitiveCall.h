@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ public:
 
     int count() const { return count_; }
     tlogoobject* operator[](int i) const { return inputs_[i]; }
+    std::span<tlogoobject* const> inputs() const { return {inputs_, static_cast<size_t>(count_)}; }
 
     int32_t integer(int i) const;
     long double real(int i) const;

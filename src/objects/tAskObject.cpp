@@ -1,5 +1,8 @@
 #include "objects/tAskObject.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
 #include "objects/objectList.h"
@@ -12,13 +15,14 @@
 
 namespace {
 
-// Procedures that make or unmake objects act on one object, never on all receivers.
-bool staysWithOneObject(uint32_t code)
+// Procedures that make or unmake objects act on one object, never on all receivers: their
+// names in the current language.
+std::vector<uint32_t> oneObjectProcedures()
 {
+    std::vector<uint32_t> codes;
     for (const char* key : {"create", "destroy", "addBehaviour", "removeBehaviour"})
-        for (uint32_t synonym : nameCodes(key))
-            if (synonym == code) return true;
-    return false;
+        for (uint32_t synonym : nameCodes(key)) codes.push_back(synonym);
+    return codes;
 }
 
 tmultiobject& classOf(tmultiobject& object)
@@ -103,8 +107,11 @@ void tAskObject::Refresh()
             },
             &procedures);
     }
+    const std::vector<uint32_t> staysWithOneObject = oneObjectProcedures();
     for (tProcDesc* procedure : procedures) {
-        if (procTable->Lookup(procedure->code) || staysWithOneObject(procedure->code)) continue;
+        if (procTable->Lookup(procedure->code) ||
+            std::find(staysWithOneObject.begin(), staysWithOneObject.end(), procedure->code) != staysWithOneObject.end())
+            continue;
         auto* wrapper = new tGrObjectProcDesc(procedure->code, procedure->inputs, procedure->variable != 0);
         wrapper->binding = procedure->binding;
         procTable->PutEntry(wrapper);
