@@ -12,6 +12,7 @@
 #include "app/tConsoleCommander.h"
 #include "app/tTerminalOutput.h"
 #include "mainobj/tCommandRunner.h"
+#include "mainobj/startup/startupSequence.h"
 #include "mainobj/tMainLogoObject.h"
 #include "processes/interpreterRelease.h"
 #include "processes/processPrimitives.h"
@@ -74,6 +75,15 @@ int runConsole(const std::vector<std::string>& files, const std::string& snapsho
         else
             mainLogoObject().fallbackOutput = tStdioOutput::StandardOutput();
     }
+    // The start-up program, a project the program carries and the window's start-up procedure
+    // come before the files and lines of the command line.
+    tStartupFront front;
+    front.mainWindow = shownPage ? shownPage->place : nullptr;
+    front.receivers = environment.lineRunnerStart.receivers;
+    front.privateTable = environment.lineRunnerStart.privateTable;
+    front.commander = commander;
+    front.showError = [](const std::string& caption, const std::string& text) { commander->ShowCaptioned(caption, text); };
+    runStartupSequence(std::move(front), true);
     tProcessStart start = std::move(environment.lineRunnerStart);
     start.name = "@console";
     auto runner = tLogoprocess::Start<tCommandRunner>(std::move(start), files);

@@ -34,9 +34,19 @@ std::string forStream(std::string text, int descriptor)
 
 void tConsoleCommander::ShowError(const std::exception& error)
 {
+    writeError(errorText(error));
+}
+
+void tConsoleCommander::ShowCaptioned(const std::string& caption, const std::string& text)
+{
+    writeError(caption + "\n" + text);
+}
+
+void tConsoleCommander::writeError(const std::string& report)
+{
     errorReported_ = true;
     std::fflush(stdout);
-    std::string text = forStream(errorText(error) + "\n", STDERR_FILENO);
+    std::string text = forStream(report + "\n", STDERR_FILENO);
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fflush(stderr);
 }

@@ -15,9 +15,13 @@ public:
     // At the end of input raises the termination exception, which ends the runner quietly.
     std::string ReadLine() override;
     void Abort() override {}
+    // An error shown under a caption of its own (the start-up's): the caption, then the text.
+    void ShowCaptioned(const std::string& caption, const std::string& text);
 
     bool ErrorReported() const { return errorReported_; }
 
 private:
+    void writeError(const std::string& report);
+
     std::atomic<bool> errorReported_{false};
 };
