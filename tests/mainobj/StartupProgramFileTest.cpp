@@ -106,6 +106,16 @@ TEST_F(CarriedProject, AnErrorInTheProjectIsShownOnceAndTheStartupProcedureDoesN
     EXPECT_EQ(run.status, 1);
 }
 
+TEST_F(CarriedProject, OnlyTheStartupProgramMakesSystemEntries)
+{
+    // Option "state" adds 8 and 16 while new definitions are system entries.
+    Carry("exe.bin", bytesOf(";!\r\n\xB7print \xB7option \"state\r\n"));
+    Carry("*project.zxp", projectOf("print option \"state\r\n"));
+    const tRun run = Run();
+    EXPECT_EQ(run.out, "536\n512\n");
+    EXPECT_EQ(run.status, 0);
+}
+
 TEST_F(CarriedProject, AnErrorInTheStartupProgramStopsBeforeTheProject)
 {
     Carry("exe.bin", bytesOf(";!\r\nprint [program]\r\nnosuchprocedure\r\nprint [not reached]\r\n"));
