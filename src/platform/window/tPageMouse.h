@@ -11,7 +11,6 @@ struct tMouseMessage {
     enum tKind { kPress, kDoubleClick, kMove, kRelease };
     tKind kind = kMove;
     int button = 0;  // presses and releases: 0 left, 1 right, 2 middle
-    bool shift = false;
     int x = 0;
     int y = 0;
     int buttons = 0;  // held after this message: left 1, right 2, middle 4

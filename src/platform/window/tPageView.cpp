@@ -68,7 +68,11 @@ void tPageView::paintEvent(QPaintEvent* event)
     painter.drawImage(0, 0, shown_);
 }
 
-void tPageView::timerEvent(QTimerEvent*) { Refresh(); }
+// A hidden or minimised window composes nothing; it catches up when it shows again.
+void tPageView::timerEvent(QTimerEvent*)
+{
+    if (isVisible() && !window()->isMinimized()) Refresh();
+}
 
 void tPageView::OfferMouse(const QMouseEvent& event, int kind)
 {
@@ -76,7 +80,6 @@ void tPageView::OfferMouse(const QMouseEvent& event, int kind)
     tMouseMessage message;
     message.kind = static_cast<tMouseMessage::tKind>(kind);
     message.button = buttonIndex(event.button());
-    message.shift = event.modifiers() & Qt::ShiftModifier;
     const QPoint at = event.position().toPoint();
     message.x = at.x();
     message.y = at.y();
