@@ -10,6 +10,7 @@
 
 #include "app/environmentSetUp.h"
 #include "mainobj/keyboard/keyMenuDispatch.h"
+#include "mainobj/startup/startupSequence.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
 #include "platform/tQtWindowThread.h"
@@ -58,17 +59,16 @@ void installKeyMenuWindow(tlogopage* page)
                       [page] { return page->Receivers(); }, [page] { return page->ReceiversTable(); }});
 }
 
-// ".load" of the project in the main object, reporting to the command area; the command
-// line is read once it has ended, so typed lines never run into a half-loaded project.
-void openProjectThen(const std::string& project, const tProcessStart& like, std::function<void()> next)
+// ".load" of the project (a word made beforehand: this runs as a completion routine, where the
+// window thread may not take the interpreter lock) in the main object, reporting to the command
+// area; the command line is read once it has ended, so typed lines never run into a half-loaded
+// project.
+void openProjectThen(tLogoRef<tlogoobject> project, const tProcessStart& like, std::function<void()> next)
 {
     tProcessStart start;
     start.name = "@load";
     start.kind = ipInitialLoad;
-    {
-        tInterpreterLock::Holder words;
-        start.code = tLogoRef<tlogoobject>(NewWord(project));
-    }
+    start.code = std::move(project);
     start.startObject = like.startObject;
     start.receivers = like.receivers;
     start.privateTable = like.privateTable;
@@ -93,10 +93,12 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     const std::filesystem::path here = std::filesystem::current_path(failure);
     tEnvironment environment = setUpEnvironment(failure ? std::string() : here.string() + "/", commander);
     static tLogoRef<tgrScreen> shownScreen;  // kept while the window shows it
+    auto projectWord = std::make_shared<tLogoRef<tlogoobject>>();
     {
         tInterpreterLock::Holder output;
         mainLogoObject().fallbackOutput = std::make_unique<tWindowPrintOutput>(commander);
         if (environment.shownPage) shownScreen = tLogoRef<tgrScreen>(&environment.shownPage->Screen());
+        if (!project.empty()) *projectWord = tLogoRef<tlogoobject>(NewWord(project));
     }
     tmultiobject* windowObject = environment.shownPage ? environment.shownPage->place : nullptr;
     mainWindow->SetCloser([windowObject] { requestWindowClose(windowObject, &closeWindow); });
@@ -106,10 +108,23 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     auto start = std::make_shared<tProcessStart>(std::move(environment.lineRunnerStart));
     start->name = "@commandarea";
     auto startRunner = [start, files] { tLogoprocess::Start<tCommandRunner>(std::move(*start), files); };
-    if (project.empty())
-        startRunner();
-    else
-        openProjectThen(project, *start, startRunner);
+    // The start-up program, a project the program carries and the window's start-up procedure
+    // come first; the project of the command line, and then typed lines, follow them.
+    tStartupFront front;
+    front.mainWindow = windowObject;
+    front.receivers = start->receivers;
+    front.privateTable = start->privateTable;
+    front.commander = commander;
+    front.showError = [commander](const std::string& caption, const std::string& text) {
+        commander->Write(tOutputKind::kError, caption + "\n" + text + "\n");
+    };
+    front.finished = [projectWord, start, startRunner](bool, std::shared_ptr<tLogoprocess>) {
+        if (*projectWord)
+            openProjectThen(std::move(*projectWord), *start, startRunner);
+        else
+            startRunner();
+    };
+    startStartupSequence(std::move(front));
     mainWindow->show();
     application->exec();
     closeWindow();
