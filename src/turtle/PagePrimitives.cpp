@@ -11,6 +11,7 @@
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
 #include "turtle/turtleOrder.h"
+#include "turtle/turtleOverlap.h"
 #include "turtle/undoStore.h"
 #include "values/eLogoException.h"
 #include "values/tListBuilder.h"
@@ -116,6 +117,21 @@ tlogoobject* reorder(tPrimitiveCall& call)
     return nullptr;
 }
 
+// The turtles whose picture covers the logo point, in drawing order.
+tlogoobject* overlappedpos(tPrimitiveCall& call)
+{
+    tgrScreen& screen = currentScreen();
+    const tRealPoint logo = pointOf(call[0]);
+    const tRealPoint at = screen.ToSurface(logo.x, logo.y);
+    const tPixel point{roundPixel(at.x), roundPixel(at.y)};
+    tListBuilder names;
+    for (tLogoTurtleParams* turtle : screen.Turtles()) {
+        auto* object = dynamic_cast<tmultiobject*>(turtle->owner);
+        if (object && coversPoint(*turtle, point)) names.Append(NewWord(object->name));
+    }
+    return names.Take();
+}
+
 tlogoobject* saveforundo(tPrimitiveCall&)
 {
     saveForUndo(currentScreen());
@@ -131,6 +147,7 @@ constexpr tPrimitiveRow kPageRows[] = {
     {"tocartesian", 1, kFixedInputs, &tocartesian},
     {"allturtles", 0, kFixedInputs, &allturtles},
     {"reorder", 1, kFixedInputs, &reorder},
+    {"overlappedpos", 1, kFixedInputs, &overlappedpos},
     {"saveforundo", 0, kFixedInputs, &saveforundo},
 };
 

@@ -17,7 +17,8 @@
 #include "values/tLogoList.h"
 #include "values/valuePools.h"
 
-// How a turtle's shape is shown: scaled, recoloured, its film played.
+// How a turtle's shape is shown: scaled, recoloured, its film played; whether its transparent
+// pixels count as the turtle.
 
 namespace {
 
@@ -96,11 +97,15 @@ void setDelayScale(tmultiobject& object, tlogoobject* value)
     scheduleShapeStep(t);
 }
 
+tlogoobject* getTransparentClick(tmultiobject& object) { return NewBoolean(turtle(object).transparentClick); }
+void setTransparentClick(tmultiobject& object, tlogoobject* value) { turtle(object).transparentClick = value->AsBoolean(); }
+
 const tBoundProperty kShapeScale{&getShapeScale, &setShapeScale};
 const tBoundProperty kShapeColour{&getShapeColour, &setShapeColour};
 const tBoundProperty kAnimation{&getAnimation, &setAnimation};
 const tBoundProperty kFrameItem{&getFrameItem, &setFrameItem};
 const tBoundProperty kDelayScale{&getDelayScale, &setDelayScale};
+const tBoundProperty kTransparentClick{&getTransparentClick, &setTransparentClick};
 
 }  // namespace
 
@@ -109,6 +114,7 @@ void declareTurtleLookProperties(tmultiobject& turtleClass)
     declareProperty(turtleClass, boundPropertyDeclaration(54, {}, 0, kShapeScale));
     declareProperty(turtleClass, boundPropertyDeclaration(55, {}, 0, kShapeColour));
     declareProperty(turtleClass, boundPropertyDeclaration(56, {}, 0, kAnimation));
+    declareProperty(turtleClass, boundPropertyDeclaration(58, {}, 0, kTransparentClick));
     declareProperty(turtleClass, boundPropertyDeclaration(63, {}, 0, kFrameItem));
     declareProperty(turtleClass, boundPropertyDeclaration(155, {}, 0, kDelayScale));
 }

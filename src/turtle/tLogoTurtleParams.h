@@ -109,6 +109,8 @@ public:
     long double delayScale = 1;
     // Whether the turtle takes part in collision events ("sensitive").
     bool sensitive = false;
+    // Whether a point on a transparent pixel of the shape counts as on the turtle.
+    bool transparentClick = false;
 
 private:
     bool registered_ = false;

@@ -97,3 +97,18 @@ bool meetsSensitiveTurtle(tLogoTurtleParams& turtle, int64_t overlapMode)
             return true;
     return false;
 }
+
+bool coversPoint(const tLogoTurtleParams& turtle, tPixel point)
+{
+    if (!turtle.shown) return false;
+    if (!turtle.shape) {
+        const QPolygonF outline = defaultTurtleOutline(turtle);
+        const QPointF at(static_cast<double>(point.x), static_cast<double>(point.y));
+        return outline.containsPoint(at, Qt::OddEvenFill);
+    }
+    const tTurtleShape::tView view = wornView(turtle);
+    const int64_t x = point.x - (roundPixel(turtle.position.x) - view.hotX);
+    const int64_t y = point.y - (roundPixel(turtle.position.y) - view.hotY);
+    if (view.picture.isNull() || x < 0 || y < 0 || x >= view.picture.width() || y >= view.picture.height()) return false;
+    return turtle.transparentClick || qAlpha(view.picture.pixel(static_cast<int>(x), static_cast<int>(y))) != 0;
+}

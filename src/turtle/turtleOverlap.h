@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "turtle/thinLine.h"
+
 class tLogoTurtleParams;
 
 // Page pixels a shown turtle covers; right and bottom exclusive.
@@ -33,3 +35,8 @@ int64_t overlapModeSetting();
 // Whether the turtle, sensitive and shown, meets another sensitive, shown turtle of its page
 // (the overlap test above), for the collision event after a move.
 bool meetsSensitiveTurtle(tLogoTurtleParams& turtle, int64_t overlapMode);
+
+// Whether the shown turtle's picture covers the surface pixel: a pixel of its worn picture that
+// is not transparent (any pixel of it with "transparentClick"), or a point within the default
+// look's triangle.
+bool coversPoint(const tLogoTurtleParams& turtle, tPixel point);
