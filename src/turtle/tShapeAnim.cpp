@@ -1,6 +1,7 @@
 #include "turtle/tShapeAnim.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -17,12 +18,26 @@ using tClock = std::chrono::steady_clock;
 // A film whose pictures have no delay would keep the thread stepping without a pause.
 constexpr int64_t kShortestStep = 10;
 
+// Set once the animator has been torn down at the program's end: turtles that go after it
+// (with the main object's tables) have no plan left to leave. Constant-initialised, so it can be
+// read after every other static is gone.
+std::atomic<bool> animatorGone{false};
+
 class tShapeAnim {
 public:
     static tShapeAnim& Instance()
     {
         static tShapeAnim animator;
         return animator;
+    }
+
+    ~tShapeAnim()
+    {
+        if (thread_.joinable()) {
+            thread_.request_stop();
+            thread_.join();
+        }
+        animatorGone = true;
     }
 
     void Schedule(tLogoTurtleParams& turtle)
@@ -114,6 +129,12 @@ private:
 
 }  // namespace
 
-void scheduleShapeStep(tLogoTurtleParams& turtle) { tShapeAnim::Instance().Schedule(turtle); }
+void scheduleShapeStep(tLogoTurtleParams& turtle)
+{
+    if (!animatorGone) tShapeAnim::Instance().Schedule(turtle);
+}
 
-void unscheduleShapeStep(tLogoTurtleParams& turtle) { tShapeAnim::Instance().Remove(turtle); }
+void unscheduleShapeStep(tLogoTurtleParams& turtle)
+{
+    if (!animatorGone) tShapeAnim::Instance().Remove(turtle);
+}
