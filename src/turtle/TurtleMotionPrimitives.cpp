@@ -94,8 +94,9 @@ tlogoobject* towards(tPrimitiveCall& call)
     return newCoordinate(turtle.Towards(turtle.screen->ToSurface(logo.x, logo.y)));
 }
 
-// "wrap" and "window" set the edge mode and the range (the whole picture without an input);
-// wrapping puts a turtle that window mode let out back inside, without drawing.
+// "wrap" and "window" set the edge mode and the range (the whole picture without an input), and
+// show the turtle only within it; wrapping puts a turtle that window mode let out back inside,
+// without drawing.
 tlogoobject* setEdgeStyle(tPrimitiveCall& call, tEdgeStyle style)
 {
     if (call.count() > 1) throw eLogoException(erTooManyInputs);
@@ -105,6 +106,7 @@ tlogoobject* setEdgeStyle(tPrimitiveCall& call, tEdgeStyle style)
         if (std::optional<tRealRect> given = readRectangle(*turtle.screen, call[0])) range = turtleRangeOf(*given);
     turtle.rangeStyle = style;
     turtle.SetRange(range);
+    turtle.screen->ChangeLook([&] { turtle.shownRange = range; });
     return nullptr;
 }
 

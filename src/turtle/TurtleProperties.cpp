@@ -168,25 +168,48 @@ void setHomeState(tmultiobject& object, tlogoobject* value)
     t.homeHeading = normalHeading(degrees);
 }
 
-// [x y w h]: the logo top-left corner and the size; the empty list without an own range.
+// [x y w h]: the logo top-left corner and the size; the empty list for none.
+tlogoobject* rangeValue(const tgrScreen& screen, const std::optional<tRealRect>& range)
+{
+    if (!range) return new tLogoList;
+    const tRealRect& r = *range;
+    tListBuilder value;
+    value.Append(newCoordinate(screen.LogoX(r.left)));
+    value.Append(newCoordinate(screen.LogoY(r.top)));
+    value.Append(newCoordinate(r.right - r.left + 1));
+    value.Append(newCoordinate(r.bottom - r.top + 1));
+    return value.Take();
+}
+
+std::optional<tRealRect> rangeOf(tgrScreen& screen, tlogoobject* value)
+{
+    std::optional<tRealRect> range;
+    if (std::optional<tRealRect> given = readRectangle(screen, value)) range = turtleRangeOf(*given);
+    return range;
+}
+
 tlogoobject* getRange(tmultiobject& object)
 {
     tLogoTurtleParams& t = turtle(object);
-    if (!t.hasRange) return new tLogoList;
-    const tRealRect& r = t.rangeRect;
-    tListBuilder range;
-    range.Append(newCoordinate(t.screen->LogoX(r.left)));
-    range.Append(newCoordinate(t.screen->LogoY(r.top)));
-    range.Append(newCoordinate(r.right - r.left + 1));
-    range.Append(newCoordinate(r.bottom - r.top + 1));
-    return range.Take();
+    return rangeValue(*t.screen, t.hasRange ? std::optional<tRealRect>(t.rangeRect) : std::nullopt);
 }
 void setRange(tmultiobject& object, tlogoobject* value)
 {
     tLogoTurtleParams& t = turtle(object);
-    std::optional<tRealRect> range;
-    if (std::optional<tRealRect> given = readRectangle(*t.screen, value)) range = turtleRangeOf(*given);
-    t.SetRange(range);
+    t.SetRange(rangeOf(*t.screen, value));
+}
+
+// The rectangle the turtle's picture is shown in, read and written as the range.
+tlogoobject* getShownRange(tmultiobject& object)
+{
+    tLogoTurtleParams& t = turtle(object);
+    return rangeValue(*t.screen, t.shownRange);
+}
+void setShownRange(tmultiobject& object, tlogoobject* value)
+{
+    tLogoTurtleParams& t = turtle(object);
+    const std::optional<tRealRect> range = rangeOf(*t.screen, value);
+    t.screen->ChangeLook([&] { t.shownRange = range; });
 }
 
 tlogoobject* getFont(tmultiobject& object) { return fontDescriptionOf(turtle(object).font); }
@@ -254,6 +277,7 @@ const tBoundProperty kFrameMode{&getFrameMode, &setFrameMode};
 const tBoundProperty kFont{&getFont, &setFont};
 const tBoundProperty kHeading{&getHeading, &setHeading};
 const tBoundProperty kRange{&getRange, &setRange};
+const tBoundProperty kShownRange{&getShownRange, &setShownRange};
 const tBoundProperty kPenColour{&getPenColour, &setPenColour};
 const tBoundProperty kFillColour{&getFillColour, &setFillColour};
 const tBoundProperty kPenWidth{&getPenWidth, &setPenWidth};
@@ -303,6 +327,7 @@ void declareTurtleProperties(tmultiobject& turtleClass)
         {52, {}, 0, kFrame},
         {120, {}, 0, kFrameMode},
         {65, {}, 0, kSensitive},
+        {131, {}, 0, kShownRange},
     };
     for (const tRow& row : rows)
         declareProperty(turtleClass, boundPropertyDeclaration(row.number, row.affects, row.flags, row.functions));

@@ -111,6 +111,8 @@ public:
     bool sensitive = false;
     // Whether a point on a transparent pixel of the shape counts as on the turtle.
     bool transparentClick = false;
+    // The rectangle the picture is shown in (bounds inclusive, as `rangeRect`); none: anywhere.
+    std::optional<tRealRect> shownRange;
 
 private:
     bool registered_ = false;

@@ -3,9 +3,11 @@
 #include <QPainter>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRect>
 
 #include <cmath>
 
+#include "turtle/penDrawing.h"
 #include "turtle/tLogoTurtleParams.h"
 
 namespace {
@@ -19,6 +21,21 @@ void drawWornShape(QPainter& painter, const tLogoTurtleParams& turtle)
     const QPoint corner(static_cast<int>(roundPixel(turtle.position.x)) - view.hotX,
                         static_cast<int>(roundPixel(turtle.position.y)) - view.hotY);
     painter.drawImage(corner, view.picture);
+}
+
+// The worn shape, else the default triangle.
+void drawLook(QPainter& painter, const tLogoTurtleParams& turtle)
+{
+    if (turtle.shape) {
+        drawWornShape(painter, turtle);
+        return;
+    }
+    const QPolygonF triangle = defaultTurtleOutline(turtle);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const uint32_t colour = turtle.shapeColour ? *turtle.shapeColour : turtle.pen.colour;
+    painter.setPen(QPen(QColor::fromRgb(0xFF000000u | colour), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(triangle);
 }
 
 int32_t scaled(int32_t length, long double factor)
@@ -61,14 +78,13 @@ QPolygonF defaultTurtleOutline(const tLogoTurtleParams& turtle)
 
 void drawTurtleShape(QPainter& painter, const tLogoTurtleParams& turtle)
 {
-    if (turtle.shape) {
-        drawWornShape(painter, turtle);
-        return;
+    if (turtle.shownRange) {
+        const tPixelRect shown = rangeClip(*turtle.shownRange);
+        painter.save();
+        painter.setClipRect(QRect(QPoint(static_cast<int>(shown.left), static_cast<int>(shown.top)),
+                                  QPoint(static_cast<int>(shown.right), static_cast<int>(shown.bottom))),
+                            Qt::IntersectClip);
     }
-    const QPolygonF triangle = defaultTurtleOutline(turtle);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const uint32_t colour = turtle.shapeColour ? *turtle.shapeColour : turtle.pen.colour;
-    painter.setPen(QPen(QColor::fromRgb(0xFF000000u | colour), 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolygon(triangle);
+    drawLook(painter, turtle);
+    if (turtle.shownRange) painter.restore();
 }
