@@ -60,6 +60,16 @@ const Picture kPictures[] = {
     {"worn-shapes", "penup setshape \"*turtle\nrepeat 8 [setxy repcount * 40 - 180 0 setheading repcount * 45 stamp dot]\n"
                     "setxy 0 -60 setpencolour [255 0 0] dot setheading 100\n"},
     {"wide", "setpenwidth 3 forward 100 right 90 forward 100\nsetpenwidth 8 setpencolour [0 128 0] right 45 forward 60\nhideturtle\n"},
+    // A part of the page taken, put back tiled and stretched, stamped scaled and recoloured; a
+    // shown turtle wearing a drawing list at heading 30.
+    {"pictures", "hideturtle penup setpencolour [200 0 0] setpenwidth 3 setxy -380 200 pendown\n"
+                 "repeat 4 [forward 40 right 90] penup setxy -362 218 setpencolour [0 0 0] point 9\n"
+                 "make \"box takepicture [-385 245 50 50]\n"
+                 "putpicture :box [style tile arect [20 100 150 100]]\n"
+                 "putpicture :box [style stretch arect [200 100 200 120]]\n"
+                 "setxy 0 -100 setshapescale 2 setshapecolour [0 0 255] setshape :box stamp\n"
+                 "setshapescale 1 setshapecolour [] setxy 150 -100 setheading 30\n"
+                 "setshape [setpencolour [0 128 0] setfillcolour [0 200 0] polygon [60 120 60 120 60]] showturtle\n"},
 };
 
 // Shown by name in test listings and failures.
