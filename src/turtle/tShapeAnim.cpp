@@ -43,7 +43,6 @@ public:
     void Schedule(tLogoTurtleParams& turtle)
     {
         std::lock_guard<std::mutex> hold(lock_);
-        if (!thread_.joinable()) thread_ = std::jthread([this](std::stop_token stop) { Run(stop); });
         RemoveLocked(turtle);
         PlanLocked(turtle);
     }
@@ -80,6 +79,7 @@ private:
             });
         }
         if (wait < 0) return;
+        if (!thread_.joinable()) thread_ = std::jthread([this](std::stop_token stop) { Run(stop); });
         const tEntry entry{tClock::now() + std::chrono::milliseconds(wait), &turtle};
         const auto place = std::upper_bound(plan_.begin(), plan_.end(), entry,
                                             [](const tEntry& a, const tEntry& b) { return a.due < b.due; });
@@ -124,7 +124,7 @@ private:
     std::mutex lock_;
     std::condition_variable_any wake_;
     std::vector<tEntry> plan_;  // by due time
-    std::jthread thread_;       // started with the first plan, stopped and joined at the end
+    std::jthread thread_;       // started with the first entry, stopped and joined at the end
 };
 
 }  // namespace
