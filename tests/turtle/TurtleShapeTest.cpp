@@ -2,12 +2,15 @@
 
 #include <QImage>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "images/imageShapes.h"
 #include "images/tLogoImage.h"
 #include "turtle/tLogoTurtleParams.h"
+#include "turtle/tShapeAnim.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleLook.h"
 #include "values/eLogoException.h"
@@ -149,3 +152,57 @@ TEST(ShapeOfValue, OnlyImagesWithFramesCanBeWorn)
 }
 
 }  // namespace
+
+namespace {
+
+// One frame whose film shows the four colours in turn, each for `delay` milliseconds.
+tLogoRef<tLogoImage> colourFilm(int32_t delay)
+{
+    std::vector<tLogoPicture> pictures;
+    for (QRgb colour : kFrameColours) {
+        tLogoPicture picture = square(colour);
+        picture.delay = delay;
+        pictures.push_back(picture);
+    }
+    tLogoRef<tLogoImage> film(new tLogoImage);
+    film->frames.push_back(makeFrame(std::move(pictures)));
+    film->style = tLogoImage::styleFrame;
+    return film;
+}
+
+// Polls the page as the repaint would, until the colour shows or a second has passed.
+bool showsWithin(tgrScreen& screen, QRgb colour)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (std::chrono::steady_clock::now() < end) {
+        if (screen.Composed().pixel(20, 20) == colour) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return false;
+}
+
+}  // namespace
+
+// The animator moves the film on while the page is composed from another thread, and a
+// turtle that goes away while its film plays leaves the plan before it is freed.
+TEST_F(TurtleShape, AnimatedFilmsPlayAndLeaveWithTheirTurtle)
+{
+    Wear(*colourFilm(5));
+    turtle->screen->ChangeLook([&] { turtle->animated = true; });
+    scheduleShapeStep(*turtle);
+    for (QRgb colour : kFrameColours) EXPECT_TRUE(showsWithin(*screen, colour)) << std::hex << colour;
+
+    tLogoRef<tLogoTurtleParams> passing(new tLogoTurtleParams(*screen));
+    wearShape(*passing, imageShape(*colourFilm(1)));
+    passing->screen->ChangeLook([&] { passing->animated = true; });
+    scheduleShapeStep(*passing);
+    passing = nullptr;
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+
+    turtle->screen->ChangeLook([&] { turtle->animated = false; });
+    unscheduleShapeStep(*turtle);
+    int32_t stopped = -1;
+    turtle->screen->ChangeLook([&] { stopped = turtle->pictureIndex; });
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    turtle->screen->ChangeLook([&] { EXPECT_EQ(turtle->pictureIndex, stopped); });
+}
