@@ -1,6 +1,7 @@
 #include "values/wordPieces.h"
 
 #include <string>
+#include <typeinfo>
 
 #include "values/eLogoException.h"
 #include "values/tLogoString.h"
@@ -12,8 +13,10 @@ namespace {
 // The word's shared buffer, when it has one.
 tLogoString* sharedWord(tlogoobject& word)
 {
-    auto* text = dynamic_cast<tLogoString*>(&word);
-    return text && text->SharedBuffer() ? text : nullptr;
+    // No class derives from tLogoString, so its exact class decides without a dynamic cast.
+    if (&typeid(word) != &typeid(tLogoString)) return nullptr;
+    auto* text = static_cast<tLogoString*>(&word);
+    return text->SharedBuffer() ? text : nullptr;
 }
 
 }  // namespace
