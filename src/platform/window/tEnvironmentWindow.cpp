@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -12,6 +14,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "mainobj/keyboard/tKeyboardState.h"
 #include "platform/window/tCommandLine.h"
 #include "platform/window/tPageView.h"
 #include "platform/window/windowKeys.h"
@@ -81,6 +84,7 @@ tEnvironmentWindow::tEnvironmentWindow()
     split->setSizes({510, 190});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(MakeMenuBar());
     layout->addWidget(split);
     resize(820, 720);
 
@@ -90,6 +94,24 @@ tEnvironmentWindow::tEnvironmentWindow()
     connect(stop_, &QPushButton::clicked, this, [this] { StopAllProcesses(); });
     connect(undo_, &QPushButton::clicked, this, [this] { UndoDrawing(); });
     command_->setFocus();
+}
+
+// "Accept Key Menu" shows and switches the window object's "acceptKeyMenu", which programs may
+// change too: the check mark is brought up to date whenever the menu opens.
+QMenuBar* tEnvironmentWindow::MakeMenuBar()
+{
+    auto* bar = new QMenuBar;
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    QAction* undo = edit->addAction(QStringLiteral("&Undo drawing"));
+    connect(undo, &QAction::triggered, this, [this] { UndoDrawing(); });
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    acceptKeyMenu_ = options->addAction(QStringLiteral("Accept Key Menu"));
+    acceptKeyMenu_->setCheckable(true);
+    connect(options, &QMenu::aboutToShow, this,
+            [this] { acceptKeyMenu_->setChecked(keyboardState().acceptKeyMenu.load()); });
+    connect(acceptKeyMenu_, &QAction::triggered, this,
+            [](bool checked) { keyboardState().acceptKeyMenu.store(checked); });
+    return bar;
 }
 
 // The commander outlives the window (processes hold it): nothing it hands over may reach the

@@ -8,6 +8,8 @@
 
 #include "platform/window/tWindowCommander.h"
 
+class QAction;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class tCommandLine;
@@ -16,7 +18,7 @@ class tgrScreen;
 class tlogopage;
 
 // The environment's main window: the shown page above, the output area, the command line and
-// the Undo and Stop buttons below. Lines entered go to the commander, which the typed-command runner
+// the Undo and Stop buttons below; a menu bar with Undo and the "Accept Key Menu" switch. Lines entered go to the commander, which the typed-command runner
 // reads; what processes print and the errors they report come back into the output area.
 // Keys typed anywhere in the window reach the keyboard handling (key menus, "readkey").
 class tEnvironmentWindow : public QWidget {
@@ -36,12 +38,14 @@ public:
     QPlainTextEdit& Output() const { return *output_; }
     QPushButton& StopButton() const { return *stop_; }
     QPushButton& UndoButton() const { return *undo_; }
+    QAction& AcceptKeyMenuAction() const { return *acceptKeyMenu_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QMenuBar* MakeMenuBar();
     void Append(const std::vector<tOutputPiece>& pieces);
     void EnterLine();
     void StopAllProcesses();
@@ -52,6 +56,7 @@ private:
     tCommandLine* command_;
     QPushButton* stop_;
     QPushButton* undo_;
+    QAction* acceptKeyMenu_ = nullptr;
     std::shared_ptr<tWindowCommander> commander_;
     std::function<void()> closer_;
     bool stopping_ = false;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -125,7 +126,7 @@ protected:
         Type(QStringLiteral("pu home pd ask \"mainwindow1'page1't1 [%1]").arg(turtleEvents));
         Type(QStringLiteral("ask \"mainwindow1'page1 [%1]").arg(pageEvents));
         Type("print \"ready");
-        ASSERT_TRUE(WaitFor([&] { return OutputHas("ready\n"); }));
+        ASSERT_TRUE(WaitFor([&] { return OutputText().endsWith("\"ready\nready\n"); }));
     }
 
     QRgb PagePixel(int x, int y) const { return window->PageView().Shown().pixel(x, y) & 0xFFFFFF; }
@@ -170,6 +171,19 @@ TEST_F(EnvironmentWindow, UndoTakesThePageBackToItsSavedPictureAndASecondUndoRed
     window->PageView().setFocus();
     QTest::keyClick(&window->PageView(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(WaitFor(lineShown));
+}
+
+TEST_F(EnvironmentWindow, AcceptKeyMenuSwitchesTheWindowObjectsProperty)
+{
+    QAction& accept = window->AcceptKeyMenuAction();
+    const QString ask = QStringLiteral("ask \"mainwindow1 [print acceptkeymenu]");
+    accept.setChecked(true);
+    accept.trigger();
+    Type(ask);
+    ASSERT_TRUE(WaitFor([&] { return OutputText().endsWith("]\nfalse\n"); })) << OutputText().toStdString();
+    accept.trigger();
+    Type(ask);
+    EXPECT_TRUE(WaitFor([&] { return OutputText().endsWith("]\ntrue\n"); })) << OutputText().toStdString();
 }
 
 TEST_F(EnvironmentWindow, PrintedTextAndErrorsReachTheOutputErrorsInTheirOwnColour)
@@ -226,7 +240,7 @@ TEST(CommandLine, UpAndDownRecallEarlierLinesAndKeepTheDraft)
 TEST_F(EnvironmentWindow, KeysPressedOnThePageReachTheKeyQueueButNotThoseTypedInTheCommandLine)
 {
     Type("(readkey 0) print key?");
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("false\n"); }));
+    ASSERT_TRUE(WaitFor([&] { return OutputText().endsWith("key?\nfalse\n"); }));
     window->PageView().setFocus();
     QTest::keyClick(&window->PageView(), Qt::Key_Z);
     QTest::keyClick(&window->PageView(), Qt::Key_F1);
@@ -286,7 +300,7 @@ TEST_F(EnvironmentWindow, ClosingLeavesTheDecisionToTheWindowObjectsOnEraseHandl
     window->SetCloser([&] { requestWindowClose(fixture().windowObject, [&] { closed = true; }); });
     Type("ask \"mainwindow1 [setevent \"onerase [print \"asked]]");
     Type("print \"ready");
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("ready\n"); }));
+    ASSERT_TRUE(WaitFor([&] { return OutputText().endsWith("\"ready\nready\n"); }));
     window->close();
     ASSERT_TRUE(WaitFor([&] { return OutputHas("asked\n"); }));
     QTest::qWait(100);
