@@ -57,10 +57,16 @@ tlogoobject* repeat(tPrimitiveCall& call)
 {
     int32_t times = call.integer(0);
     tLoopCounterScope counter;
+    if (times < 1) return nullptr;
+    // Compiled once for all the passes (the list cannot change; the form is held so that a
+    // recompilation meanwhile does not free it under the loop).
+    tCompiledForm& form = CompiledForm(call[1], tCompiledForm::kInstructions);
+    tFormHold hold(form);
+    tProcessContext& running = context();
     for (int32_t i = 1; i <= times; ++i) {
-        context().loopCounter = i;
-        RunInstructions(call[1]);
-        if (exitRequested()) break;
+        running.loopCounter = i;
+        RunList(form);
+        if (running.exitRequested) break;
     }
     return nullptr;
 }
