@@ -83,7 +83,8 @@ bool boundsOverlap(const tShapeBounds& a, const tShapeBounds& b, int64_t overlap
 int64_t overlapModeSetting()
 {
     tLogoVarTab* globals = processEnvironment().globals;
-    tlogoobject* value = globals ? globals->FindValue(nameCode("overlapmode")) : nullptr;
+    static const uint32_t overlapMode = nameCode("overlapmode");
+    tlogoobject* value = globals ? globals->FindValue(overlapMode) : nullptr;
     return value && value->IsNumber() && value->AsReal() != 0 ? 1 : 0;
 }
 
