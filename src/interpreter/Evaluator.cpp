@@ -226,7 +226,7 @@ bool operationCall(tProcessContext& context, const tResolvedName& resolved, int 
 // Two integers (or, for arithmetic, integers and reals) under a built-in operator: the result
 // the general call would give, computed here; false when the general call must run (other
 // operands, or an integer overflow).
-bool integerShortcut(tProcessContext& context, const tResolvedName& resolved, const tToken& token)
+bool operatorShortcut(tProcessContext& context, const tResolvedName& resolved, const tToken& token)
 {
     if (resolved.object) return false;
     // Without an object the token's cache holds this very answer.
@@ -265,7 +265,7 @@ bool applyOperator(tProcessContext& context, tToken& op, int n)
         error.SetNeedingProcedure(op.code);
         throw;
     }
-    if (n == 2 && integerShortcut(context, resolved, op)) return false;
+    if (n == 2 && operatorShortcut(context, resolved, op)) return false;
     return operationCall(context, resolved, n);
 }
 

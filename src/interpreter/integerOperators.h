@@ -5,10 +5,11 @@
 class tProcDesc;
 class tlogoobject;
 
-// The built-in infix operators on two integers, computed without the general call through the
-// receiver's method table. The answer is the one that call gives: the evaluator takes this path
-// only for the main object's own operator descriptors and two integer operands, and falls back
-// to the general call whenever the integer result would not fit.
+// The built-in infix operators, computed without the general call through the receiver's method
+// table: on two integers directly, and on a word, integer or real receiver through that class's
+// own method. The answer is the one the general call gives: the evaluator takes this path only
+// for the main object's own operator descriptors and those receivers, and falls back to the
+// general call for any other operand.
 enum class tIntegerOperator : uint8_t {
     kNone,
     kAdd,
