@@ -14,16 +14,6 @@ namespace {
 
 // The report of a Logo error: where it happened when it happened inside something, then its
 // message with its parts on separate lines.
-std::string errorText(const std::exception& error)
-{
-    auto* logoError = dynamic_cast<const eLogoException*>(&error);
-    if (!logoError) return error.what();
-    eLogoException copy = *logoError;
-    std::string text = MessageWithBreak(copy, "\n");
-    if (copy.contextKind != ipNone) text = ContextCaption(copy, "") + "\n" + text;
-    return text;
-}
-
 // Text for a stream: converted to UTF-8 when the stream is a terminal.
 std::string forStream(std::string text, int descriptor)
 {
@@ -34,7 +24,7 @@ std::string forStream(std::string text, int descriptor)
 
 void tConsoleCommander::ShowError(const std::exception& error)
 {
-    writeError(errorText(error));
+    writeError(ErrorReportText(error));
 }
 
 void tConsoleCommander::ShowCaptioned(const std::string& caption, const std::string& text)

@@ -89,3 +89,13 @@ std::string MessageWithBreak(eLogoException& error, std::string_view separator)
     if (lineBreak != std::string::npos) text.replace(lineBreak, 2, separator);
     return text;
 }
+
+std::string ErrorReportText(const std::exception& error)
+{
+    auto* logoError = dynamic_cast<const eLogoException*>(&error);
+    if (!logoError) return error.what();
+    eLogoException shown = *logoError;
+    std::string text = MessageWithBreak(shown, "\n");
+    if (shown.contextKind != ipNone) text = ContextCaption(shown, "") + "\n" + text;
+    return text;
+}

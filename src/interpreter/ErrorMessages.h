@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -17,3 +18,7 @@ std::string FillPlaceholders(std::string_view pattern, const eLogoException& err
 std::string ContextCaption(const eLogoException& error, std::string_view baseCaption);
 // The formatted message with its first CR LF replaced by the separator.
 std::string MessageWithBreak(eLogoException& error, std::string_view separator);
+// An error as a text front end shows it in lines: for a Logo error the caption line when it
+// happened in a context, then its message broken at "\n"; for any other exception its own text.
+// The caller's error is left as it was.
+std::string ErrorReportText(const std::exception& error);

@@ -9,15 +9,7 @@ tWindowCommander::tWindowCommander(tSink sink) : sink_(std::move(sink)) {}
 
 void tWindowCommander::ShowError(const std::exception& error)
 {
-    auto* logoError = dynamic_cast<const eLogoException*>(&error);
-    if (!logoError) {
-        Write(tOutputKind::kError, std::string(error.what()) + "\n");
-        return;
-    }
-    eLogoException shown = *logoError;  // formatting fills the copy, not the caller's error
-    std::string text = MessageWithBreak(shown, "\n");
-    if (shown.contextKind != ipNone) text = ContextCaption(shown, "") + "\n" + text;
-    Write(tOutputKind::kError, text + "\n");
+    Write(tOutputKind::kError, ErrorReportText(error) + "\n");
 }
 
 void tWindowCommander::Print(const std::string& text) { Write(tOutputKind::kPrinted, text + "\n"); }
