@@ -12,8 +12,6 @@
 
 namespace {
 
-// The report of a Logo error: where it happened when it happened inside something, then its
-// message with its parts on separate lines.
 // Text for a stream: converted to UTF-8 when the stream is a terminal.
 std::string forStream(std::string text, int descriptor)
 {

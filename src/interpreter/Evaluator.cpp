@@ -223,9 +223,9 @@ bool operationCall(tProcessContext& context, const tResolvedName& resolved, int 
     return false;
 }
 
-// Two integers (or, for arithmetic, integers and reals) under a built-in operator: the result
-// the general call would give, computed here; false when the general call must run (other
-// operands, or an integer overflow).
+// A built-in operator whose left operand is an integer, a real or a word: the result the general
+// call would give, computed here (two integers directly, any other through the receiver class's
+// own method); false when the general call must run (another receiver, or an object's operator).
 bool operatorShortcut(tProcessContext& context, const tResolvedName& resolved, const tToken& token)
 {
     if (resolved.object) return false;
@@ -478,6 +478,14 @@ void addPosition(tProcessContext& context, eLogoException& error, const tCompile
     context.NoteTrailSource(error.positions.size(), form.source);
 }
 
+// The token after "make" is a quoted name that passes the primitive's name checks (a word, not
+// empty), so the assignment's shape can be decided before anything runs.
+bool quotedNameFollows(const tToken* token)
+{
+    const tToken& name = token[1];
+    return name.kind == tkLiteral && name.value->IsWord() && !name.value->WordView().empty();
+}
+
 // "make "name lput value :name" copies the name's list only for the copy to replace it. Nothing
 // runs between that "lput" and the assignment, so a list held by the variable alone, no part of
 // it held elsewhere, grows in place instead. This is the statement's shape, checked before
@@ -485,9 +493,7 @@ void addPosition(tProcessContext& context, eLogoException& error, const tCompile
 // inputs, as "lput" does.
 bool growingAssignmentFits(tProcessContext& context, tToken* token)
 {
-    if (token[1].kind != tkLiteral || token[2].kind != tkName || token->afterParen || !token[1].value->IsWord() ||
-        token[1].value->WordView().empty())
-        return false;
+    if (!quotedNameFollows(token) || token[2].kind != tkName || token->afterParen) return false;
     try {
         // Resolved through the token, whose answer the call itself reuses a moment later.
         const tResolvedName lput = resolvePlainToken(context, token[2]);
@@ -562,9 +568,7 @@ bool growingAssignment(tProcessContext& context, tToken*& token, const tResolved
 // table the primitive would have stored it in, without building the primitive's call.
 bool plainAssignmentFits(const tProcDesc& make, const tToken* token)
 {
-    if (make.variable && token->afterParen) return false;
-    const tToken& name = token[1];
-    return name.kind == tkLiteral && name.value->IsWord() && !name.value->WordView().empty();
+    return quotedNameFollows(token) && !(make.variable && token->afterParen);
 }
 
 bool plainAssignment(tProcessContext& context, tToken*& token, const tResolvedName& make)
