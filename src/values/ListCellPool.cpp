@@ -18,6 +18,27 @@ struct tCellPool {
     std::vector<void*> blocks;
     int64_t heapAllocations = 0;
     int64_t heapFrees = 0;
+    // The blocks of the first filling are carved from one allocation: one call instead of
+    // 10000, and the memory is touched only when a cell is used. They are never freed one by
+    // one, so the pool keeps them even when it is full.
+    char* slab = nullptr;
+    char* slabEnd = nullptr;
+
+    bool inSlab(void* block) const
+    {
+        return static_cast<char*>(block) >= slab && static_cast<char*>(block) < slabEnd;
+    }
+
+    // Under the lock: keeps the block, or tells the caller to free it.
+    bool keep(void* block)
+    {
+        if (blocks.size() < kListCellPoolSize || inSlab(block)) {
+            blocks.push_back(block);
+            return true;
+        }
+        ++heapFrees;
+        return false;
+    }
 };
 
 tCellPool& pool()
@@ -41,12 +62,7 @@ void spill(int n)
     std::lock_guard guard(p.lock);
     for (; n > 0 && count > 0; --n) {
         void* block = pop();
-        if (p.blocks.size() < kListCellPoolSize) {
-            p.blocks.push_back(block);
-        } else {
-            ++p.heapFrees;
-            ::operator delete(block);
-        }
+        if (!p.keep(block)) ::operator delete(block);
     }
 }
 
@@ -78,6 +94,14 @@ void createListCellPool()
     tCellPool& p = pool();
     std::lock_guard guard(p.lock);
     p.blocks.reserve(kListCellPoolSize);
+    if (!p.slab) {
+        p.slab = static_cast<char*>(::operator new(kListCellPoolSize * sizeof(tLogoList)));
+        p.slabEnd = p.slab + kListCellPoolSize * sizeof(tLogoList);
+        // Pushed from the end down, so the lowest blocks are taken first: a short program
+        // touches only the first pages of the slab.
+        for (char* block = p.slabEnd; block > p.slab && p.blocks.size() < kListCellPoolSize;)
+            p.blocks.push_back(block -= sizeof(tLogoList));
+    }
     while (p.blocks.size() < kListCellPoolSize)
         p.blocks.push_back(::operator new(sizeof(tLogoList)));
 }
@@ -109,11 +133,7 @@ void listCellCache::giveBackSlow(void* block)
         tCellPool& p = pool();
         {
             std::lock_guard guard(p.lock);
-            if (p.blocks.size() < kListCellPoolSize) {
-                p.blocks.push_back(block);
-                return;
-            }
-            ++p.heapFrees;
+            if (p.keep(block)) return;
         }
         ::operator delete(block);
         return;
