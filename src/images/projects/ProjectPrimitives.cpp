@@ -10,6 +10,7 @@
 #include "images/projects/projectSaving.h"
 #include "images/projects/projectWriter.h"
 #include "images/projects/saveOptions.h"
+#include "images/projects/WorkspacePrimitives.h"
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
 #include "language/tFileStream.h"
@@ -71,6 +72,13 @@ tlogoobject* loadAsCurrent(tPrimitiveCall& call)
     setCurrentProjectFile("");
     setCurrentProjectFile(loadNamed(call));
     return nullptr;
+}
+
+// A project in place of the whole workspace.
+tlogoobject* loadproject(tPrimitiveCall& call)
+{
+    eraseWorkspace();
+    return loadAsCurrent(call);
 }
 
 tlogoobject* loadImageNumber(tPrimitiveCall& call) { return loadImage(call.integer(0)); }
@@ -158,6 +166,7 @@ tlogoobject* setSaveOptions(tPrimitiveCall& call)
 const tPrimitiveRow kProjectRows[] = {
     {"load", 1, kVariableInputs, &loadPrimitive},
     {".load", 1, kFixedInputs, &loadAsCurrent},
+    {"loadproject", 1, kFixedInputs, &loadproject},
     {".loadimage", 1, kFixedInputs, &loadImageNumber},
     {".setloadimage", 1, kFixedInputs, &setLoadImage},
     {".setsaveoptions", 1, kFixedInputs, &setSaveOptions},

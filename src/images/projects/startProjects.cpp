@@ -1,6 +1,11 @@
 #include "images/projects/startProjects.h"
 
 #include "images/projects/ProjectPrimitives.h"
+#include "images/projects/WorkspacePrimitives.h"
 #include "mainobj/tMainLogoObject.h"
 
-void startProjects() { registerProjectPrimitives(*mainLogoObject().procTable); }
+void startProjects()
+{
+    registerProjectPrimitives(*mainLogoObject().procTable);
+    registerWorkspacePrimitives(*mainLogoObject().procTable);
+}
