@@ -68,8 +68,8 @@ bool writtenElsewhere(int32_t number)
 
 class tObjectWriter {
 public:
-    tObjectWriter(std::string& text, tImageRegistry& images, uint8_t options)
-        : text(text), images(images), options(options)
+    tObjectWriter(std::string& text, tImageRegistry& images, uint8_t options, std::optional<std::string> copyName)
+        : text(text), images(images), options(options), copyName(std::move(copyName))
     {
     }
 
@@ -117,9 +117,21 @@ private:
     }
 
     // The objects a fresh program has already: their state is set, they are not made again.
-    static bool SetsState(const tmultiobject& object)
+    // A copy makes every object it writes.
+    bool SetsState(const tmultiobject& object) const
     {
+        if (copyName)
+            return false;
         return object.isPrototype || isStartObject(&object) || isMainWindow(&object);
+    }
+
+    // The name pair of a made instance: the preferred name, which a copy cannot have while
+    // its original lives, or the copy's own name.
+    std::string NamePair(const tmultiobject& object) const
+    {
+        if (copyName && !copyName->empty() && !saved.empty() && &object == saved.front())
+            return std::to_string(property::kName) + " " + asWord(*copyName);
+        return std::to_string(property::kPreferredName) + " " + asWord(object.name);
     }
 
     std::string Reference(tmultiobject* object)
@@ -149,7 +161,7 @@ private:
             text += prefix + object.name + "'" + primaryName(".setstate.") + " [";
         else if (object.isInstance)
             text += prefix + primaryName(".new.") + " \"" + Reference(object.FirstParent()) + " [" +
-                    std::to_string(property::kPreferredName) + " " + asWord(object.name);
+                    NamePair(object);
         else
             text += prefix + primaryName("newclass") + " \"" + Reference(object.FirstParent()) + " \"" +
                     asWord(object.name) + " [";
@@ -311,6 +323,7 @@ private:
     std::string& text;
     tImageRegistry& images;
     uint8_t options;
+    std::optional<std::string> copyName;
     std::vector<tmultiobject*> saved;
     std::unordered_map<const tmultiobject*, int32_t> numbers;
 };
@@ -318,7 +331,7 @@ private:
 }  // namespace
 
 void writeObjectBlocks(std::string& text, tImageRegistry& images, uint8_t options,
-                       const std::vector<tmultiobject*>& objects)
+                       const std::vector<tmultiobject*>& objects, const std::optional<std::string>& copyName)
 {
-    tObjectWriter(text, images, options).Write(objects);
+    tObjectWriter(text, images, options, copyName).Write(objects);
 }

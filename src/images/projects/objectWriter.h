@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,5 +22,7 @@ class tmultiobject;
 // The objects written are the given ones with everything they hold; none given means every
 // object the main object holds (a full save). Background pictures of pages and panes are
 // written only when the save options ask for them.
+// With a copy name the given objects are written as new ones (see tSaveSelection::copyName).
 void writeObjectBlocks(std::string& text, tImageRegistry& images, uint8_t options,
-                       const std::vector<tmultiobject*>& objects = {});
+                       const std::vector<tmultiobject*>& objects = {},
+                       const std::optional<std::string>& copyName = std::nullopt);

@@ -103,11 +103,12 @@ void saveProject(const std::string& path, const tSaveSelection* selection)
         setCurrentProjectFile(path);
 }
 
-std::vector<uint8_t> objectsProject(const std::vector<tmultiobject*>& objects)
+std::vector<uint8_t> objectsProject(const std::vector<tmultiobject*>& objects,
+                                    const std::optional<std::string>& copyName)
 {
     const std::string language = projectLanguage();
     tImageRegistry images;
-    const std::string text = partialProjectText({language, {}, saveTime(), {}}, {objects, {}}, images);
+    const std::string text = partialProjectText({language, {}, saveTime(), {}}, {objects, {}, copyName}, images);
     tMemoryStream plain;
     {
         texecodedstream coded(plain, kProjectKey);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,4 +16,6 @@ void saveProject(const std::string& path, const tSaveSelection* selection = null
 
 // The given objects with what they hold as a project in memory, stored through the keyed filter
 // like a file (no icon): what "sendObject" sends and "load" reads back.
-std::vector<uint8_t> objectsProject(const std::vector<tmultiobject*>& objects);
+// With a copy name they are written as copies (tSaveSelection::copyName).
+std::vector<uint8_t> objectsProject(const std::vector<tmultiobject*>& objects,
+                                    const std::optional<std::string>& copyName = std::nullopt);

@@ -206,7 +206,7 @@ std::string partialProjectText(const tProjectHeader& header, const tSaveSelectio
 {
     std::string text = headerText(header);
     if (!selection.objects.empty())
-        writeObjectBlocks(text, images, storedSaveOptions(), selection.objects);
+        writeObjectBlocks(text, images, storedSaveOptions(), selection.objects, selection.copyName);
     tWriting writing{text, images};
     for (uint32_t code : selection.variables) {
         tTabDesc* entry = mainLogoObject().globalVarTable->Lookup(code);

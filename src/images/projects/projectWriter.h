@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,10 @@ std::string mainProjectText(const tProjectHeader& header, uint8_t options, tImag
 struct tSaveSelection {
     std::vector<tmultiobject*> objects;
     std::vector<uint32_t> variables;  // name codes
+    // Set for a copy ("clone"): the objects are written as new ones, even those every program
+    // has, and the first is made under this name (replacing an object that has it), or under
+    // the next free name after its own when the name is empty.
+    std::optional<std::string> copyName;
 };
 
 // The project text of a partial save; nothing else of the main object. A named variable that

@@ -1,6 +1,7 @@
 #include "images/projects/startProjects.h"
 
 #include "images/projects/ProjectPrimitives.h"
+#include "images/projects/objectCopies.h"
 #include "images/projects/WorkspacePrimitives.h"
 #include "mainobj/tMainLogoObject.h"
 
@@ -8,4 +9,5 @@ void startProjects()
 {
     registerProjectPrimitives(*mainLogoObject().procTable);
     registerWorkspacePrimitives(*mainLogoObject().procTable);
+    registerObjectCopyPrimitives(*mainLogoObject().procTable);
 }
