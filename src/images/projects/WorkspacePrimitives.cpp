@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "images/projects/currentProject.h"
+#include "images/projects/ownerEntry.h"
 #include "images/projects/startObjects.h"
 #include "mainobj/primitiveTable.h"
 #include "mainobj/system/tlogotable.h"
@@ -15,6 +16,7 @@
 #include "objects/currentObject.h"
 #include "objects/objectLifecycle.h"
 #include "objects/objectList.h"
+#include "objects/objectNames.h"
 #include "objects/tmultiobject.h"
 #include "values/eLogoException.h"
 #include "values/tLogoList.h"
@@ -113,6 +115,22 @@ tlogoobject* donotsaveproc(tPrimitiveCall& call)
     return nullptr;
 }
 
+// ".donotsave": the named objects (seen from the current object) and what they hold are left
+// out of full saves.
+tlogoobject* donotsave(tPrimitiveCall& call)
+{
+    forEachName(call[0], [](tlogoobject* name) {
+        tmultiobject* object = dynamic_cast<tmultiobject*>(name);
+        if (!object && name->IsWord())
+            object = resolveObjectPath(&currentObject(), name->WordText());
+        tTabDesc* entry = object ? ownerEntry(object) : nullptr;
+        if (!entry)
+            throw eLogoException(erNoObject, name);
+        entry->flags = static_cast<uint8_t>(entry->flags | kNotSaved);
+    });
+    return nullptr;
+}
+
 // The variables a program makes here: the globals in the main object, else the object's own.
 tLogoVarTab& ownVariables()
 {
@@ -146,6 +164,7 @@ tlogoobject* setstate(tPrimitiveCall& call)
 
 constexpr tPrimitiveRow kWorkspaceRows[] = {
     {"eraseall", 0, kFixedInputs, &eraseall},
+    {".donotsave", 1, kFixedInputs, &donotsave},
     {".donotsaveproc", 1, kFixedInputs, &donotsaveproc},
     {".donotsavevar", 1, kFixedInputs, &donotsavevar},
     {".donotsaveallvars", 0, kFixedInputs, &donotsaveallvars},

@@ -4,6 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "images/projects/ownerEntry.h"
 #include "images/projects/projectWriter.h"
 #include "images/projects/saveOptions.h"
 #include "images/projects/startObjects.h"
@@ -39,6 +40,13 @@ tmultiobject* ownerOf(const tmultiobject* object)
 {
     auto* control = dynamic_cast<const tControlObject*>(object);
     return control ? control->owner : nullptr;
+}
+
+// Marked with ".donotsave": its entry in its owner's table is not saved.
+bool leftOut(const tmultiobject* object)
+{
+    const tTabDesc* entry = ownerEntry(object);
+    return entry && (entry->flags & kNotSaved);
 }
 
 bool isMainWindow(const tmultiobject* object)
@@ -95,7 +103,7 @@ private:
         for (bool grown = true; grown;) {
             grown = false;
             for (tmultiobject* object = firstObject(); object; object = object->next)
-                if (!marked.count(object) && marked.count(ownerOf(object))) {
+                if (!marked.count(object) && marked.count(ownerOf(object)) && !leftOut(object)) {
                     marked.insert(object);
                     grown = true;
                 }
@@ -298,7 +306,7 @@ private:
         std::vector<std::string> names;
         for (tLogoTurtleParams* turtle : screen->Turtles()) {
             auto* owner = dynamic_cast<tmultiobject*>(turtle->owner);
-            if (owner && ownerOf(owner) == &object)
+            if (owner && ownerOf(owner) == &object && !leftOut(owner))
                 names.push_back(asWord(owner->name));
         }
         if (names.size() < 2)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "images/projects/ownerEntry.h"
 #include "language/Language.h"
 #include "objects/objectList.h"
 #include "objects/tControlObject.h"
@@ -34,8 +35,6 @@ bool isStartObject(const tmultiobject* object)
     if (std::any_of(objects.begin(), objects.end(),
                     [&](const tLogoRef<tmultiobject>& start) { return start.get() == object; }))
         return true;
-    auto* control = dynamic_cast<const tControlObject*>(object);
-    tLogoObjectsTab* table = control && control->owner ? control->owner->Objects() : nullptr;
-    const tTabDesc* entry = table ? table->Lookup(nameCode(object->name)) : nullptr;
+    const tTabDesc* entry = ownerEntry(object);
     return entry && (entry->flags & kSystemEntry);
 }
