@@ -137,12 +137,28 @@ const tBoundProperty kOrigin{&getOrigin, &setOrigin};
 
 }  // namespace
 
-void declarePageProperties(tmultiobject& pageClass)
+namespace {
+
+// In the order they are declared, which is the order projects write them in.
+struct tSurfaceProperty {
+    int32_t number;
+    const tBoundProperty& functions;
+    bool pageOnly;
+};
+const tSurfaceProperty kSurfaceProperties[] = {
+    {34, kOrigin, false},     {35, kLineColour, false}, {36, kLineWidth, false},
+    {38, kPageWho, true},     {39, kBgColour, false},   {123, kLinePattern, false},
+};
+
+void declareSurfaceRows(tmultiobject& surfaceClass, bool page)
 {
-    declareProperty(pageClass, boundPropertyDeclaration(34, {}, 0, kOrigin));
-    declareProperty(pageClass, boundPropertyDeclaration(35, {}, 0, kLineColour));
-    declareProperty(pageClass, boundPropertyDeclaration(36, {}, 0, kLineWidth));
-    declareProperty(pageClass, boundPropertyDeclaration(38, {}, 0, kPageWho));
-    declareProperty(pageClass, boundPropertyDeclaration(39, {}, 0, kBgColour));
-    declareProperty(pageClass, boundPropertyDeclaration(123, {}, 0, kLinePattern));
+    for (const tSurfaceProperty& row : kSurfaceProperties)
+        if (page || !row.pageOnly)
+            declareProperty(surfaceClass, boundPropertyDeclaration(row.number, {}, 0, row.functions));
 }
+
+}  // namespace
+
+void declarePageProperties(tmultiobject& pageClass) { declareSurfaceRows(pageClass, true); }
+
+void declareSurfaceProperties(tmultiobject& paneClass) { declareSurfaceRows(paneClass, false); }

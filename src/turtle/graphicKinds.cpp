@@ -13,6 +13,7 @@
 #include "turtle/kindClasses.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/tlogopage.h"
+#include "turtle/tlogopane.h"
 #include "turtle/turtleAccess.h"
 #include "values/tLogoStack.h"
 #include "values/tLogoBool.h"
@@ -68,10 +69,12 @@ void registerGraphicKinds()
     auto* window = makeKindClass<tControlObject>("mainwindow");
     auto* page = makeKindClass<tPagePrototype>("page");
     page->instanceClass = &tlogopage::Make;
+    auto* pane = makeKindClass<tPanePrototype>("pane");
+    pane->instanceClass = &tlogopane::Make;
     auto* turtle = makeKindClass<tTurtlePrototype>("turtle");
     // Shown objects answer keys through their key menus; the window decides whether any does.
     for (tmultiobject* kind : {static_cast<tmultiobject*>(window), static_cast<tmultiobject*>(page),
-                               static_cast<tmultiobject*>(turtle)})
+                               static_cast<tmultiobject*>(pane), static_cast<tmultiobject*>(turtle)})
         declareKeyMenuProperty(*kind);
     declareAcceptKeyMenuProperty(*window);
     setDrawingListPoints(&drawingListPoints);

@@ -2,6 +2,7 @@
 
 #include "turtle/kindAdditions.h"
 #include "turtle/pagePrimitives.h"
+#include "turtle/tlogopane.h"
 #include "turtle/turtlePrimitives.h"
 
 void tTurtlePrototype::SetUpTables()
@@ -26,6 +27,19 @@ void tTurtlePrototype::SetUpTables()
     for (tKindAdditions::tFamily family : added.turtleFamilies) family(*procTable);
     for (tKindAdditions::tFamily family : added.pageFamilies) family(*procTable);
     for (tKindAdditions::tProperties properties : added.turtleProperties) properties(*this);
+}
+
+void tPanePrototype::SetUpTables()
+{
+    tControlObject::SetUpTables();
+    registerPaneLifecycle(*procTable);
+    registerPagePrimitives(*procTable);
+    registerPageDrawingPrimitives(*procTable);
+    declareSurfaceProperties(*this);
+    declarePaneProperties(*this);
+    const tKindAdditions& added = kindAdditions();
+    for (tKindAdditions::tFamily family : added.pageFamilies) family(*procTable);
+    for (tKindAdditions::tProperties properties : added.pageProperties) properties(*this);
 }
 
 void tPagePrototype::SetUpTables()

@@ -17,3 +17,11 @@ public:
     const char* ClassName() const override { return "tPagePrototype"; }
     void SetUpTables() override;
 };
+
+// Panes draw as pages do, and are placed and sized on the surface they lie on.
+class tPanePrototype : public tControlObject {
+public:
+    using tControlObject::tControlObject;
+    const char* ClassName() const override { return "tPanePrototype"; }
+    void SetUpTables() override;
+};

@@ -22,7 +22,11 @@ tgrScreen::tgrScreen(int width, int height) : picture(width, height, QImage::For
     Clean();
 }
 
-tgrScreen::~tgrScreen() { forgetUndoOf(*this); }
+tgrScreen::~tgrScreen()
+{
+    forgetUndoOf(*this);
+    for (tLogoRef<tgrScreen>& child : children_) child->parent_ = nullptr;
+}
 
 void tgrScreen::Clean()
 {
@@ -81,13 +85,45 @@ bool tgrScreen::Reorder(
 
 QImage tgrScreen::Composed()
 {
-    std::lock_guard<std::mutex> holdPicture(pictureLock);
-    QImage shown = picture.copy();
-    std::lock_guard<std::mutex> holdTurtles(turtleListLock_);
-    QPainter painter(&shown);
-    for (tLogoTurtleParams* turtle : turtles_)
-        if (turtle->shown) drawTurtleShape(painter, *turtle);
+    QImage shown;
+    std::vector<tLogoRef<tgrScreen>> children;
+    {
+        std::lock_guard<std::mutex> holdPicture(pictureLock);
+        shown = picture.copy();
+        std::lock_guard<std::mutex> holdTurtles(turtleListLock_);
+        QPainter painter(&shown);
+        for (tLogoTurtleParams* turtle : turtles_)
+            if (turtle->shown) drawTurtleShape(painter, *turtle);
+        children = children_;
+    }
+    // Each surface is composed under its own locks only, never inside another's.
+    if (!children.empty()) {
+        QPainter painter(&shown);
+        for (const tLogoRef<tgrScreen>& child : children) painter.drawImage(child->left_, child->top_, child->Composed());
+    }
     return shown;
+}
+
+void tgrScreen::AddChild(tgrScreen* child)
+{
+    std::lock_guard<std::mutex> hold(turtleListLock_);
+    children_.emplace_back(child);
+    child->parent_ = this;
+}
+
+void tgrScreen::Detach()
+{
+    tgrScreen* parent = parent_;
+    if (!parent) return;
+    std::lock_guard<std::mutex> hold(parent->turtleListLock_);
+    parent_ = nullptr;
+    std::erase_if(parent->children_, [&](const tLogoRef<tgrScreen>& child) { return child.get() == this; });
+}
+
+void tgrScreen::MoveTo(int left, int top)
+{
+    left_ = left;
+    top_ = top;
 }
 
 

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <atomic>
+
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -9,6 +11,7 @@
 
 #include "turtle/realGeometry.h"
 #include "turtle/tTurtleShape.h"
+#include "values/tLogoRef.h"
 #include "values/tlogoobject.h"
 
 class tLogoTurtleParams;
@@ -54,8 +57,18 @@ public:
     // turtle-list lock, so that a repaint never sees half a change.
     void ChangeLook(const std::function<void()>& change);
 
-    // The picture with the shown turtles drawn over it, as the page is shown.
+    // The picture with the shown turtles drawn over it, and over those the surfaces that lie
+    // on this one (panes), each composed the same way, as the page is shown.
     QImage Composed();
+
+    // Surfaces lying on this one, drawn in the order they were added; each knows its top-left
+    // corner in this surface's pixels.
+    void AddChild(tgrScreen* child);
+    // Leaves the surface it lies on.
+    void Detach();
+    void MoveTo(int left, int top);
+    int Left() const { return left_; }
+    int Top() const { return top_; }
 
     QImage picture;  // Format_RGB32
     std::mutex pictureLock;
@@ -71,4 +84,8 @@ public:
 private:
     std::mutex turtleListLock_;
     std::vector<tLogoTurtleParams*> turtles_;  // not counted: a turtle leaves when it goes
+    std::vector<tLogoRef<tgrScreen>> children_;  // under the turtle-list lock
+    tgrScreen* parent_ = nullptr;                 // under the parent's turtle-list lock
+    std::atomic<int> left_{0};
+    std::atomic<int> top_{0};
 };
