@@ -186,7 +186,7 @@ tLogoRef<tlogoobject> creationParameter(uint32_t code, bool remove)
 void applyParamsToMove(tmultiobject& object, const std::vector<int32_t>& order)
 {
     for (int32_t number : order)
-        if (tLogoRef<tlogoobject> value = takeCreationValue(number))
+        if (tLogoRef<tlogoobject> value = creationValueOrDefault(object, number))
             assignObjectVariable(object, propertyNames(number).getterCode, value.get());
 }
 

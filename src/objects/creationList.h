@@ -59,7 +59,8 @@ int takeCreationAlternative(const std::vector<int32_t>& numbers, tLogoRef<tlogoo
 // only peeked at; none when no object is being created or the list lacks the name.
 tLogoRef<tlogoobject> creationParameter(uint32_t code, bool remove);
 
-// Assigns, in the kind's order, every property the creation gives through its setter.
+// Assigns, in the kind's order, every property the creation or else the class gives, through
+// its setter.
 void applyParamsToMove(tmultiobject& object, const std::vector<int32_t>& order);
 // Assigns name-value pairs in list order: property variables through their setters, any other
 // word as an own variable of the object (with its accessors); "name" and ".name" are skipped

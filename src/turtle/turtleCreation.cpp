@@ -42,7 +42,7 @@ tlogoobject* createTurtle(tPrimitiveCall&)
     tLogoRef<tLogoTurtleParams> turtle(new tLogoTurtleParams(*screen));
     turtle->position = startPosition(*screen);
     turtle->homePosition = turtle->position;
-    if (tLogoRef<tlogoobject> heading = takeCreationValue(property::kHeading))
+    if (tLogoRef<tlogoobject> heading = creationValueOrDefault(object, property::kHeading))
         turtle->SetHeadingAsGiven(heading->AsReal());
     turtle->homeHeading = turtle->heading;
     turtle->owner = &object;
