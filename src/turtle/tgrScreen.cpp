@@ -120,6 +120,20 @@ void tgrScreen::Detach()
     std::erase_if(parent->children_, [&](const tLogoRef<tgrScreen>& child) { return child.get() == this; });
 }
 
+void tgrScreen::Restack(bool toFront)
+{
+    tgrScreen* parent = parent_;
+    if (!parent) return;
+    std::lock_guard<std::mutex> hold(parent->turtleListLock_);
+    auto& children = parent->children_;
+    auto at = std::find_if(children.begin(), children.end(), [&](const tLogoRef<tgrScreen>& child) { return child.get() == this; });
+    if (at == children.end()) return;
+    if (toFront)
+        std::rotate(at, at + 1, children.end());
+    else
+        std::rotate(children.begin(), at, at + 1);
+}
+
 void tgrScreen::MoveTo(int left, int top)
 {
     left_ = left;

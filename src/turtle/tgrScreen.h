@@ -66,6 +66,8 @@ public:
     void AddChild(tgrScreen* child);
     // Leaves the surface it lies on.
     void Detach();
+    // Drawn over (true) or under all other surfaces lying on the same one.
+    void Restack(bool toFront);
     void MoveTo(int left, int top);
     int Left() const { return left_; }
     int Top() const { return top_; }

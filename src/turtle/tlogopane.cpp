@@ -128,8 +128,24 @@ tlogoobject* destroyPane(tPrimitiveCall&)
     return nullptr;
 }
 
+tgrScreen& ownSurface() { return surfaceOf(*static_cast<tmultiobject*>(requireContext().currentObject)); }
+
+tlogoobject* toFront(tPrimitiveCall&)
+{
+    ownSurface().Restack(true);
+    return nullptr;
+}
+
+tlogoobject* toBack(tPrimitiveCall&)
+{
+    ownSurface().Restack(false);
+    return nullptr;
+}
+
 constexpr tPrimitiveRow kPaneLifecycleRows[] = {
     {"destroy", 0, kFixedInputs, &destroyPane},
+    {"tofront", 0, kFixedInputs, &toFront},
+    {"toback", 0, kFixedInputs, &toBack},
 };
 
 }  // namespace

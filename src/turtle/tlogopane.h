@@ -24,7 +24,8 @@ public:
     bool autoDrag = false;
 };
 
-// The pane class's own commands ("create", "destroy") and properties ("aPos", "pos", "size",
+// The pane class's own commands ("destroy"; "tofront" and "toback" among the surfaces lying on
+// the same page) and properties ("aPos", "pos", "size",
 // "width", "height", "autoDrag").
 void registerPaneLifecycle(tLogoTab& table);
 void declarePaneProperties(tmultiobject& paneClass);

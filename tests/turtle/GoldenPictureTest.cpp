@@ -71,14 +71,17 @@ const Picture kPictures[] = {
                  "setshapescale 1 setshapecolour [] setxy 150 -100 setheading 30\n"
                  "setshape [setpencolour [0 128 0] setfillcolour [0 200 0] polygon [60 120 60 120 60]] showturtle\n"},
     // Panes over the page: the page's red line passes beneath the yellow pane, a turtle draws a
-    // square in the blue pane, and a pane erased again leaves nothing behind.
+    // square in the blue pane, a pane erased again leaves nothing behind, and the blue pane,
+    // brought to the front, covers the green one made after it.
     {"panes", "pendown setpencolour [255 0 0] setheading 90 back 300 forward 600 hideturtle\n"
               "ask \"mainwindow1'page1 [new \"pane [name left pos [-350 200] size [200 150] bgcolour [0 0 255]]]\n"
               "ask \"mainwindow1'page1 [new \"pane [name right aPos [500 200] width 150 height 100 bgcolour [255 255 0]]]\n"
               "ask \"mainwindow1'page1 [new \"pane [name gone pos [0 -100] bgcolour [0 255 0]]]\n"
               "ask \"mainwindow1'page1'left [new \"turtle [name painter]]\n"
               "ask \"mainwindow1'page1'painter [pendown setpencolour [255 255 255] repeat 4 [forward 40 right 90]]\n"
-              "ask \"mainwindow1'page1 [eraseobject \"gone]\n"},
+              "ask \"mainwindow1'page1 [eraseobject \"gone]\n"
+              "ask \"mainwindow1'page1 [new \"pane [name under pos [-200 100] bgcolour [0 160 0]]]\n"
+              "ask \"mainwindow1'page1'left [tofront]\n"},
 };
 
 // Shown by name in test listings and failures.
