@@ -8,6 +8,7 @@
 #include "mainobj/tPrimitiveCall.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/colours/colourValues.h"
+#include "turtle/pointerPrimitives.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
 #include "turtle/turtleOrder.h"
@@ -164,4 +165,8 @@ tLogoTurtleParams* turtleNamed(tgrScreen& screen, tlogoobject* name)
     throw eLogoException(erTurtleUnknown, name);
 }
 
-void registerPagePrimitives(tLogoTab& table) { registerPrimitives(table, kPageRows); }
+void registerPagePrimitives(tLogoTab& table)
+{
+    registerPrimitives(table, kPageRows);
+    registerPagePointerPrimitives(table);
+}

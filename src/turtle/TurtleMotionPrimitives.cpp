@@ -9,6 +9,7 @@
 #include "turtle/rangeRectangles.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/moveEvents.h"
+#include "turtle/pointerPrimitives.h"
 #include "turtle/turtleAccess.h"
 #include "turtle/turtleGlide.h"
 #include "values/eLogoException.h"
@@ -136,4 +137,8 @@ constexpr tPrimitiveRow kMotionRows[] = {
 
 }  // namespace
 
-void registerTurtleMotionPrimitives(tLogoTab& table) { registerPrimitives(table, kMotionRows); }
+void registerTurtleMotionPrimitives(tLogoTab& table)
+{
+    registerPrimitives(table, kMotionRows);
+    registerTurtlePointerPrimitives(table);
+}

@@ -1,6 +1,9 @@
 #include "platform/window/tPageMouse.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPolygonF>
+#include <QWidget>
 
 #include <map>
 #include <mutex>
@@ -10,10 +13,13 @@
 #include "objects/objectEvents.h"
 #include "objects/tmultiobject.h"
 #include "platform/window/interpreterHandOver.h"
+#include "turtle/dragStep.h"
+#include "turtle/pointerState.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tTurtleShape.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/tlogopage.h"
+#include "turtle/turtleAccess.h"
 #include "turtle/turtleOverlap.h"
 #include "turtle/turtleShape.h"
 
@@ -142,13 +148,47 @@ void track(tmultiobject* turtle)
     if (turtle) fireEnterOrLeave(*turtle, true);
 }
 
+// An object dragged along takes one "@drag" step at a time; its end clears busy as a
+// handler's does.
+void dragStep(tmultiobject& object)
+{
+    routing.targets[&object].busy = true;
+    tmultiobject* target = &object;
+    if (!startDragStep(object, {[target] { handlerEnded(target); }, target})) routing.targets[&object].busy = false;
+}
+
 // A move reaches an object as a drag while the left button is held, as a plain move while none is.
 void moveOn(tmultiobject& object, int buttons)
 {
-    if (buttons & 1)
-        fireUnlessBusy(object, tEventKey::onDrag);
-    else if (buttons == 0)
+    if (buttons & 1) {
+        if (busy(object)) return;
+        const tObjectPointer* record = findObjectPointer(object);
+        if (record && record->dragArmed)
+            dragStep(object);
+        else
+            fire(object, tEventKey::onDrag);
+    } else if (buttons == 0) {
         fireUnlessBusy(object, tEventKey::onMouseMove);
+    }
+}
+
+// Where the left button took the object: from a turtle's position, from a page's corner. The
+// drag is armed when the object follows the pointer.
+void takeWithLeftButton(tmultiobject* turtle, tmultiobject& target, int x, int y)
+{
+    tObjectPointer& record = objectPointer(target);
+    record.clickX = x;
+    record.clickY = y;
+    if (tLogoTurtleParams* params = turtle ? &turtleOf(turtle) : nullptr) {
+        record.clickX = x - params->position.x;
+        record.clickY = y - params->position.y;
+    }
+    record.dragArmed = record.autoDrag;
+}
+
+void endDrag(tmultiobject* object)
+{
+    if (tObjectPointer* record = object ? findObjectPointer(*object) : nullptr) record->dragArmed = false;
 }
 
 void handle(const tMouseMessage& message)
@@ -159,6 +199,9 @@ void handle(const tMouseMessage& message)
     switch (message.kind) {
     case tMouseMessage::kPress:
     case tMouseMessage::kDoubleClick: {
+        // Any button ends a drag that a program started.
+        endDrag(programDrag());
+        endProgramDrag();
         tmultiobject& target = hit ? *hit : page;
         routing.pressed = hit;
         routing.doubleClicked = message.kind == tMouseMessage::kDoubleClick && message.button == 0;
@@ -166,11 +209,16 @@ void handle(const tMouseMessage& message)
             const bool hasDoubleClick = eventHandler(target, eventCode(tEventKey::onDoubleClick)) != nullptr;
             fireUnlessBusy(target, hasDoubleClick ? tEventKey::onDoubleClick : tEventKey::onClick);
         } else {
+            if (message.button == 0 && !busy(target)) takeWithLeftButton(hit, target, message.x, message.y);
             fireUnlessBusy(target, kPressEvents[message.button]);
         }
         break;
     }
     case tMouseMessage::kMove:
+        if (tmultiobject* dragged = programDrag()) {
+            moveOn(*dragged, 1);
+            break;
+        }
         if (routing.pressed && message.buttons) {
             moveOn(*routing.pressed, message.buttons);
             break;
@@ -181,7 +229,10 @@ void handle(const tMouseMessage& message)
         moveOn(routing.tracked ? *routing.tracked : page, message.buttons);
         break;
     case tMouseMessage::kRelease: {
+        endDrag(programDrag());
+        endProgramDrag();
         tmultiobject* pressed = routing.pressed;
+        if (message.button == 0) endDrag(pressed ? pressed : &page);
         // The click comes first, so that a release while its handler runs is remembered. It
         // belongs to the pressed turtle when the mouse is still on it, else to the page.
         if (message.button == 0 && !routing.doubleClicked)
@@ -196,17 +247,34 @@ void handle(const tMouseMessage& message)
 
 }  // namespace
 
-tPageMouse::tPageMouse(tlogopage* page)
+tPageMouse::tPageMouse(tlogopage* page, QWidget* view) : view_(view)
 {
     static std::once_flag hooked;
-    std::call_once(hooked, [] { addDestructionHook(&forgetObject); });
+    std::call_once(hooked, [] {
+        addDestructionHook(&forgetObject);
+        setCursorPlacer([](int32_t x, int32_t y) { QCursor::setPos(x, y); });
+    });
     routing.page = page;
+    setMainSurface(page ? &page->Screen() : nullptr);
 }
 
 tPageMouse::~tPageMouse() = default;
 
 void tPageMouse::Offer(const tMouseMessage& message)
 {
+    tPointerState state;
+    state.x = message.x;
+    state.y = message.y;
+    state.buttons = message.buttons;
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::keyboardModifiers();
+    state.keys = (modifiers & Qt::ControlModifier ? 1 : 0) | (modifiers & Qt::ShiftModifier ? 2 : 0);
+    if (view_) {
+        const QPoint corner = view_->mapToGlobal(QPoint(0, 0));
+        state.surfaceLeft = corner.x();
+        state.surfaceTop = corner.y();
+    }
+    reportPointer(state);
+
     if (message.kind == tMouseMessage::kMove && !queued_.empty() && queued_.back().kind == tMouseMessage::kMove)
         queued_.back() = message;
     else

@@ -3,6 +3,7 @@
 #include <deque>
 #include <memory>
 
+class QWidget;
 class tlogopage;
 class tmultiobject;
 
@@ -22,11 +23,17 @@ struct tMouseMessage {
 // presses, moves and clicks meanwhile are dropped, a release is remembered and replayed once
 // it has ended, and an enter and a leave cancel each other.
 //
+// A left press records where it took the object ("clickedpos"); an object with "autoDrag" (or
+// one that "startDrag" took) then follows the pointer through "@drag" steps instead of
+// hearing "onDrag". Every message also tells the turtle layer where the pointer is
+// (turtle/pointerState.h), so that "mousepos" and its kin answer without asking the window.
+//
 // Messages wait in a queue on the window thread; one hand-over to the interpreter
 // (interpreterHandOver.h) handles every message queued by the time it runs.
 class tPageMouse {
 public:
-    explicit tPageMouse(tlogopage* page);
+    // `view` shows the page; it places the page on the desktop for the pointer conversions.
+    explicit tPageMouse(tlogopage* page, QWidget* view = nullptr);
     ~tPageMouse();
 
     // On the window thread. Moves that follow each other are merged into the last.
@@ -36,6 +43,7 @@ private:
     void HandOver();
     void HandleQueued();
 
+    QWidget* view_ = nullptr;
     std::deque<tMouseMessage> queued_;
     bool handingOver_ = false;
 };
