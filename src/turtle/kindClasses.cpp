@@ -60,26 +60,35 @@ void tTurtlePrototype::SetUpTables()
     paramsToMove = propertyOrder(*this, {47, 48, 49, 44, 45, 57, 53}, {1, 40, 4, 42, 43, 10, 41, 50, 51});
 }
 
+namespace {
+
+// What every page and pane answers: the page's commands and properties, with those other
+// subsystems add to them.
+void setUpSurfaceTables(tControlObject& surfaceClass, void (*declareOwnProperties)(tmultiobject&))
+{
+    tLogoTab& table = *surfaceClass.procTable;
+    registerPagePrimitives(table);
+    registerPageDrawingPrimitives(table);
+    declareOwnProperties(surfaceClass);
+    const tKindAdditions& added = kindAdditions();
+    for (tKindAdditions::tFamily family : added.pageFamilies) family(table);
+    for (tKindAdditions::tProperties properties : added.pageProperties) properties(surfaceClass);
+}
+
+}  // namespace
+
 void tPanePrototype::SetUpTables()
 {
     tControlObject::SetUpTables();
     registerPaneLifecycle(*procTable);
-    registerPagePrimitives(*procTable);
-    registerPageDrawingPrimitives(*procTable);
-    declareSurfaceProperties(*this);
-    declarePaneProperties(*this);
-    const tKindAdditions& added = kindAdditions();
-    for (tKindAdditions::tFamily family : added.pageFamilies) family(*procTable);
-    for (tKindAdditions::tProperties properties : added.pageProperties) properties(*this);
+    setUpSurfaceTables(*this, [](tmultiobject& paneClass) {
+        declareSurfaceProperties(paneClass);
+        declarePaneProperties(paneClass);
+    });
 }
 
 void tPagePrototype::SetUpTables()
 {
     tControlObject::SetUpTables();
-    registerPagePrimitives(*procTable);
-    registerPageDrawingPrimitives(*procTable);
-    declarePageProperties(*this);
-    const tKindAdditions& added = kindAdditions();
-    for (tKindAdditions::tFamily family : added.pageFamilies) family(*procTable);
-    for (tKindAdditions::tProperties properties : added.pageProperties) properties(*this);
+    setUpSurfaceTables(*this, &declarePageProperties);
 }
