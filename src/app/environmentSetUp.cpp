@@ -18,6 +18,8 @@
 #include "processes/tInterpreterLock.h"
 #include "turtle/colours/ColourPrimitives.h"
 #include "turtle/graphicKinds.h"
+#include "turtle/pointerPrimitives.h"
+#include "turtle/pointerState.h"
 #include "turtle/tlogopage.h"
 #include "values/eLogoException.h"
 
@@ -35,6 +37,8 @@ tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_p
         startKeyboard();
         startMusic();
         startMidiOutput();
+        // Before the kinds are built, so that the turtle class takes its pointer properties in.
+        startPointer();
         installInterpreterLockCheck();
     }
     tInterpreterLock::Holder building;
@@ -46,6 +50,8 @@ tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_p
     tContextScope scope(startUp);
     try {
         environment.shownPage = buildStartWindow().page;
+        // The main object's pointer and conversions answer for the page that is shown.
+        setMainSurface(&environment.shownPage->Screen());
         // A saved project sets these objects' state instead of making them a second time.
         rememberStartObjects();
         environment.lineRunnerStart.receivers = tLogoRef<tlogoobject>(environment.shownPage->Receivers());
