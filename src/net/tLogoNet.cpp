@@ -3,6 +3,7 @@
 #include "interpreter/tProcessContext.h"
 #include "net/netDelivery.h"
 #include "objects/objectList.h"
+#include "processes/interpreterRelease.h"
 #include "values/eLogoException.h"
 
 tLogoNet::~tLogoNet()
@@ -55,7 +56,11 @@ void tLogoNet::Disconnect()
 
 void tLogoNet::Connect()
 {
+    // Connecting may wait for the name server; other processes run meanwhile, and a stop
+    // request ends this one once the link has answered.
+    ReleaseInterpreter(true);
     const tNetLink::tStart started = link->Connect();
+    RetakeInterpreter(true);
     if (started != tNetLink::tStart::kStarted) ForgetArrivals();
     failUnlessStarted(started, link->Mode());
 }

@@ -56,15 +56,20 @@ tNetLink::~tNetLink()
 
 tNetLink::tStart tNetLink::Connect()
 {
-    tStart started;
+    // A client's host name is looked up first, without the link's lock, which its arrivals
+    // need on the window thread: a slow name server must not hold them up.
+    std::string name;
     {
         std::lock_guard<std::mutex> hold(guard);
-        started = ConnectLocked();
+        if (mode == tNetMode::kClient) name = host;
     }
-    return started;
+    std::string address;
+    if (tNetSockets* sockets = netSockets(); sockets && !name.empty()) address = sockets->Resolve(name);
+    std::lock_guard<std::mutex> hold(guard);
+    return ConnectLocked(address);
 }
 
-tNetLink::tStart tNetLink::ConnectLocked()
+tNetLink::tStart tNetLink::ConnectLocked(const std::string& address)
 {
     tNetSockets* sockets = netSockets();
     if (mode == tNetMode::kNone) return tStart::kStarted;
@@ -72,7 +77,8 @@ tNetLink::tStart tNetLink::ConnectLocked()
     CloseLocked();
     if (mode == tNetMode::kClient) {
         if (host.empty()) return tStart::kNoHost;
-        server = sockets->Connect(host, port, weak_from_this());
+        if (address.empty()) return tStart::kCannotConnect;
+        server = sockets->Connect(address, port, weak_from_this());
         if (!server) return tStart::kCannotConnect;
         nickname.clear();
         return tStart::kStarted;
@@ -174,11 +180,14 @@ int tNetLink::Port()
 
 tNetLink::tStart tNetLink::SetPort(int newPort)
 {
-    std::lock_guard<std::mutex> hold(guard);
-    if (newPort == port) return tStart::kStarted;
-    const bool active = listener != 0 || server != 0;
-    port = newPort;
-    return active ? ConnectLocked() : tStart::kStarted;
+    {
+        std::lock_guard<std::mutex> hold(guard);
+        if (newPort == port) return tStart::kStarted;
+        const bool active = listener != 0 || server != 0;
+        port = newPort;
+        if (!active) return tStart::kStarted;
+    }
+    return Connect();
 }
 
 std::string tNetLink::Host()

@@ -34,8 +34,8 @@ public:
     ~tNetLink() override;
 
     enum class tStart { kStarted, kNoHost, kCannotConnect, kServerTaken, kCannotListen, kNoSockets };
-    // Client mode: connects to host and port; server mode: listens on the port. Mode none does
-    // nothing.
+    // Client mode: connects to host and port (a host name is looked up first, which may take
+    // the name server's time); server mode: listens on the port. Mode none does nothing.
     tStart Connect();
     // Closes every socket of this object and gives up the server role.
     void Disconnect();
@@ -105,7 +105,7 @@ private:
         bool wakeMessages = false;
     };
 
-    tStart ConnectLocked();
+    tStart ConnectLocked(const std::string& address);
     void CloseLocked();
     bool ConnectedLocked() const;
     std::string ModeWordLocked() const;

@@ -37,6 +37,9 @@ public:
     // Listens on every local address; port 0 takes a free one. The port listened on, or 0
     // when listening failed. The sink is held weakly: once it is gone, reports are dropped.
     virtual tSocketId Listen(int port, int& boundPort, std::weak_ptr<tSocketSink> sink) = 0;
+    // The address of a host name as four dot-separated numbers (an address stays as it is);
+    // empty when the name is unknown. May wait for the name server: callers hold no lock.
+    virtual std::string Resolve(const std::string& host) = 0;
     // Starts connecting to the host (four dot-separated numbers are an address, anything else
     // a host name); 0 when the host is unknown or no socket can be made.
     virtual tSocketId Connect(const std::string& host, int port, std::weak_ptr<tSocketSink> sink) = 0;

@@ -235,6 +235,23 @@ TEST_F(NetLink, StartingAndLosingConnections)
     EXPECT_EQ(other.link->Connect(), tNetLink::tStart::kStarted);
 }
 
+// Names are looked up before the link takes its lock (a slow name server must not hold up the
+// arrivals of other links); a client given a name connects to its address.
+TEST_F(NetLink, HostNamesAreLookedUpBeforeConnecting)
+{
+    EXPECT_EQ(sockets.Resolve("127.0.0.1"), "127.0.0.1");
+    EXPECT_EQ(sockets.Resolve("localhost"), "127.0.0.1");
+    EXPECT_EQ(sockets.Resolve("no.such.host.invalid"), "");
+    tParticipant server, ann;
+    const int port = StartServer(server, "hub");
+    ann.link->SetMode(tNetMode::kClient);
+    ann.link->SetHost("localhost");
+    ann.link->SetPort(port);
+    ann.link->SetNickname("ann");
+    ASSERT_EQ(ann.link->Connect(), tNetLink::tStart::kStarted);
+    EXPECT_TRUE(ServeUntil([&] { return ann.link->Connected(); }));
+}
+
 TEST_F(NetLink, ANewPortWhileActiveListensOrConnectsAgain)
 {
     tParticipant server, ann;

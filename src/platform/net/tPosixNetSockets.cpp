@@ -118,6 +118,12 @@ tSocketId tPosixNetSockets::Listen(int port, int& boundPort, std::weak_ptr<tSock
     return id;
 }
 
+std::string tPosixNetSockets::Resolve(const std::string& host)
+{
+    in_addr address{};
+    return resolve(host, address) ? addressText(address) : std::string();
+}
+
 tSocketId tPosixNetSockets::Connect(const std::string& host, int port, std::weak_ptr<tSocketSink> sink)
 {
     sockaddr_in address{};

@@ -23,6 +23,7 @@ public:
     tPosixNetSockets& operator=(const tPosixNetSockets&) = delete;
 
     tSocketId Listen(int port, int& boundPort, std::weak_ptr<tSocketSink> sink) override;
+    std::string Resolve(const std::string& host) override;
     tSocketId Connect(const std::string& host, int port, std::weak_ptr<tSocketSink> sink) override;
     void Send(tSocketId connection, std::string bytes) override;
     void Close(tSocketId socket) override;
