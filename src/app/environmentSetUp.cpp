@@ -4,6 +4,7 @@
 #include "images/projects/startProjects.h"
 #include "images/startImages.h"
 #include "interpreter/tProcessContext.h"
+#include "mainobj/editor/editorFront.h"
 #include "mainobj/keyboard/keyboardPrimitives.h"
 #include "mainobj/startInterpreter.h"
 #include "mainobj/system/tFilePaths.h"
@@ -34,6 +35,7 @@ tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_p
         startImages();
         startProjects();
         startWeb();
+        startEditor();
         startKeyboard();
         startMusic();
         startMidiOutput();

@@ -13,6 +13,7 @@
 #include "mainobj/startup/startupSequence.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
+#include "platform/editor/tQtEditorFront.h"
 #include "platform/tQtWindowThread.h"
 #include "platform/window/tEnvironmentWindow.h"
 #include "platform/window/widgetApplication.h"
@@ -88,6 +89,8 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     std::shared_ptr<tWindowCommander> commander = mainWindow->Commander();
     setDefaultCommander(std::make_shared<tdefaultcommander>(&showMessageBox));
     setMainWindowCloser(&closeWindow);
+    // "edit" opens editor windows; what they define reaches the command runner as typed lines.
+    installEditorFront(std::make_shared<tQtEditorFront>([commander](std::string line) { commander->TypeLine(std::move(line)); }));
 
     std::error_code failure;
     const std::filesystem::path here = std::filesystem::current_path(failure);
