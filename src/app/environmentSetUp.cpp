@@ -5,6 +5,7 @@
 #include "images/startImages.h"
 #include "interpreter/tProcessContext.h"
 #include "mainobj/editor/editorFront.h"
+#include "mainobj/explorer/exploredObjects.h"
 #include "mainobj/keyboard/keyboardPrimitives.h"
 #include "mainobj/startInterpreter.h"
 #include "mainobj/system/tFilePaths.h"
@@ -36,6 +37,7 @@ tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_p
         startProjects();
         startWeb();
         startEditor();
+        startExplorer();
         startKeyboard();
         startMusic();
         startMidiOutput();

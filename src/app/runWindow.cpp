@@ -13,6 +13,7 @@
 #include "mainobj/startup/startupSequence.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
+#include "platform/editor/tObjectExplorer.h"
 #include "platform/editor/tQtEditorFront.h"
 #include "platform/tQtWindowThread.h"
 #include "platform/window/tEnvironmentWindow.h"
@@ -91,6 +92,7 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     setMainWindowCloser(&closeWindow);
     // "edit" opens editor windows; what they define reaches the command runner as typed lines.
     installEditorFront(std::make_shared<tQtEditorFront>([commander](std::string line) { commander->TypeLine(std::move(line)); }));
+    installExplorerFront(std::make_shared<tQtExplorerFront>());
 
     std::error_code failure;
     const std::filesystem::path here = std::filesystem::current_path(failure);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "platform/editor/tEditorWindow.h"
+#include "platform/editor/tObjectExplorer.h"
 #include "platform/editor/tQtEditorFront.h"
 #include "processes/tQueuedWindowThread.h"
 
@@ -72,6 +74,33 @@ TEST_F(EditorWindow, DefineTypesTheEditedTextLineByLine)
     editor.close();
     EXPECT_TRUE(Editors().empty());
     installWindowThread(nullptr);
+}
+
+// The explorer shows the objects it was given as a tree: name and class, then variables with
+// their values, procedures, and the objects held, each under its holder.
+TEST_F(EditorWindow, TheExplorerShowsObjectsAsATree)
+{
+    tExploredObject page{"page1", "page", {}, {}, {}};
+    page.held.push_back({"rex", "dog", {{"mood", "happy"}}, {"bark"}, {}});
+    tExploredObject main{"", "", {{"size", "5"}}, {"square"}, {page}};
+    tObjectExplorer explorer;
+    explorer.Show(main);
+    QTreeWidget& tree = explorer.Tree();
+    ASSERT_EQ(tree.topLevelItemCount(), 1);
+    QTreeWidgetItem* top = tree.topLevelItem(0);
+    EXPECT_EQ(top->text(0), QStringLiteral("main"));
+    ASSERT_EQ(top->childCount(), 3);
+    EXPECT_EQ(top->child(0)->text(0), QStringLiteral(":size"));
+    EXPECT_EQ(top->child(0)->text(1), QStringLiteral("5"));
+    EXPECT_EQ(top->child(1)->text(0), QStringLiteral("to square"));
+    QTreeWidgetItem* rex = top->child(2)->child(0);
+    EXPECT_EQ(rex->text(0), QStringLiteral("rex"));
+    EXPECT_EQ(rex->text(1), QStringLiteral("dog"));
+    EXPECT_EQ(rex->child(0)->text(1), QStringLiteral("happy"));
+    // A second look replaces the first.
+    explorer.Show(page);
+    EXPECT_EQ(tree.topLevelItemCount(), 1);
+    EXPECT_EQ(tree.topLevelItem(0)->text(0), QStringLiteral("page1"));
 }
 
 }  // namespace
