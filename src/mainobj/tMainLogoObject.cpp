@@ -55,6 +55,7 @@ void tMainLogoObject::SetUpTables()
     registerClockPrimitives(table);
     registerCommandTimingPrimitives(table);
     registerOptionPrimitives(table);
+    registerWorkspaceDiagnostics(table);
 
     std::string prefix = primaryWord("prefix", "main");
     prefix = prefix.substr(0, prefix.find(' '));

@@ -11,6 +11,7 @@
 #include "images/projects/projectWriter.h"
 #include "images/projects/saveOptions.h"
 #include "language/Language.h"
+#include "mainobj/system/workspaceChanged.h"
 #include "language/StreamKeys.h"
 #include "language/tFileStream.h"
 #include "language/tMemoryStream.h"
@@ -99,8 +100,10 @@ void saveProject(const std::string& path, const tSaveSelection* selection)
         fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::remove, ignored);
     }
-    if (!selection)
+    if (!selection) {
         setCurrentProjectFile(path);
+        setWorkspaceChanged(false);
+    }
 }
 
 std::vector<uint8_t> objectsProject(const std::vector<tmultiobject*>& objects,
@@ -116,3 +119,4 @@ std::vector<uint8_t> objectsProject(const std::vector<tmultiobject*>& objects,
     }
     return plain.Bytes();
 }
+

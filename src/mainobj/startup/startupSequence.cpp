@@ -6,6 +6,7 @@
 #include "mainobj/startup/embeddedFiles.h"
 #include "mainobj/startup/startupState.h"
 #include "mainobj/startup/tstartingcommander.h"
+#include "mainobj/system/workspaceChanged.h"
 #include "mainobj/tMainLogoObject.h"
 #include "objects/tmultiobject.h"
 #include "processes/processEnvironment.h"
@@ -101,6 +102,8 @@ std::shared_ptr<tLogoprocess> startStartupProcedure(const tSequenceRef& sequence
 void afterProject(const tSequenceRef& sequence)
 {
     setStartupLoadingFlag(false);
+    // What the start-up made is the workspace's starting point, not a change to save.
+    setWorkspaceChanged(false);
     hideSplash(sequence);
     const std::string error = sequence->commander->ErrorText();
     if (!error.empty())
@@ -116,6 +119,7 @@ void afterStartupProgram(const tSequenceRef& sequence)
 {
     setStartupLoading(false);
     setStartupProgramMode(false);
+    setWorkspaceChanged(false);
     const std::string error = sequence->commander->ErrorText();
     if (!error.empty()) {
         hideSplash(sequence);

@@ -13,3 +13,4 @@ void registerTextFilePrimitives(tLogoTab& table);
 void registerPropertyListPrimitives(tLogoTab& table);
 void registerClockPrimitives(tLogoTab& table);
 void registerOptionPrimitives(tLogoTab& table);
+void registerWorkspaceDiagnostics(tLogoTab& table);
