@@ -3,13 +3,50 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/turtleShape.h"
 #include "turtle/undoStore.h"
 
+// What a surface shows of one turtle or of one surface lying on it.
+struct tgrShownState {
+    const void* who = nullptr;  // a turtle or a surface lying on this one
+    const void* shape = nullptr;
+    std::array<long double, 17> numbers{};
+    bool operator==(const tgrShownState&) const = default;
+};
+
 namespace {
+// Everything drawTurtleShape reads of a turtle; a hidden turtle is only its being hidden.
+tgrShownState shownStateOf(const tLogoTurtleParams& t)
+{
+    tgrShownState state;
+    state.who = &t;
+    if (!t.shown) return state;
+    state.shape = t.shape.get();
+    const tRealRect r = t.shownRange.value_or(tRealRect{});
+    state.numbers = {1,
+                     t.position.x,
+                     t.position.y,
+                     t.mathAngle,
+                     t.heading,
+                     static_cast<long double>(t.frameIndex),
+                     t.frameMode ? 1.0L : 0.0L,
+                     static_cast<long double>(t.pictureIndex),
+                     t.scaleX,
+                     t.scaleY,
+                     t.shapeColour ? static_cast<long double>(*t.shapeColour) : -1.0L,
+                     static_cast<long double>(t.pen.colour),
+                     t.shownRange ? 1.0L : 0.0L,
+                     r.left,
+                     r.right,
+                     r.top,
+                     r.bottom};
+    return state;
+}
+
 // Turtles are numbered across all surfaces, in the order they registered.
 std::atomic<int32_t> turtleCount{0};
 }  // namespace
@@ -104,6 +141,39 @@ QImage tgrScreen::Composed()
     return shown;
 }
 
+uint64_t tgrScreen::Changes()
+{
+    std::vector<tgrShownState> shownNow;
+    std::vector<tLogoRef<tgrScreen>> children;
+    {
+        std::lock_guard<std::mutex> holdPicture(pictureLock);
+        std::lock_guard<std::mutex> holdTurtles(turtleListLock_);
+        // Qt gives an image a new key whenever it is written into, by a painter or otherwise.
+        if (picture.cacheKey() != lastPictureKey_) {
+            lastPictureKey_ = picture.cacheKey();
+            ++changes_;
+        }
+        shownNow.reserve(turtles_.size() + children_.size());
+        for (tLogoTurtleParams* turtle : turtles_) shownNow.push_back(shownStateOf(*turtle));
+        children = children_;
+    }
+    // Each lying surface is asked under its own locks only, as Composed() does.
+    for (const tLogoRef<tgrScreen>& child : children) {
+        tgrShownState state;
+        state.who = child.get();
+        state.numbers[0] = static_cast<long double>(child->Changes());
+        state.numbers[1] = child->left_;
+        state.numbers[2] = child->top_;
+        shownNow.push_back(state);
+    }
+    std::lock_guard<std::mutex> holdTurtles(turtleListLock_);
+    if (shownNow != lastShown_) {
+        lastShown_ = std::move(shownNow);
+        ++changes_;
+    }
+    return changes_;
+}
+
 void tgrScreen::AddChild(tgrScreen* child)
 {
     std::lock_guard<std::mutex> hold(turtleListLock_);
@@ -145,4 +215,6 @@ void tgrScreen::ChangeLook(const std::function<void()>& change)
 {
     std::lock_guard<std::mutex> hold(turtleListLock_);
     change();
+    // A look can change inside a shape that stays the same object.
+    ++changes_;
 }

@@ -15,6 +15,7 @@
 #include "values/tlogoobject.h"
 
 class tLogoTurtleParams;
+struct tgrShownState;
 
 // The drawing surface of a page or pane: the picture everything is drawn into and stays in,
 // its logo origin and background, and the turtles shown over it. The picture has its own lock,
@@ -60,6 +61,11 @@ public:
     // The picture with the shown turtles drawn over it, and over those the surfaces that lie
     // on this one (panes), each composed the same way, as the page is shown.
     QImage Composed();
+    // A count that moves whenever what Composed() shows may have changed: drawing into the
+    // picture, clearing or resizing it, a turtle moving, turning, showing, hiding or changing its
+    // look, a surface lying on this one changing or moving. A viewer composes again only when
+    // the count moved since its last composition; taking the count costs next to nothing.
+    uint64_t Changes();
 
     // Surfaces lying on this one, drawn in the order they were added; each knows its top-left
     // corner in this surface's pixels.
@@ -90,4 +96,9 @@ private:
     tgrScreen* parent_ = nullptr;                 // under the parent's turtle-list lock
     std::atomic<int> left_{0};
     std::atomic<int> top_{0};
+    // What Changes() last saw, under both locks: the picture's content key and the state of
+    // every shown turtle and lying surface, compared exactly instead of hashed.
+    std::vector<tgrShownState> lastShown_;
+    int64_t lastPictureKey_ = 0;
+    uint64_t changes_ = 0;  // under the turtle-list lock
 };

@@ -40,13 +40,18 @@ tPageView::~tPageView() = default;
 void tPageView::ShowPage(tlogopage* page, tgrScreen* screen)
 {
     screen_ = screen;
-    mouse_ = std::make_unique<tPageMouse>(page);
+    mouse_ = std::make_unique<tPageMouse>(page, this);
+    shown_ = QImage();
     Refresh();
 }
 
 bool tPageView::Refresh()
 {
     if (!screen_) return false;
+    // The count is taken before composing: a change made meanwhile moves it again.
+    const uint64_t changes = screen_->Changes();
+    if (changes == shownChanges_ && !shown_.isNull()) return false;
+    shownChanges_ = changes;
     QImage composed = screen_->Composed();
     if (composed == shown_) return false;
     const bool resized = composed.size() != shown_.size();

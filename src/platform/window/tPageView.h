@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 
 class tPageMouse;
@@ -10,8 +11,8 @@ class tgrScreen;
 class tlogopage;
 
 // Shows a page's surface: its picture with the shown turtles over it. Processes draw from their
-// own threads without telling anyone, so a timer composes the page about 30 times a second and
-// repaints only when the composition differs from what is shown.
+// own threads without telling anyone, so a timer looks at the surface's change count about 30
+// times a second and composes and repaints only when it moved.
 class tPageView : public QWidget {
 public:
     explicit tPageView(QWidget* parent = nullptr);
@@ -20,7 +21,7 @@ public:
     // The page to show with its surface (the caller keeps the surface alive while it is
     // shown); the mouse over the view reaches the page and its turtles.
     void ShowPage(tlogopage* page, tgrScreen* screen);
-    // Composes the surface now; true when the picture shown changed.
+    // Composes the surface when its change count moved; true when the picture shown changed.
     bool Refresh();
     const QImage& Shown() const { return shown_; }
 
@@ -40,4 +41,5 @@ private:
     tgrScreen* screen_ = nullptr;
     std::unique_ptr<tPageMouse> mouse_;
     QImage shown_;
+    uint64_t shownChanges_ = 0;  // the surface's change count when shown_ was composed
 };
