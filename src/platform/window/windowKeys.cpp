@@ -11,6 +11,8 @@ tKeyMessage keyMessageOf(const QKeyEvent& event, bool textBox)
     message.release = event.type() == QEvent::KeyRelease;
     message.virtualKey = virtualKeyOfQtKey(event.key());
     const Qt::KeyboardModifiers held = event.modifiers();
+    // Break is Ctrl+Pause on a PC keyboard; some layouts give it as Pause with Ctrl held.
+    if (event.key() == Qt::Key_Pause && (held & Qt::ControlModifier)) message.virtualKey = virtualKey::kCancel;
     if (held & Qt::ShiftModifier) message.modifiers |= keyModifier::kShift;
     if (held & Qt::AltModifier) message.modifiers |= keyModifier::kAlt;
     if (held & Qt::ControlModifier) message.modifiers |= keyModifier::kCtrl;

@@ -252,9 +252,11 @@ TEST_F(EnvironmentWindow, KeysPressedOnThePageReachTheKeyQueueButNotThoseTypedIn
 TEST_F(EnvironmentWindow, StopEndsARunningLineAndTheNextLineRuns)
 {
     Type("forever [make \"n 1]");
-    Type("repeat 100000000 [make \"n 2]");
+    Type("print \"looping repeat 100000000 [make \"n 2]");
     Type("print \"after");
-    QTest::qWait(200);
+    // Stop only once the long line runs: on a loaded machine it may not have started yet.
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("looping\n"); })) << OutputText().toStdString();
+    QTest::qWait(50);
     ASSERT_FALSE(OutputHas("after\n")) << OutputText().toStdString();
     window->StopButton().click();
     ASSERT_TRUE(WaitFor([&] { return OutputHas("after\n"); }));
