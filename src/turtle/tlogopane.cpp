@@ -1,22 +1,26 @@
 #include "turtle/tlogopane.h"
 
 #include <limits>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "interpreter/tProcessContext.h"
+#include "language/Language.h"
 #include "mainobj/primitiveTable.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "objects/creationList.h"
 #include "objects/objectProperties.h"
 #include "objects/propertyDeclaration.h"
+#include "turtle/colours/colourValues.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
 #include "values/eLogoException.h"
 #include "values/tLogoBool.h"
 #include "values/tLogoInt.h"
 #include "values/tLogoList.h"
+#include "values/tLogoVarDesc.h"
 #include "values/valuePools.h"
 
 namespace {
@@ -148,6 +152,24 @@ constexpr tPrimitiveRow kPaneLifecycleRows[] = {
     {"toback", 0, kFixedInputs, &toBack},
 };
 
+// Without "bgColour" in the creation a pane takes the colour of a variable "bgcolour1" that
+// its chain holds, or of "bgcolour2" when the first is the colour of the surface it lies on, so
+// that a class can make its panes stand out; with neither the background stays white.
+void takeClassBackground(tlogopane& pane, tgrScreen& surface, const tgrScreen& ground)
+{
+    auto colourOf = [&](const char* name) -> std::optional<uint32_t> {
+        tLogoVarDesc* variable = pane.FindVariable(nameCode(name));
+        tlogoobject* value = variable ? variable->Value() : nullptr;
+        if (!value) return std::nullopt;
+        return colourFromValue(*value).Rgb();
+    };
+    std::optional<uint32_t> colour = colourOf("bgcolour1");
+    if (colour && *colour == ground.backgroundColour) colour = colourOf("bgcolour2");
+    if (!colour) return;
+    surface.backgroundColour = *colour;
+    surface.Clean();
+}
+
 }  // namespace
 
 void tlogopane::MakeVisualPart()
@@ -161,6 +183,7 @@ void tlogopane::MakeVisualPart()
     tgrScreen& ground = groundOf(*this);
     auto* surface = new tgrScreen(width, height);
     attachScreen(*this, surface);
+    takeClassBackground(*this, *surface, ground);
     ground.AddChild(surface);
 }
 
