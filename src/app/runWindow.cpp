@@ -10,12 +10,15 @@
 
 #include "app/environmentSetUp.h"
 #include "mainobj/keyboard/keyMenuDispatch.h"
+#include "mainobj/startup/parameterBlock.h"
 #include "mainobj/startup/startupSequence.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
 #include "platform/editor/tObjectExplorer.h"
 #include "platform/editor/tQtEditorFront.h"
+#include "platform/singlecopy/tSingleCopy.h"
 #include "platform/tQtWindowThread.h"
+#include "platform/window/openRequest.h"
 #include "platform/window/tEnvironmentWindow.h"
 #include "platform/window/widgetApplication.h"
 #include "platform/window/windowClosing.h"
@@ -33,6 +36,8 @@
 namespace {
 
 tEnvironmentWindow* mainWindow = nullptr;
+// How long a later copy waits for each step of the hand-over to the running one.
+constexpr int kHandOverMilliseconds = 2000;
 
 // "bye", or the close button when no "onErase" handler of the window object objects: the
 // program ends at once, whatever the
@@ -84,6 +89,22 @@ void openProjectThen(tLogoRef<tlogoobject> project, const tProcessStart& like, s
 int runWindow(int& argc, char** argv, const std::string& project, const std::vector<std::string>& files)
 {
     std::unique_ptr<QApplication> application = makeWidgetApplication(argc, argv);
+    // One copy per instance identifier unless the program's parameters allow several: a later
+    // copy hands its project to the running one and ends before it shows anything.
+    const tParameterBlock parameters = embeddedParameterBlock();
+    std::unique_ptr<tSingleCopy> singleCopy;
+    if (!parameters.severalCopies) {
+        singleCopy = std::make_unique<tSingleCopy>(parameters.instanceId);
+        std::error_code unresolved;
+        const std::filesystem::path projectPath =
+            project.empty() ? std::filesystem::path() : std::filesystem::absolute(project, unresolved);
+        bool accepted = false;
+        if (singleCopy->HandOver(projectPath.string(), kHandOverMilliseconds, &accepted)) {
+            if (accepted) return 0;
+            std::fprintf(stderr, "zembrix: the running copy has a dialog open; close it and try again\n");
+            return 1;
+        }
+    }
     static tQtWindowThread windowThread;
     installWindowThread(&windowThread);
     mainWindow = new tEnvironmentWindow;  // lives as long as the program
@@ -112,6 +133,12 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
 
     auto start = std::make_shared<tProcessStart>(std::move(environment.lineRunnerStart));
     start->name = "@commandarea";
+    // A project handed over by a later copy opens in the main object, reporting here.
+    auto openLike = std::make_shared<tProcessStart>();
+    openLike->startObject = start->startObject;
+    openLike->commander = commander;
+    if (singleCopy && !singleCopy->Listen([openLike](const std::string& handed) { return openRequested(mainWindow, handed, *openLike); }))
+        std::fprintf(stderr, "zembrix: later copies cannot reach this one; they will run on their own\n");
     auto startRunner = [start, files] { tLogoprocess::Start<tCommandRunner>(std::move(*start), files); };
     // The start-up program, a project the program carries and the window's start-up procedure
     // come first; the project of the command line, and then typed lines, follow them.
