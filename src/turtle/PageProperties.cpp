@@ -13,6 +13,7 @@
 #include "objects/tmultiobject.h"
 #include "turtle/anyInputs.h"
 #include "turtle/colours/colourValues.h"
+#include "turtle/hintProperty.h"
 #include "turtle/penSettings.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/tlogopage.h"
@@ -146,7 +147,7 @@ struct tSurfaceProperty {
     bool pageOnly;
 };
 const tSurfaceProperty kSurfaceProperties[] = {
-    {34, kOrigin, false},     {35, kLineColour, false}, {36, kLineWidth, false},
+    {8, hintProperty(), false}, {34, kOrigin, false}, {35, kLineColour, false}, {36, kLineWidth, false},
     {38, kPageWho, true},     {39, kBgColour, false},   {123, kLinePattern, false},
 };
 

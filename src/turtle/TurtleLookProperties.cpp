@@ -2,11 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <mutex>
 #include <optional>
+#include <string>
 
+#include "objects/destructionHooks.h"
 #include "objects/propertyDeclaration.h"
 #include "objects/tmultiobject.h"
 #include "turtle/colours/colourValues.h"
+#include "turtle/hintProperty.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tShapeAnim.h"
 #include "turtle/turtleAccess.h"
@@ -15,10 +20,12 @@
 #include "values/tLogoBool.h"
 #include "values/tLogoInt.h"
 #include "values/tLogoList.h"
+#include "values/tLogoString.h"
+#include "values/tLogoRef.h"
 #include "values/valuePools.h"
 
 // How a turtle's shape is shown: scaled, recoloured, its film played; whether its transparent
-// pixels count as the turtle.
+// pixels count as the turtle; the hint its tooltip shows (turtles, pages and panes).
 
 namespace {
 
@@ -100,17 +107,58 @@ void setDelayScale(tmultiobject& object, tlogoobject* value)
 tlogoobject* getTransparentClick(tmultiobject& object) { return NewBoolean(turtle(object).transparentClick); }
 void setTransparentClick(tmultiobject& object, tlogoobject* value) { turtle(object).transparentClick = value->AsBoolean(); }
 
+// The hints set, as given; the tooltip shows their printed text.
+std::map<tmultiobject*, tLogoRef<tlogoobject>>& hints()
+{
+    static std::map<tmultiobject*, tLogoRef<tlogoobject>> stored;
+    return stored;
+}
+
+void forgetHint(tmultiobject& object) { hints().erase(&object); }
+
+tlogoobject* getHint(tmultiobject& object)
+{
+    auto found = hints().find(&object);
+    if (found == hints().end()) return NewLiteralWord("");
+    return found->second.get();
+}
+// A word or a list; the empty word (or list) takes the hint away.
+void setHint(tmultiobject& object, tlogoobject* value)
+{
+    static std::once_flag hooked;
+    std::call_once(hooked, [] { addDestructionHook(&forgetHint); });
+    if (value->IsEmpty()) {
+        hints().erase(&object);
+        return;
+    }
+    hints()[&object] = tLogoRef<tlogoobject>(value);
+}
+
 const tBoundProperty kShapeScale{&getShapeScale, &setShapeScale};
 const tBoundProperty kShapeColour{&getShapeColour, &setShapeColour};
 const tBoundProperty kAnimation{&getAnimation, &setAnimation};
 const tBoundProperty kFrameItem{&getFrameItem, &setFrameItem};
 const tBoundProperty kDelayScale{&getDelayScale, &setDelayScale};
 const tBoundProperty kTransparentClick{&getTransparentClick, &setTransparentClick};
+const tBoundProperty kHint{&getHint, &setHint};
 
 }  // namespace
 
+const tBoundProperty& hintProperty() { return kHint; }
+
+std::string hintOf(tmultiobject& object)
+{
+    auto found = hints().find(&object);
+    if (found == hints().end()) return {};
+    std::string text = found->second->PrintText(0);
+    // Texts made for other systems may end in a zero character.
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    return text;
+}
+
 void declareTurtleLookProperties(tmultiobject& turtleClass)
 {
+    declareProperty(turtleClass, boundPropertyDeclaration(8, {}, 0, kHint));
     declareProperty(turtleClass, boundPropertyDeclaration(54, {}, 0, kShapeScale));
     declareProperty(turtleClass, boundPropertyDeclaration(55, {}, 0, kShapeColour));
     declareProperty(turtleClass, boundPropertyDeclaration(56, {}, 0, kAnimation));

@@ -1,11 +1,22 @@
 #include "platform/window/tPageView.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QToolTip>
 
+#include <ranges>
+
+#include "platform/window/interpreterHandOver.h"
 #include "platform/window/tPageMouse.h"
+#include "platform/window/windowText.h"
+#include "turtle/hintProperty.h"
+#include "turtle/tLogoTurtleParams.h"
 #include "turtle/tgrScreen.h"
+#include "turtle/tlogopage.h"
+#include "turtle/turtleOverlap.h"
 
 namespace {
 constexpr int kRefreshMilliseconds = 33;
@@ -39,6 +50,7 @@ tPageView::~tPageView() = default;
 
 void tPageView::ShowPage(tlogopage* page, tgrScreen* screen)
 {
+    page_ = page;
     screen_ = screen;
     mouse_ = std::make_unique<tPageMouse>(page, this);
     shown_ = QImage();
@@ -77,6 +89,38 @@ void tPageView::paintEvent(QPaintEvent* event)
 void tPageView::timerEvent(QTimerEvent*)
 {
     if (isVisible() && !window()->isMinimized()) Refresh();
+}
+
+bool tPageView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    ShowHintAt(help->pos(), help->globalPos());
+    return true;
+}
+
+// Hints are read under the interpreter lock, which the window thread never takes: a process
+// takes it and the tooltip shows from its completion routine.
+void tPageView::ShowHintAt(const QPoint& at, const QPoint& global)
+{
+    if (!page_ || !screen_) return;
+    QPointer<tPageView> view(this);
+    runUnderInterpreter("@hint", [view, at, global] {
+        if (!view || !view->page_ || !view->screen_) return;
+        // The topmost turtle there that has a hint, else the page's.
+        std::string hint;
+        const std::vector<tLogoTurtleParams*> turtles = view->screen_->Turtles();
+        for (tLogoTurtleParams* turtle : std::views::reverse(turtles)) {
+            auto* object = dynamic_cast<tmultiobject*>(turtle->owner);
+            if (object && turtle->shown && coversPoint(*turtle, {at.x(), at.y()})) hint = hintOf(*object);
+            if (!hint.empty()) break;
+        }
+        if (hint.empty()) hint = hintOf(*view->page_);
+        if (hint.empty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(global, fromLogoText(hint), view);
+    });
 }
 
 void tPageView::OfferMouse(const QMouseEvent& event, int kind)

@@ -28,6 +28,8 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    // A tooltip shows the hint of the turtle under the pointer, else the page's.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -38,6 +40,9 @@ protected:
 private:
     void OfferMouse(const QMouseEvent& event, int kind);
 
+    void ShowHintAt(const QPoint& at, const QPoint& global);
+
+    tlogopage* page_ = nullptr;
     tgrScreen* screen_ = nullptr;
     std::unique_ptr<tPageMouse> mouse_;
     QImage shown_;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QToolTip>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -15,11 +18,15 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <atomic>
+#include <thread>
 
 #include "app/environmentSetUp.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
+#include "platform/singlecopy/tSingleCopy.h"
 #include "platform/tQtWindowThread.h"
+#include "platform/window/openRequest.h"
 #include "platform/window/tCommandLine.h"
 #include "platform/window/tEnvironmentWindow.h"
 #include "platform/window/tPageView.h"
@@ -318,3 +325,71 @@ TEST_F(EnvironmentWindow, ClosingLeavesTheDecisionToTheWindowObjectsOnEraseHandl
 }
 
 }  // namespace
+
+namespace {
+
+// A later copy hands its project over from its own thread; the window's event loop answers.
+bool HandOver(tSingleCopy& later, const std::string& project, bool& accepted)
+{
+    std::atomic<bool> done{false};
+    bool answered = false;
+    std::thread asking([&] {
+        answered = later.HandOver(project, 3000, &accepted);
+        done = true;
+    });
+    QTest::qWaitFor([&] { return done.load(); }, 10000);
+    asking.join();
+    return answered;
+}
+
+}  // namespace
+
+// Two copies with one instance identifier: the later one's project opens in the running window,
+// but not while a dialog of the window is open.
+TEST_F(EnvironmentWindow, AProjectHandedOverByALaterCopyOpensUnlessADialogIsOpen)
+{
+    QTemporaryDir folder;
+    const std::string project = folder.filePath(QStringLiteral("handed.zxp")).toStdString();
+    Type(QString::fromStdString("make \"handed 42 save \"|" + project + "| .setchanged \"false make \"handed 0 print \"saved"));
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("saved\n"); })) << OutputText().toStdString();
+
+    const int32_t instance = 7000 + static_cast<int32_t>(QCoreApplication::applicationPid() % 1000);
+    tSingleCopy running(instance);
+    auto like = std::make_shared<tProcessStart>();
+    like->startObject = tLogoRef<tlogoobject>(&mainLogoObject());
+    like->commander = window->Commander();
+    ASSERT_TRUE(running.Listen([&](const std::string& handed) { return openRequested(window, handed, *like); }));
+    tSingleCopy later(instance);
+
+    QMessageBox dialog(window);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    ASSERT_TRUE(WaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+    bool accepted = true;
+    EXPECT_TRUE(HandOver(later, project, accepted));
+    EXPECT_FALSE(accepted);
+    dialog.hide();
+
+    EXPECT_TRUE(HandOver(later, project, accepted));
+    EXPECT_TRUE(accepted);
+    // The project loads in a process of its own: ask until it has.
+    EXPECT_TRUE(WaitFor([&] {
+        if (OutputText().endsWith("print :handed\n42\n")) return true;
+        if (!OutputText().endsWith("print :handed\n")) Type("print :handed");
+        QTest::qWait(50);
+        return false;
+    })) << OutputText().toStdString();
+}
+
+// The pointer resting over the turtle shows the turtle's hint, elsewhere the page's.
+TEST_F(EnvironmentWindow, TooltipsShowTheHintOfTheTurtleUnderThePointerElseThePages)
+{
+    Type("ask \"mainwindow1'page1't1 [showturtle sethint [a turtle]] ask \"mainwindow1'page1 [sethint \"page] print \"set");
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("set\n"); })) << OutputText().toStdString();
+    tPageView& page = window->PageView();
+    for (const auto& [at, hint] : {std::pair{kOnTheTurtle, QStringLiteral("a turtle")}, std::pair{kOnThePage, QStringLiteral("page")}}) {
+        QHelpEvent help(QEvent::ToolTip, at, page.mapToGlobal(at));
+        QApplication::sendEvent(&page, &help);
+        EXPECT_TRUE(WaitFor([&] { return QToolTip::isVisible() && QToolTip::text() == hint; })) << QToolTip::text().toStdString();
+    }
+}
