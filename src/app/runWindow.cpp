@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSplashScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +20,7 @@
 #include "platform/singlecopy/tSingleCopy.h"
 #include "platform/tQtWindowThread.h"
 #include "platform/window/openRequest.h"
+#include "platform/window/splashForm.h"
 #include "platform/window/tEnvironmentWindow.h"
 #include "platform/window/widgetApplication.h"
 #include "platform/window/windowClosing.h"
@@ -107,6 +109,13 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     }
     static tQtWindowThread windowThread;
     installWindowThread(&windowThread);
+    // Shown while the environment is set up and the start-up sequence runs; the main window
+    // takes its place.
+    std::shared_ptr<QSplashScreen> splash = showSplash(!parameters.debug);
+    auto showMainWindow = [splash] {
+        if (splash->isVisible()) splash->close();
+        if (!mainWindow->isVisible()) mainWindow->show();
+    };
     mainWindow = new tEnvironmentWindow;  // lives as long as the program
     std::shared_ptr<tWindowCommander> commander = mainWindow->Commander();
     setDefaultCommander(std::make_shared<tdefaultcommander>(&showMessageBox));
@@ -150,14 +159,15 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     front.showError = [commander](const std::string& caption, const std::string& text) {
         commander->Write(tOutputKind::kError, caption + "\n" + text + "\n");
     };
-    front.finished = [projectWord, start, startRunner](bool, std::shared_ptr<tLogoprocess>) {
+    front.hideSplash = showMainWindow;
+    front.finished = [projectWord, start, startRunner, showMainWindow](bool, std::shared_ptr<tLogoprocess>) {
+        showMainWindow();
         if (*projectWord)
             openProjectThen(std::move(*projectWord), *start, startRunner);
         else
             startRunner();
     };
     startStartupSequence(std::move(front));
-    mainWindow->show();
     application->exec();
     closeWindow();
     return 0;
