@@ -8,7 +8,9 @@
 #include "mainobj/tPrimitiveCall.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/colours/colourValues.h"
+#include "turtle/paintTools.h"
 #include "turtle/pointerPrimitives.h"
+#include "turtle/selectionFrame.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
 #include "turtle/turtleOrder.h"
@@ -169,4 +171,6 @@ void registerPagePrimitives(tLogoTab& table)
 {
     registerPrimitives(table, kPageRows);
     registerPagePointerPrimitives(table);
+    registerPaintToolPrimitives(table);
+    registerSelectionPrimitives(table);
 }

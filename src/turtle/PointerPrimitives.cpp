@@ -10,6 +10,7 @@
 #include "objects/tmultiobject.h"
 #include "turtle/kindAdditions.h"
 #include "turtle/pointerState.h"
+#include "turtle/selectionFrame.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/thinLine.h"
@@ -122,6 +123,12 @@ tlogoobject* mainToobject(tPrimitiveCall& call) { return toobjectOn(mainScreen()
 tlogoobject* mainToabsolute(tPrimitiveCall& call) { return toabsoluteOn(mainScreen(), call[0]); }
 tlogoobject* mainTocartesian(tPrimitiveCall& call) { return tocartesianOn(mainScreen(), call[0]); }
 
+tlogoobject* finishselection(tPrimitiveCall&)
+{
+    finishSelection();
+    return nullptr;
+}
+
 constexpr tPrimitiveRow kPagePointerRows[] = {
     {"clickedpos", 0, kFixedInputs, &clickedpos},
     {"mousepos", 0, kFixedInputs, &mousepos},
@@ -144,6 +151,7 @@ constexpr tPrimitiveRow kMainPointerRows[] = {
     {"toobject", 1, kFixedInputs, &mainToobject},
     {"toabsolute", 1, kFixedInputs, &mainToabsolute},
     {"tocartesian", 1, kFixedInputs, &mainTocartesian},
+    {"finishselection", 0, kFixedInputs, &finishselection},
 };
 
 constexpr int32_t kAutoDrag = 64;

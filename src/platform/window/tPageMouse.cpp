@@ -14,10 +14,12 @@
 #include "objects/tmultiobject.h"
 #include "platform/window/interpreterHandOver.h"
 #include "turtle/dragStep.h"
+#include "turtle/paintTools.h"
 #include "turtle/pointerState.h"
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tTurtleShape.h"
 #include "turtle/tgrScreen.h"
+#include "turtle/selectionFrame.h"
 #include "turtle/tlogopage.h"
 #include "turtle/turtleAccess.h"
 #include "turtle/turtleOverlap.h"
@@ -191,9 +193,29 @@ void endDrag(tmultiobject* object)
     if (tObjectPointer* record = object ? findObjectPointer(*object) : nullptr) record->dragArmed = false;
 }
 
+// A paint tool waiting for the mouse takes every message; the selection frame those on it and
+// those of an action it began.
+bool toolsTake(const tMouseMessage& message)
+{
+    tgrScreen& screen = routing.page->Screen();
+    const tPixel at{message.x, message.y};
+    switch (message.kind) {
+    case tMouseMessage::kPress:
+    case tMouseMessage::kDoubleClick:
+        return paintToolPress(screen, message.button, at, message.keys) ||
+               selectionPress(screen, message.button, at, message.keys);
+    case tMouseMessage::kMove:
+        return paintToolMove(screen, at, message.buttons, message.keys) || selectionMove(screen, at, message.buttons);
+    case tMouseMessage::kRelease:
+        return paintToolRelease(screen, message.button, at, message.keys) || selectionRelease(screen, message.button);
+    }
+    return false;
+}
+
 void handle(const tMouseMessage& message)
 {
     if (!routing.page) return;
+    if (toolsTake(message)) return;
     tmultiobject& page = *routing.page;
     tmultiobject* hit = turtleAt(message.x, message.y);
     switch (message.kind) {
@@ -260,14 +282,16 @@ tPageMouse::tPageMouse(tlogopage* page, QWidget* view) : view_(view)
 
 tPageMouse::~tPageMouse() = default;
 
-void tPageMouse::Offer(const tMouseMessage& message)
+void tPageMouse::Offer(const tMouseMessage& offered)
 {
+    tMouseMessage message = offered;
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::keyboardModifiers();
+    message.keys = (modifiers & Qt::ControlModifier ? 1 : 0) | (modifiers & Qt::ShiftModifier ? 2 : 0);
     tPointerState state;
     state.x = message.x;
     state.y = message.y;
     state.buttons = message.buttons;
-    const Qt::KeyboardModifiers modifiers = QGuiApplication::keyboardModifiers();
-    state.keys = (modifiers & Qt::ControlModifier ? 1 : 0) | (modifiers & Qt::ShiftModifier ? 2 : 0);
+    state.keys = message.keys;
     if (view_) {
         const QPoint corner = view_->mapToGlobal(QPoint(0, 0));
         state.surfaceLeft = corner.x();

@@ -15,6 +15,7 @@ struct tMouseMessage {
     int x = 0;
     int y = 0;
     int buttons = 0;  // held after this message: left 1, right 2, middle 4
+    int keys = 0;     // held with it: control 1, shift 2 (Offer reads them)
 };
 
 // The mouse on the shown page: the turtle under it (the topmost shown one whose look covers
@@ -22,6 +23,10 @@ struct tMouseMessage {
 // events as handlers fired as processes. A part whose handler still runs takes no second one:
 // presses, moves and clicks meanwhile are dropped, a release is remembered and replayed once
 // it has ended, and an enter and a leave cancel each other.
+//
+// While a paint tool waits for the mouse (turtle/paintTools.h) the messages work the tool, and
+// the selection frame (turtle/selectionFrame.h) takes those that fall on it; neither reaches
+// turtles or the page then.
 //
 // A left press records where it took the object ("clickedpos"); an object with "autoDrag" (or
 // one that "startDrag" took) then follows the pointer through "@drag" steps instead of

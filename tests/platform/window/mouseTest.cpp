@@ -20,6 +20,7 @@
 #include "platform/window/tPageView.h"
 #include "processes/tInterpreterLock.h"
 #include "processes/tallthreads.h"
+#include "turtle/paintTools.h"
 #include "turtle/pointerPrimitives.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/tlogopage.h"
@@ -124,6 +125,31 @@ protected:
         return true;
     }
 
+    // The test runs on the window thread, which never takes the interpreter lock.
+    static tPaintMode PaintMode() { return paintModeOf(*fixture().screen); }
+
+    static QImage Picture()
+    {
+        tgrScreen& screen = *fixture().screen;
+        std::lock_guard<std::mutex> hold(screen.pictureLock);
+        return screen.picture.copy();
+    }
+
+    // Launches the line, which runs a paint tool, and waits until the tool waits for the mouse.
+    bool LaunchTool(const std::string& line)
+    {
+        if (Run("launch [" + line + "]") != "") return false;
+        return WaitFor([] { return PaintMode() != tPaintMode::kNone; });
+    }
+
+    // Press, one move and release of the left button, with the keys held throughout.
+    void DragLeft(QPoint from, QPoint to, Qt::KeyboardModifiers keys = Qt::NoModifier)
+    {
+        QTest::mousePress(page, Qt::LeftButton, keys, from);
+        QTest::mouseMove(page, to);
+        QTest::mouseRelease(page, Qt::LeftButton, keys, to);
+    }
+
     QRgb PicturePixel(int x, int y) const
     {
         tgrScreen& screen = *fixture().screen;
@@ -184,6 +210,126 @@ TEST_F(PageMouse, WithoutAutoDragAMoveWithTheButtonHeldIsADragEvent)
     QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle + QPoint(30, -20));
     EXPECT_TRUE(WaitFor([&] { return window->Output().toPlainText().contains("dragged"); }));
     EXPECT_EQ(Run("show T'pos T'eraseevent \"ondrag"), "[0 0]\n");
+}
+
+TEST_F(PageMouse, AFlexibleLineGivesItsEndsAndTheLineDrawnFromThemHasExactPixels)
+{
+    ASSERT_EQ(Run("T'ht P'cleanbgpicture"), "");
+    ASSERT_TRUE(LaunchTool("make \"got P'bgflexibleline P'bgline :got"));
+    QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseMove(page, QPoint(150, 120));
+    // While the button is held the line shows over the page, but is not in its picture.
+    auto view = static_cast<tPageView*>(page);
+    EXPECT_TRUE(WaitFor([&] { view->Refresh(); return (view->Shown().pixel(150, 120) & 0xFFFFFF) == 0; }));
+    EXPECT_EQ(PicturePixel(150, 120), 0xFFFFFFu);
+    QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, QPoint(150, 120));
+    EXPECT_TRUE(WaitFor([] { return PaintMode() == tPaintMode::kNone; }));
+    EXPECT_TRUE(WaitFor([&] { return Run("show :got") == "[[100 100] [150 120]]\n"; }));
+    EXPECT_EQ(PicturePixel(100, 100), 0u);
+    EXPECT_EQ(PicturePixel(150, 120), 0u);
+    EXPECT_EQ(PicturePixel(151, 120), 0xFFFFFFu);
+    EXPECT_EQ(PicturePixel(99, 100), 0xFFFFFFu);
+    // The window drew nothing of its own: the same line drawn by bgline alone leaves the same picture.
+    const QImage drawn = Picture();
+    ASSERT_EQ(Run("P'cleanbgpicture P'bgline [[100 100] [150 120]]"), "");
+    EXPECT_TRUE(drawn == Picture());
+}
+
+TEST_F(PageMouse, FlexibleToolsGiveTheirGeometryShiftSnapsAndTheRightButtonCancels)
+{
+    struct tCase {
+        const char* tool;
+        QPoint from;
+        QPoint to;
+        Qt::KeyboardModifiers keys;
+        const char* expected;
+    } cases[] = {
+        {"bgflexiblerectangle", {300, 300}, {260, 330}, Qt::NoModifier, "[260 300 40 30]"},
+        {"bgflexiblerectangle", {300, 300}, {260, 330}, Qt::ShiftModifier, "[270 300 30 30]"},
+        {"bgflexibleline", {100, 200}, {150, 210}, Qt::ShiftModifier, "[[100 200] [150 200]]"},
+        {"bgflexibleline", {100, 200}, {140, 170}, Qt::ShiftModifier, "[[100 200] [135 165]]"},
+        {"bgflexibleline", {100, 200}, {95, 150}, Qt::ShiftModifier, "[[100 200] [100 150]]"},
+        {"bgflexibleellipse", {10, 10}, {40, 60}, Qt::ShiftModifier, "[[10 10] [40 40]]"},
+        {"bgflexiblefilledellipse", {10, 10}, {10, 10}, Qt::NoModifier, "[]"},
+    };
+    for (const tCase& c : cases) {
+        SCOPED_TRACE(std::string(c.tool) + " to " + std::to_string(c.to.x()) + " " + std::to_string(c.to.y()));
+        ASSERT_TRUE(LaunchTool(std::string("make \"got P'") + c.tool));
+        DragLeft(c.from, c.to, c.keys);
+        EXPECT_TRUE(WaitFor([] { return PaintMode() == tPaintMode::kNone; }));
+        EXPECT_TRUE(WaitFor([&] { return Run("show :got") == std::string(c.expected) + "\n"; }));
+    }
+    ASSERT_TRUE(LaunchTool("make \"got P'bgflexibleline"));
+    QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseMove(page, QPoint(150, 120));
+    QTest::mousePress(page, Qt::RightButton, Qt::NoModifier, QPoint(150, 120));
+    EXPECT_TRUE(WaitFor([&] { return Run("show :got") == "[]\n"; }));
+    QTest::mouseRelease(page, Qt::RightButton, Qt::NoModifier, QPoint(150, 120));
+    QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, QPoint(150, 120));
+}
+
+TEST_F(PageMouse, AToolWaitingForTheMouseEndsWithAStopAndTheMouseReachesTurtlesAgain)
+{
+    ASSERT_EQ(Run("T'st T'pu T'home"), "");
+    ASSERT_TRUE(LaunchTool("make \"got P'bgflexibleline print \"finished"));
+    // While the tool waits, a press on the turtle works the tool, not the turtle.
+    QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle + QPoint(0, 2));
+    QTest::qWait(100);
+    EXPECT_EQ(PaintMode(), tPaintMode::kLine);
+    // "stopall" ends the line it stands in too, so it is typed alone.
+    window->CommandLine().setFocus();
+    QTest::keyClicks(&window->CommandLine(), "stopall");
+    QTest::keyClick(&window->CommandLine(), Qt::Key_Return);
+    EXPECT_TRUE(WaitFor([] { return PaintMode() == tPaintMode::kNone; }));
+    QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle + QPoint(0, 2));
+    QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle + QPoint(0, 2));
+    EXPECT_TRUE(WaitFor([&] { return Run("show T'clickedpos") == "[0 2]\n"; }));
+    EXPECT_FALSE(window->Output().toPlainText().contains("\nfinished\n"));
+}
+
+TEST_F(PageMouse, FreehandDrawsTheChainThePointerWentThrough)
+{
+    ASSERT_EQ(Run("T'ht P'cleanbgpicture P'setbglinecolour [255 0 0] P'setbglinewidth 1"), "");
+    ASSERT_TRUE(LaunchTool("P'bgfreehand print \"drawn"));
+    QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, QPoint(200, 300));
+    QTest::mouseMove(page, QPoint(210, 300));
+    QTest::qWait(50);
+    QTest::mouseMove(page, QPoint(210, 310));
+    QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, QPoint(210, 310));
+    EXPECT_TRUE(WaitFor([&] { return window->Output().toPlainText().contains("\ndrawn\n"); }));
+    for (QPoint on : {QPoint(200, 300), QPoint(205, 300), QPoint(210, 300), QPoint(210, 305), QPoint(210, 310)})
+        EXPECT_EQ(PicturePixel(on.x(), on.y()), 0xFF0000u) << on.x() << " " << on.y();
+    EXPECT_EQ(PicturePixel(205, 305), 0xFFFFFFu);
+    ASSERT_EQ(Run("P'setbglinecolour 0"), "");
+}
+
+TEST_F(PageMouse, ASelectionIsCutMovedResizedAndFinished)
+{
+    ASSERT_EQ(Run("T'ht P'cleanbgpicture P'setbglinecolour [255 0 0] P'bgfilledrectangle [[10 10] [30 30]] "
+                  "P'setbglinecolour 0 P'createselection [-388 239 20 20]"),
+              "");
+    // The cut leaves the background; the frame shows the picture where it was.
+    EXPECT_EQ(PicturePixel(20, 20), 0xFFFFFFu);
+    auto view = static_cast<tPageView*>(page);
+    auto shown = [&](int x, int y) {
+        view->Refresh();
+        return view->Shown().pixel(x, y) & 0xFFFFFF;
+    };
+    // Taken by its picture, the frame moves by the pointer's travel.
+    DragLeft(QPoint(20, 20), QPoint(120, 60));
+    EXPECT_TRUE(WaitFor([&] { return shown(125, 65) == 0xFF0000u; }));
+    // Taken by its bottom-right handle, 2 to 7 pixels past the corner, it grows.
+    DragLeft(QPoint(133, 73), QPoint(143, 83));
+    // (Its edge pixels carry the dotted outline while it is shown.)
+    EXPECT_TRUE(WaitFor([&] { return shown(138, 78) == 0xFF0000u; }));
+    // Until it is finished the picture holds none of it.
+    EXPECT_EQ(PicturePixel(139, 79), 0xFFFFFFu);
+    ASSERT_EQ(Run("finishselection"), "");
+    EXPECT_EQ(PicturePixel(139, 79), 0xFF0000u);
+    EXPECT_EQ(PicturePixel(110, 50), 0xFF0000u);
+    EXPECT_EQ(PicturePixel(140, 80), 0xFFFFFFu);
+    EXPECT_EQ(PicturePixel(109, 50), 0xFFFFFFu);
+    EXPECT_EQ(PicturePixel(20, 20), 0xFFFFFFu);
 }
 
 }  // namespace
