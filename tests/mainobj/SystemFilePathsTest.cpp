@@ -61,9 +61,11 @@ TEST_F(SystemFilePathsTest, ResolvesByKindMarkerAndSearch)
         {"story", fkProject, {}, false, "%/story.ZXP"},
         {"story.old", fkProject, {}, false, "%/story.old"},
         {"story", fkProject, {.keepName = true}, false, "%/story"},
-        // The search finds the file whose added extension is in lower case.
+        // The file whose added extension is in lower case is found, by a search and by a name
+        // to write, so that no second file differing only in case is made beside it.
         {"found", fkText, {.search = true}, true, "$/Texts/found.txt"},
-        {"found", fkText, {}, true, "$/Texts/found.TXT"},
+        {"found", fkText, {}, true, "$/Texts/found.txt"},
+        {"FOUND.Txt", fkText, {.search = true}, true, "$/Texts/found.txt"},
         {"missing", fkText, {.search = true}, true, "$/Texts/missing.TXT"},
         // Markers and folder parts say where the file is; only the extension is added.
         {"$notes", fkText, {}, true, "$/notes.TXT"},

@@ -6,6 +6,7 @@
 #include "mainobj/primitiveTable.h"
 #include "mainobj/system/fileWildcards.h"
 #include "mainobj/system/tFilePaths.h"
+#include "mainobj/system/tRemoteFiles.h"
 #include "mainobj/system/workspaceNames.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "values/eLogoException.h"
@@ -16,7 +17,7 @@
 
 // Files and folders: questions, erasing, renaming, creating and listing. Each changing
 // operation comes as a command that fails with its error key and as a "?" form that outputs
-// whether it succeeded.
+// whether it succeeded. FTP addresses go to the remote side instead of the disk.
 
 namespace {
 
@@ -38,11 +39,13 @@ bool isFolder(const std::string& path)
 
 tlogoobject* filep(tPrimitiveCall& call)
 {
+    if (tRemoteFiles* remote = remoteFilesFor(call.word(0))) return NewBoolean(remote->fileExists(call.word(0)));
     return NewBoolean(isFile(resolveFileName(call.word(0), fkProject, kExistingName)));
 }
 
 tlogoobject* folderp(tPrimitiveCall& call)
 {
+    if (tRemoteFiles* remote = remoteFilesFor(call.word(0))) return NewBoolean(remote->folderExists(call.word(0)));
     return NewBoolean(isFolder(resolveFileName(call.word(0), fkGeneral, {.keepName = true})));
 }
 
@@ -59,6 +62,7 @@ bool eraseOneFile(const std::string& path)
 bool eraseNamedFiles(tlogoobject* name)
 {
     if (!name->IsWord()) throw eLogoException(erExpectWord, name);
+    if (tRemoteFiles* remote = remoteFilesFor(name->WordText())) return remote->eraseFiles(name->WordText());
     const std::string path = resolveFileName(name->WordText(), fkProject, kExistingName);
     const tPathParts parts = splitPath(path);
     if (!hasWildcards(parts.file)) return eraseOneFile(path);
@@ -80,6 +84,7 @@ bool eraseFiles(tPrimitiveCall& call)
 // name is never replaced.
 bool renameFile(tPrimitiveCall& call)
 {
+    if (tRemoteFiles* remote = remoteFilesFor(call.word(0))) return remote->renameFile(call.word(0), call.word(1));
     const std::string from = resolveFileName(call.word(0), fkProject, {.search = true});
     const std::string& newName = call.word(1);
     const std::string to = saysWhere(newName) ? resolveFileName(newName, fkProject, {.keepName = true})
@@ -92,6 +97,7 @@ bool renameFile(tPrimitiveCall& call)
 
 bool eraseFolder(tPrimitiveCall& call)
 {
+    if (tRemoteFiles* remote = remoteFilesFor(call.word(0))) return remote->removeFolder(call.word(0));
     const std::string path = resolveFileName(call.word(0), fkGeneral, {.keepName = true});
     std::error_code error;
     return isFolder(path) && fs::remove(path, error);
@@ -99,6 +105,7 @@ bool eraseFolder(tPrimitiveCall& call)
 
 bool createFolder(tPrimitiveCall& call)
 {
+    if (tRemoteFiles* remote = remoteFilesFor(call.word(0))) return remote->createFolder(call.word(0));
     std::error_code error;
     return fs::create_directory(resolveFileName(call.word(0), fkGeneral, {.keepName = true}), error);
 }
@@ -119,9 +126,19 @@ tlogoobject* succeeded(tPrimitiveCall& call)
     return NewBoolean(operation(call));
 }
 
+// The names of the remote entries that are folders, or that are not; none when the remote
+// folder cannot be listed, as for a local folder that is missing.
+void appendRemoteEntries(tListBuilder& list, tRemoteFiles& remote, const std::string& name, bool folders)
+{
+    for (const tRemoteEntry& entry : remote.list(name).value_or(std::vector<tRemoteEntry>()))
+        if (entry.folder == folders) list.Append(NewLiteralWord(entry.name));
+}
+
 void appendFilesNamed(tListBuilder& list, tlogoobject* name, tFileKind kind)
 {
     if (!name->IsWord()) throw eLogoException(erExpectWord, name);
+    if (tRemoteFiles* remote = remoteFilesFor(name->WordText()))
+        return appendRemoteEntries(list, *remote, name->WordText(), false);
     const std::string path = resolveFileName(name->WordText(), kind, kExistingName);
     tPathParts parts = isFolder(path) ? tPathParts{path + "/", "*"} : splitPath(path);
     for (const std::string& file : matchingEntries(parts.folder, parts.file, false)) list.Append(NewLiteralWord(file));
@@ -147,6 +164,11 @@ tlogoobject* filelist(tPrimitiveCall& call)
 
 tlogoobject* folderlist(tPrimitiveCall& call)
 {
+    if (tRemoteFiles* remote = remoteFilesFor(call.word(0))) {
+        tListBuilder list;
+        appendRemoteEntries(list, *remote, call.word(0), true);
+        return list.Take();
+    }
     const std::string path = resolveFileName(call.word(0), fkGeneral, {.keepName = true});
     tPathParts parts = isFolder(path) ? tPathParts{path + "/", "*"} : splitPath(path);
     tListBuilder list;

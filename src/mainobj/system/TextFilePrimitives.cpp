@@ -1,9 +1,11 @@
 #include "mainobj/system/systemPrimitives.h"
 
+#include <optional>
 #include <strings.h>
 
 #include "mainobj/primitiveTable.h"
 #include "mainobj/system/tFilePaths.h"
+#include "mainobj/system/tRemoteFiles.h"
 #include "mainobj/system/textFiles.h"
 #include "mainobj/tClipboard.h"
 #include "mainobj/tPrimitiveCall.h"
@@ -12,7 +14,8 @@
 #include "values/tLogoString.h"
 #include "values/valuePools.h"
 
-// Whole text files (and the clipboard's text) as lists of lines.
+// Whole text files (and the clipboard's text) as lists of lines. FTP addresses are read and
+// written on the server, byte for byte.
 
 namespace {
 
@@ -42,6 +45,11 @@ std::string textOf(tlogoobject* value)
 
 tlogoobject* loadtext(tPrimitiveCall& call)
 {
+    if (tRemoteFiles* remote = remoteFilesFor(call.word(0))) {
+        std::optional<std::string> text = remote->readFile(call.word(0));
+        if (!text) throw eLogoException(erFileProblem, call[0]);
+        return lines(*text);
+    }
     const std::string name = resolveFileName(call.word(0), fkText, {.search = true});
     return lines(namesClipboard(name) ? clipboardText() : readTextFile(name));
 }
@@ -58,6 +66,11 @@ bool isContainerFile(const std::string& name)
 
 void writeText(tPrimitiveCall& call, bool append)
 {
+    if (tRemoteFiles* remote = remoteFilesFor(call.word(0))) {
+        if (isContainerFile(call.word(0)) || !remote->writeFile(call.word(0), textOf(call[1]), append))
+            throw eLogoException(erFileCreate, call[0]);
+        return;
+    }
     const std::string name = resolveFileName(call.word(0), fkText, {.search = append});
     if (isContainerFile(name)) throw eLogoException(erFileCreate, call[0]);
     const std::string text = textOf(call[1]);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 #include <filesystem>
+#include <strings.h>
 
 #include "language/Language.h"
 #include "language/ProgramFile.h"
@@ -97,18 +98,33 @@ bool isFolder(const std::string& path)
     return fs::is_directory(path.empty() ? "." : path, error);
 }
 
-// The file part as it stands in a folder: the default extension added by resolution is also
-// found in lower case, as files made on this platform usually carry it.
-std::string existingFile(const std::string& folder, const std::string& file, bool extensionAdded)
+// The file part as it stands in the folder: the exact name when that file exists, else the
+// first (by name) existing file whose name differs only in letter case, empty when there is
+// none. Names on this platform are case-sensitive, but learners type names in any case and the
+// default extensions are added in upper case, so "two" saved as two.LGF must be found as
+// "two.lgf" and the other way round.
+std::string existingFile(const std::string& folder, const std::string& file)
 {
     if (isFile(folder + file)) return file;
-    if (!extensionAdded) return {};
-    std::string lower = file;
-    for (size_t i = lower.rfind('.'); i < lower.size(); ++i) lower[i] = static_cast<char>(std::tolower(lower[i]));
-    return isFile(folder + lower) ? lower : std::string();
+    std::string found;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, error)) {
+        std::string name = entry.path().filename().string();
+        std::error_code kindError;
+        if (strcasecmp(name.c_str(), file.c_str()) == 0 && entry.is_regular_file(kindError) && (found.empty() || name < found))
+            found = std::move(name);
+    }
+    return found;
 }
 
-std::string searched(tFileKind kind, const std::string& file, tResolveFlags flags, bool extensionAdded)
+// The file part that names the existing file when one differs only in letter case.
+std::string asExisting(const std::string& folder, const std::string& file)
+{
+    std::string existing = file.empty() ? std::string() : existingFile(folder, file);
+    return existing.empty() ? file : existing;
+}
+
+std::string searched(tFileKind kind, const std::string& file, tResolveFlags flags)
 {
     tPathState& paths = state();
     if (!paths.initialised) throw eLogoException(uiString("strings", "pathsNotInitialised"), nullptr);
@@ -118,7 +134,7 @@ std::string searched(tFileKind kind, const std::string& file, tResolveFlags flag
         std::string folder;
         if (!expandMarker(entry, folder)) continue;
         if (flags.search) {
-            const std::string existing = existingFile(folder, file, extensionAdded);
+            const std::string existing = existingFile(folder, file);
             if (!existing.empty()) return folder + existing;
         }
         if (!found && isFolder(folder)) {
@@ -127,7 +143,7 @@ std::string searched(tFileKind kind, const std::string& file, tResolveFlags flag
         }
     }
     // With no folder of the kind at hand the name stays relative to the working folder.
-    return firstExisting + file;
+    return firstExisting + (found ? asExisting(firstExisting, file) : file);
 }
 
 }  // namespace
@@ -204,16 +220,9 @@ std::string resolveFileName(std::string_view name, tFileKind kind, tResolveFlags
     const size_t split = text.rfind('/');
     std::string folder = split == std::string::npos ? std::string() : text.substr(0, split + 1);
     std::string file = split == std::string::npos ? text : text.substr(split + 1);
-    const bool extensionAdded = !flags.keepName && !file.empty() && file.find('.') == std::string::npos;
-    if (extensionAdded) file += kDefaultExtensions[kind];
-    if (!folder.empty() || marked) {
-        if (flags.search && !isFile(folder + file)) {
-            const std::string existing = existingFile(folder, file, extensionAdded);
-            if (!existing.empty()) file = existing;
-        }
-        return folder + file;
-    }
-    return searched(kind, file, flags, extensionAdded);
+    if (!flags.keepName && !file.empty() && file.find('.') == std::string::npos) file += kDefaultExtensions[kind];
+    if (!folder.empty() || marked) return folder + asExisting(folder, file);
+    return searched(kind, file, flags);
 }
 
 bool saysWhere(std::string_view name)

@@ -2,9 +2,13 @@
 
 #include "language/Language.h"
 #include "mainobj/primitiveTable.h"
+#include "mainobj/system/fileWildcards.h"
 #include "mainobj/system/tFilePaths.h"
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/tPrimitiveCall.h"
+#include "platform/web/ftpConnections.h"
+#include "platform/web/ftpRemoteFiles.h"
+#include "platform/web/processTransfer.h"
 #include "platform/web/remoteAddress.h"
 #include "platform/web/webTransfers.h"
 #include "processes/interpreterRelease.h"
@@ -12,6 +16,7 @@
 #include "processes/tallthreads.h"
 #include "values/eLogoException.h"
 #include "values/tListBuilder.h"
+#include "values/tLogoBool.h"
 #include "values/tLogoInt.h"
 #include "values/tLogoList.h"
 #include "values/tLogoReal.h"
@@ -23,6 +28,8 @@
 #include <chrono>
 #include <filesystem>
 #include <limits>
+#include <optional>
+#include <utility>
 #include <thread>
 
 namespace {
@@ -124,32 +131,22 @@ std::string folderOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// Runs one transfer without the interpreter lock. The calling process's transfer state follows
-// every block; a pause holds the transfer, a stop ends it and then the process.
-tTransferResult runTransfer(const char* direction, tTransferOptions options,
-                            const std::function<tTransferResult(const tTransferOptions&)>& transfer)
+// Each FTP pattern gives way to the addresses of the files it matches (folders are not fetched).
+std::vector<std::string> expandedPatterns(const tConnectRec& connection, const std::vector<std::string>& sources)
 {
-    tLogoprocess* process = tLogoprocess::Current();
-    if (process) {
-        process->transfer = {direction, 0, 0, {}};
-        options.progress = [process](int64_t expected, int64_t moved) {
-            while (process->Paused() && !process->StopRequested())
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            if (process->StopRequested())
-                return false;
-            RetakeInterpreter(false);
-            process->transfer.expected = expected;
-            process->transfer.moved = moved;
-            ReleaseInterpreter(false);
-            return true;
-        };
+    std::vector<std::string> expanded;
+    for (const std::string& source : sources) {
+        if (!isFtpAddress(source) || !hasWildcards(lastPathSegment(source))) {
+            expanded.push_back(source);
+            continue;
+        }
+        std::optional<std::vector<tRemoteEntry>> entries;
+        withoutInterpreter([&] { entries = matchingFtpEntries(connection, source); });
+        for (const tRemoteEntry& entry : entries.value_or(std::vector<tRemoteEntry>()))
+            if (!entry.folder)
+                expanded.push_back(ftpEntryAddress(source, entry.name));
     }
-    ReleaseInterpreter(true);
-    tTransferResult result = transfer(options);
-    RetakeInterpreter(true);
-    if (process && !result.contentType.empty())
-        process->transfer.contentType = result.contentType;
-    return result;
+    return expanded;
 }
 
 tlogoobject* downloadURL(tPrimitiveCall& call)
@@ -167,7 +164,27 @@ tlogoobject* downloadURL(tPrimitiveCall& call)
     if (tLogoprocess* process = tLogoprocess::Current())
         process->transfer.contentType.clear();
 
-    std::string scheme = parseRemoteAddress(sources[0]) ? parseRemoteAddress(sources[0])->scheme : std::string();
+    auto first = parseRemoteAddress(sources[0]);
+    std::string scheme = first ? first->scheme : std::string();
+    // FTP sources share one connection for the batch; a pattern needs it to be listed.
+    std::optional<tBorrowedFtpConnection> batch;
+    bool patterns = scheme == "ftp" && std::any_of(sources.begin(), sources.end(),
+                                [](const std::string& source) { return isFtpAddress(source) && hasWildcards(lastPathSegment(source)); });
+    if (scheme == "ftp" && (sources.size() > 1 || patterns))
+        withoutInterpreter([&] { batch.emplace(*first, options.transfer.passiveFtp); });
+    if (patterns) {
+        if (!*batch) {
+            std::string message = getStr("text", "noConnectionForPattern", false);
+            message.replace(message.find("%s"), 2, first->host);
+            throw eLogoException(message, nullptr);
+        }
+        sources = expandedPatterns(**batch, sources);
+        if (!target.empty() && target.back() != '/')
+            target += '/';
+    }
+    if (batch && *batch)
+        options.transfer.ftpConnection = (*batch)->handle;
+
     int code = kNothingToTransfer;
     for (const std::string& source : sources) {
         auto address = parseRemoteAddress(source);
@@ -175,7 +192,8 @@ tlogoobject* downloadURL(tPrimitiveCall& call)
             code = kUnsupportedAddress;
             break;
         }
-        std::string file = target.empty() || target.back() == '/' ? target + lastPathSegment(source) : target;
+        // A remote name's escapes ("%20") stand for characters the local name has as they are.
+        std::string file = target.empty() || target.back() == '/' ? target + percentDecoded(lastPathSegment(source)) : target;
         code = runTransfer("down", options.transfer, [&](const tTransferOptions& transfer) {
                    return downloadUrl(source, file, transfer);
                }).code;
@@ -314,7 +332,41 @@ tlogoobject* lastContentType(tPrimitiveCall&)
     return NewLiteralWord(process ? process->transfer.contentType : std::string());
 }
 
+// The address and the passive flag that name a connection.
+std::pair<tRemoteAddress, bool> connectionNamed(tPrimitiveCall& call, int least)
+{
+    checkInputCount(call, least, least + 1);
+    tCallOptions options = call.count() > least ? readOptions(call[least], kPassiveKey) : tCallOptions();
+    auto address = parseRemoteAddress(call.word(0));
+    if (!address || address->scheme != "ftp")
+        return {tRemoteAddress(), options.transfer.passiveFtp};
+    return {*address, options.transfer.passiveFtp};
+}
+
+// The connection opened here holds one use until "FTPClose" or the end of the process.
+tlogoobject* FTPOpen(tPrimitiveCall& call)
+{
+    auto [address, passive] = connectionNamed(call, 1);
+    if (address.host.empty())
+        return NewBoolean(false);
+    bool open = false;
+    withoutInterpreter([&] { open = borrowFtpConnection(address, passive) != nullptr; });
+    return NewBoolean(open);
+}
+
+tlogoobject* FTPClose(tPrimitiveCall& call)
+{
+    auto [address, passive] = connectionNamed(call, 1);
+    if (!address.host.empty())
+        withoutInterpreter([&] { releaseFtpConnection(address, passive); });
+    return nullptr;
+}
+
+void closeProcessConnections(tLogoprocess& process) { closeFtpConnectionsOf(&process); }
+
 constexpr tPrimitiveRow kWebRows[] = {
+    {"FTPOpen", 1, kVariableInputs, &FTPOpen},
+    {"FTPClose", 1, kVariableInputs, &FTPClose},
     {"downloadURL", 2, kVariableInputs, &downloadURL},
     {"uploadURL", 2, kVariableInputs, &uploadURL},
     {"postFile", 3, kVariableInputs, &postFile},
@@ -325,4 +377,11 @@ constexpr tPrimitiveRow kWebRows[] = {
 
 } // namespace
 
-void startWeb() { registerPrimitives(*mainLogoObject().procTable, kWebRows); }
+void startWeb()
+{
+    registerPrimitives(*mainLogoObject().procTable, kWebRows);
+    installFtpRemoteFiles();
+    static bool hooked = false;
+    if (!std::exchange(hooked, true))
+        addProcessEndHook(&closeProcessConnections);
+}

@@ -24,6 +24,7 @@ const tCurlLibrary* load()
                     && bind(handle, "curl_easy_perform", library.easyPerform)
                     && bind(handle, "curl_easy_getinfo", library.easyGetinfo)
                     && bind(handle, "curl_easy_cleanup", library.easyCleanup)
+                    && bind(handle, "curl_easy_reset", library.easyReset)
                     && bind(handle, "curl_slist_append", library.slistAppend)
                     && bind(handle, "curl_slist_free_all", library.slistFreeAll);
     if (!complete || globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK)

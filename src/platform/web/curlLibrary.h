@@ -11,6 +11,7 @@ struct tCurlLibrary {
     decltype(&curl_easy_perform) easyPerform;
     decltype(&curl_easy_getinfo) easyGetinfo;
     decltype(&curl_easy_cleanup) easyCleanup;
+    decltype(&curl_easy_reset) easyReset;
     decltype(&curl_slist_append) slistAppend;
     decltype(&curl_slist_free_all) slistFreeAll;
 };

@@ -29,6 +29,14 @@ bool parsePort(std::string_view digits, uint16_t& port)
     return true;
 }
 
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    c = char(c | 0x20);
+    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
 } // namespace
 
 std::optional<tRemoteAddress> parseRemoteAddress(std::string_view text)
@@ -69,7 +77,8 @@ std::optional<tRemoteAddress> parseRemoteAddress(std::string_view text)
         return std::nullopt;
     address.host = std::string(authority);
 
-    size_t question = tail.find('?');
+    // FTP has no query: a "?" there is part of the name (a wild card of the file primitives).
+    size_t question = address.scheme == "ftp" ? std::string_view::npos : tail.find('?');
     address.path = std::string(tail.substr(0, question));
     if (question != std::string_view::npos)
         address.query = std::string(tail.substr(question + 1));
@@ -99,4 +108,18 @@ std::string lastPathSegment(std::string_view address)
 {
     size_t slash = address.rfind('/');
     return std::string(slash == std::string_view::npos ? address : address.substr(slash + 1));
+}
+
+std::string percentDecoded(std::string_view text)
+{
+    std::string decoded;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
+            decoded += char(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+            i += 2;
+        } else {
+            decoded += text[i];
+        }
+    }
+    return decoded;
 }

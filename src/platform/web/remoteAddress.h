@@ -27,3 +27,6 @@ uint16_t portOf(const tRemoteAddress& address);
 
 // The text after the last "/" of the path: the remote file's own name.
 std::string lastPathSegment(std::string_view address);
+
+// The text with its "%" escapes (a "%" and two hexadecimal digits) replaced by their bytes.
+std::string percentDecoded(std::string_view text);

@@ -123,10 +123,15 @@ class tEasyTransfer {
 public:
     tEasyTransfer(const tCurlLibrary& curl, const tRemoteAddress& address, const std::string& url,
                   const tTransferOptions& options, bool upload)
-        : mCurl(curl), mEasy(curl.easyInit()), mWatch{&options, upload}
+        : mCurl(curl),
+          mEasy(options.ftpConnection ? static_cast<CURL*>(options.ftpConnection) : curl.easyInit()),
+          mOwned(!options.ftpConnection),
+          mWatch{&options, upload}
     {
         if (!mEasy)
             return;
+        if (!mOwned)
+            curl.easyReset(mEasy);  // keeps the open connection, forgets the last transfer's settings
         set(CURLOPT_URL, url.c_str());
         set(CURLOPT_NOSIGNAL, 1L);
         set(CURLOPT_USERAGENT, "zembrix");
@@ -142,11 +147,8 @@ public:
                             && isTextContentType(contentTypeOfFile(address.path)));
             set(CURLOPT_TRANSFERTEXT, text ? 1L : 0L);
             if (address.user.empty() && address.password.empty()) {
-                // Anonymous servers want some password; a number below 100000 as the program always sent.
-                std::random_device seed;
-                mAnonymousPassword = std::to_string(std::uniform_int_distribution<int>(0, 99999)(seed));
                 set(CURLOPT_USERNAME, "anonymous");
-                set(CURLOPT_PASSWORD, mAnonymousPassword.c_str());
+                set(CURLOPT_PASSWORD, anonymousFtpPassword().c_str());
             }
         }
         // Without an empty Expect header small servers make PUT and POST wait a second.
@@ -157,7 +159,7 @@ public:
     {
         if (mHeaders)
             mCurl.slistFreeAll(mHeaders);
-        if (mEasy)
+        if (mEasy && mOwned)
             mCurl.easyCleanup(mEasy);
     }
 
@@ -192,9 +194,9 @@ public:
 private:
     const tCurlLibrary& mCurl;
     CURL* mEasy;
+    bool mOwned;
     tProgressWatch mWatch;
     curl_slist* mHeaders = nullptr;
-    std::string mAnonymousPassword;
 };
 
 // Performs a prepared transfer whose answer goes to `target`, and makes its result.
@@ -240,6 +242,16 @@ tPrepared prepare(const std::string& url, bool ftpToo)
 }
 
 } // namespace
+
+const std::string& anonymousFtpPassword()
+{
+    // Anonymous servers want some password; a number below 100000 as the program always sent.
+    static const std::string password = [] {
+        std::random_device seed;
+        return std::to_string(std::uniform_int_distribution<int>(0, 99999)(seed));
+    }();
+    return password;
+}
 
 int resultCodeOf(int curlCode, long status, bool http)
 {
@@ -303,6 +315,8 @@ tTransferResult uploadUrl(const std::string& url, const std::string& localFile, 
             transfer.set(CURLOPT_READFUNCTION, &readLocalFile);
             transfer.set(CURLOPT_READDATA, file);
             transfer.set(CURLOPT_INFILESIZE_LARGE, curl_off_t(size < 0 ? 0 : size));
+            if (options.appendFtp)
+                transfer.set(CURLOPT_APPEND, 1L);
             bool http = isHttpScheme(address->scheme);
             result = storeAnswer(*curl, transfer, http ? responseFile : std::string(), options.mode, http);
         }

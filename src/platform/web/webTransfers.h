@@ -22,6 +22,10 @@ enum class tTransferMode { Default, Text, Binary };
 struct tTransferOptions {
     tTransferMode mode = tTransferMode::Default;
     bool passiveFtp = false;
+    // An open FTP connection (the libcurl handle of a cached connection) to run the transfer
+    // on instead of a connection of its own.
+    void* ftpConnection = nullptr;
+    bool appendFtp = false;  // an FTP upload adds to the end of the remote file
     // Called after every block with the expected total and the bytes moved so far; false stops
     // the transfer (a paused process waits inside it).
     std::function<bool(int64_t expected, int64_t moved)> progress;
@@ -43,6 +47,10 @@ tTransferResult uploadUrl(const std::string& url, const std::string& localFile, 
 // An HTTP POST of the fields; URL-encoded unless a field is a file or `multipart` asks for it.
 tTransferResult postForm(const std::string& url, const tRequestArray& fields, bool multipart,
                          const std::string& responseFile, const tTransferOptions& options);
+
+// Anonymous FTP logins send this password: a number below 100000, the same throughout the
+// run of the program, so that a cached anonymous connection fits every later anonymous transfer.
+const std::string& anonymousFtpPassword();
 
 // The result code of a finished libcurl transfer (`curlCode` a CURLcode, `status` the HTTP
 // status or 0).
