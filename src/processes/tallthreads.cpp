@@ -107,19 +107,25 @@ void tallthreads::StopAll()
     auto isTarget = [caller](const tLogoprocess& process) {
         return &process != caller && !process.Name().starts_with(kSparedByStopAll);
     };
-    std::size_t rounds = 0;
+    std::vector<std::shared_ptr<tLogoprocess>> asked;
     for (const auto& process : Processes()) {
         if (isTarget(*process)) {
             process->Stop();
-            ++rounds;
+            asked.push_back(process);
         }
     }
     // Bounded by the count at the start, so processes started meanwhile cannot keep this going.
-    StopAndWaitMatching(isTarget, rounds);
+    const std::size_t rounds = asked.size();
+    StopAndWaitMatching(isTarget, rounds, std::move(asked));
 }
 
-void tallthreads::StopAndWaitMatching(const std::function<bool(const tLogoprocess&)>& match, std::size_t limit)
+void tallthreads::StopAndWaitMatching(const std::function<bool(const tLogoprocess&)>& match, std::size_t limit,
+                                      std::vector<std::shared_ptr<tLogoprocess>> alreadyStopped)
 {
+    auto asked = [&](const tLogoprocess& process) {
+        return std::any_of(alreadyStopped.begin(), alreadyStopped.end(),
+                           [&](const auto& entry) { return entry.get() == &process; });
+    };
     std::vector<std::shared_ptr<tLogoprocess>> stopped;
     auto notYetStopped = [&](const tLogoprocess& process) {
         return match(process) && std::none_of(stopped.begin(), stopped.end(),
@@ -130,7 +136,10 @@ void tallthreads::StopAndWaitMatching(const std::function<bool(const tLogoproces
         if (!last)
             break;
         stopped.push_back(last);
-        last->StopAndWait();
+        if (asked(*last))
+            last->WaitUntilStopped();
+        else
+            last->StopAndWait();
     }
 }
 

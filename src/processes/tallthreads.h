@@ -56,8 +56,11 @@ private:
     std::shared_ptr<tLogoprocess> LastMatching(Match match);
     // Stops and waits for up to `limit` processes that match, the last first, scanning the
     // list again after each. Each is stopped once: one that outlives stops stays listed.
+    // Those in `alreadyStopped` are only waited for: stopping a typed-line runner again
+    // would end the line after the one the stop was meant for.
     void StopAndWaitMatching(const std::function<bool(const tLogoprocess&)>& match,
-                             std::size_t limit = SIZE_MAX);
+                             std::size_t limit = SIZE_MAX,
+                             std::vector<std::shared_ptr<tLogoprocess>> alreadyStopped = {});
 
     std::mutex guard;
     std::vector<std::shared_ptr<tLogoprocess>> processes;

@@ -117,6 +117,35 @@ TEST_F(ProcessRegistry, StopAllSparesTheCallerAndTheProtectedProcesses)
     EXPECT_EQ(registry().Count(), 2u);
 }
 
+// A process that, like the typed-line runner, survives stops: each stop ends only what it
+// runs now. Asking it twice would end the next piece of work too.
+class tStopCountingProcess : public tScriptedProcess {
+public:
+    using tScriptedProcess::tScriptedProcess;
+    bool OutlivesStops() const override { return true; }
+    void Stop() override { ++stops; }
+    void WaitUntilStopped() override {}
+    std::atomic<int> stops{0};
+};
+
+TEST_F(ProcessRegistry, StopAllAsksEachProcessOnce)
+{
+    tProcessStart start;
+    start.name = "runner";
+    start.commander = commander;
+    std::atomic<bool> leave{false};
+    auto runner = tLogoprocess::Start<tStopCountingProcess>(std::move(start), [&leave](tScriptedProcess& self) {
+        while (!leave) self.YieldAtListRun();
+    });
+    ASSERT_TRUE(eventually([&] { return runner->Running(); }));
+    auto plain = this->start("plain");
+    registry().StopAll();
+    EXPECT_EQ(runner->stops.load(), 1);
+    EXPECT_TRUE(plain->Finished());
+    leave = true;
+    ASSERT_TRUE(eventually([&] { return runner->Finished(); }));
+}
+
 TEST_F(ProcessRegistry, PauseAllFromAProcessPausesItTooAndANewProcessResumesAll)
 {
     auto bystander = start("bystander");
