@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/runConsole.h"
-#include "app/runWindow.h"
-#include "platform/window/widgetApplication.h"
+#include "app/displayAvailable.h"
+#include "app/windowModule.h"
 
 namespace {
 
@@ -43,7 +43,10 @@ int main(int argc, char** argv)
         }
         files.emplace_back(argv[i]);
     }
-    if (console || !snapshot.empty() || !displayAvailable()) {
+    tRunWindowEntry runWindow = nullptr;
+    if (!console && snapshot.empty() && displayAvailable())
+        runWindow = loadWindowModule();
+    if (runWindow == nullptr) {
         for (const std::string& file : files) {
             if (isProject(file)) {
                 std::fprintf(stderr, "zembrix: projects open in the window; the console loads them with load\n");
