@@ -15,6 +15,7 @@
 #include "mainobj/startup/startupSequence.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
+#include "platform/dialogs/tQtDialogFront.h"
 #include "platform/editor/tObjectExplorer.h"
 #include "platform/editor/tQtEditorFront.h"
 #include "platform/singlecopy/tSingleCopy.h"
@@ -123,6 +124,7 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     // "edit" opens editor windows; what they define reaches the command runner as typed lines.
     installEditorFront(std::make_shared<tQtEditorFront>([commander](std::string line) { commander->TypeLine(std::move(line)); }));
     installExplorerFront(std::make_shared<tQtExplorerFront>());
+    installDialogFront(std::make_shared<tQtDialogFront>(mainWindow));
 
     std::error_code failure;
     const std::filesystem::path here = std::filesystem::current_path(failure);

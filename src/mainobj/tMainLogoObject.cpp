@@ -56,6 +56,8 @@ void tMainLogoObject::SetUpTables()
     registerCommandTimingPrimitives(table);
     registerOptionPrimitives(table);
     registerWorkspaceDiagnostics(table);
+    registerDialogPrimitives(table);
+    registerChooserPrimitives(table);
 
     std::string prefix = primaryWord("prefix", "main");
     prefix = prefix.substr(0, prefix.find(' '));

@@ -14,3 +14,5 @@ void registerPropertyListPrimitives(tLogoTab& table);
 void registerClockPrimitives(tLogoTab& table);
 void registerOptionPrimitives(tLogoTab& table);
 void registerWorkspaceDiagnostics(tLogoTab& table);
+void registerDialogPrimitives(tLogoTab& table);
+void registerChooserPrimitives(tLogoTab& table);
