@@ -8,10 +8,10 @@ std::string tTextLineEnds::convert(std::string_view block)
         if (c == '\n') {
             // The LF of a CR LF was written with its CR.
             if (!mAfterCr)
-                out += "\r\n";
+                out += mLineEnd;
             mAfterCr = false;
         } else if (c == '\r') {
-            out += "\r\n";
+            out += mLineEnd;
             mAfterCr = true;
         } else {
             out += c;

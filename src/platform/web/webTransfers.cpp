@@ -5,6 +5,7 @@
 #include "platform/web/remoteAddress.h"
 #include "platform/web/textLineEnds.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <random>
@@ -34,9 +35,11 @@ struct tAnswerStore {
     std::string contentType;
     tTextLineEnds lineEnds;
 
+    // `ftpText`: an FTP file that arrives as ASCII, whose line ends the library has made LF.
     tAnswerStore(const tCurlLibrary& library, CURL* handle, std::string targetFile, tTransferMode transferMode,
-                 bool httpAnswer)
-        : curl(library), easy(handle), target(std::move(targetFile)), mode(transferMode), http(httpAnswer)
+                 bool httpAnswer, bool ftpText)
+        : curl(library), easy(handle), target(std::move(targetFile)), mode(transferMode), http(httpAnswer),
+          text(ftpText)
     {
     }
 
@@ -94,10 +97,37 @@ size_t writeAnswer(char* data, size_t size, size_t count, void* store)
     return static_cast<tAnswerStore*>(store)->write(data, size * count);
 }
 
-size_t readLocalFile(char* buffer, size_t size, size_t count, void* file)
+// The local file of an upload. Sent as FTP ASCII, its line ends go out as bare LF: the library
+// puts a CR before every LF it sends, so a CR LF of the file would arrive as CR CR LF.
+struct tUploadSource {
+    FILE* file;
+    bool text;
+    tTextLineEnds lineEnds{"\n"};
+    std::string pending;
+
+    // Bytes for the library; 0 only at the end of the file.
+    size_t read(char* buffer, size_t room)
+    {
+        if (!text)
+            return std::fread(buffer, 1, room, file);
+        std::string block(room, '\0');
+        while (pending.empty() && !std::feof(file) && !std::ferror(file)) {
+            block.resize(std::fread(block.data(), 1, room, file));
+            pending = lineEnds.convert(block);
+            block.resize(room);
+        }
+        size_t given = std::min(room, pending.size());
+        pending.copy(buffer, given);
+        pending.erase(0, given);
+        return given;
+    }
+};
+
+size_t readLocalFile(char* buffer, size_t size, size_t count, void* source)
 {
-    size_t read = std::fread(buffer, size, count, static_cast<FILE*>(file));
-    if (read < count && std::ferror(static_cast<FILE*>(file)))
+    auto* upload = static_cast<tUploadSource*>(source);
+    size_t read = upload->read(buffer, size * count);
+    if (read == 0 && std::ferror(upload->file))
         return CURL_READFUNC_ABORT;
     return read;
 }
@@ -105,6 +135,7 @@ size_t readLocalFile(char* buffer, size_t size, size_t count, void* file)
 struct tProgressWatch {
     const tTransferOptions* options;
     bool upload;
+    curl_off_t uploadSize = -1;  // an uploaded file's size; else the library's total counts
     bool stopped = false;
 };
 
@@ -113,6 +144,8 @@ int reportProgress(void* watchData, curl_off_t downTotal, curl_off_t downNow, cu
     auto* watch = static_cast<tProgressWatch*>(watchData);
     if (!watch->options->progress)
         return 0;
+    if (watch->uploadSize >= 0)
+        upTotal = watch->uploadSize;
     bool goOn = watch->upload ? watch->options->progress(upTotal, upNow) : watch->options->progress(downTotal, downNow);
     watch->stopped = !goOn;
     return goOn ? 0 : 1;
@@ -142,10 +175,10 @@ public:
         if (address.scheme == "ftp") {
             if (!options.passiveFtp)
                 set(CURLOPT_FTPPORT, "-");
-            bool text = options.mode == tTransferMode::Text
-                        || (options.mode == tTransferMode::Default
-                            && isTextContentType(contentTypeOfFile(address.path)));
-            set(CURLOPT_TRANSFERTEXT, text ? 1L : 0L);
+            mFtpText = options.mode == tTransferMode::Text
+                       || (options.mode == tTransferMode::Default
+                           && isTextContentType(contentTypeOfFile(address.path)));
+            set(CURLOPT_TRANSFERTEXT, mFtpText ? 1L : 0L);
             if (address.user.empty() && address.password.empty()) {
                 set(CURLOPT_USERNAME, "anonymous");
                 set(CURLOPT_PASSWORD, anonymousFtpPassword().c_str());
@@ -168,6 +201,19 @@ public:
 
     CURL* easy() const { return mEasy; }
     bool stopped() const { return mWatch.stopped; }
+    // An FTP transfer in ASCII mode.
+    bool ftpText() const { return mFtpText; }
+
+    // The local file to send. Sent as FTP ASCII it changes its size on the way, so the
+    // library is not told a size to check it against.
+    void sendFile(tUploadSource& source, curl_off_t size)
+    {
+        set(CURLOPT_UPLOAD, 1L);
+        set(CURLOPT_READFUNCTION, &readLocalFile);
+        set(CURLOPT_READDATA, &source);
+        set(CURLOPT_INFILESIZE_LARGE, mFtpText ? curl_off_t(-1) : size);
+        mWatch.uploadSize = size;
+    }
 
     template <typename Value>
     void set(CURLoption option, Value value)
@@ -196,6 +242,7 @@ private:
     CURL* mEasy;
     bool mOwned;
     tProgressWatch mWatch;
+    bool mFtpText = false;
     curl_slist* mHeaders = nullptr;
 };
 
@@ -203,7 +250,7 @@ private:
 tTransferResult storeAnswer(const tCurlLibrary& curl, tEasyTransfer& transfer, const std::string& target,
                             tTransferMode mode, bool http)
 {
-    tAnswerStore store(curl, transfer.easy(), target, mode, http);
+    tAnswerStore store(curl, transfer.easy(), target, mode, http, transfer.ftpText());
     transfer.set(CURLOPT_WRITEFUNCTION, &writeAnswer);
     transfer.set(CURLOPT_WRITEDATA, &store);
     long status = 0;
@@ -310,11 +357,9 @@ tTransferResult uploadUrl(const std::string& url, const std::string& localFile, 
     tTransferResult result = codeOnly(kNoInternetHandle);
     {
         tEasyTransfer transfer(*curl, *address, url, options, true);
+        tUploadSource source{file, transfer.ftpText()};
         if (transfer.easy()) {
-            transfer.set(CURLOPT_UPLOAD, 1L);
-            transfer.set(CURLOPT_READFUNCTION, &readLocalFile);
-            transfer.set(CURLOPT_READDATA, file);
-            transfer.set(CURLOPT_INFILESIZE_LARGE, curl_off_t(size < 0 ? 0 : size));
+            transfer.sendFile(source, curl_off_t(size < 0 ? 0 : size));
             if (options.appendFtp)
                 transfer.set(CURLOPT_APPEND, 1L);
             bool http = isHttpScheme(address->scheme);

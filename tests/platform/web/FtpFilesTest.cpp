@@ -2,64 +2,46 @@
 #include "platform/web/startWeb.h"
 
 #include "../../mainobj/MainObjectWorld.h"
-#include "LoopbackFtpServer.h"
-#include "interpreter/ErrorMessages.h"
 #include "platform/web/curlLibrary.h"
-#include "values/eLogoException.h"
+#include "webTestFixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string readFile(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 // The main object with the transfer primitives and the file primitives' FTP side, and vsftpd
 // serving a folder with two text files, a log and a sub-folder.
-class FtpFiles : public testing::Test {
+class FtpFiles : public tFtpServerTest {
 protected:
     void SetUp() override
     {
-        if (!tLoopbackFtpServer::available())
-            GTEST_SKIP() << "vsftpd is not installed (scripts/install-deps --with-peers installs it)";
         startWeb();
-        server = std::make_unique<tLoopbackFtpServer>();
-        ASSERT_FALSE(server->base().empty()) << "vsftpd did not start";
-        writeFile(server->remote("a.txt"), "one\r\ntwo\r\n");
-        writeFile(server->remote("b.TXT"), "b");
-        writeFile(server->remote("c.log"), "c");
-        fs::create_directories(server->remote("sub"));
-        writeFile(server->remote("sub/inner.txt"), "inner");
+        tFtpServerTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        writeFile(remote("a.txt"), "one\r\ntwo\r\n");
+        writeFile(remote("b.TXT"), "b");
+        writeFile(remote("c.log"), "c");
+        fs::create_directories(remote("sub"));
+        writeFile(remote("sub/inner.txt"), "inner");
     }
 
     void TearDown() override
     {
         closeFtpConnectionsOf(ftpConnectionOwner());
-        server.reset();
+        tFtpServerTest::TearDown();
     }
 
     // Quoted between bars: "/" and ":" would end a plain quoted word.
-    std::string url(const std::string& name) const { return "\"|" + server->base() + name + "|"; }
-    std::string local(const std::string& name) const { return "\"|" + server->local(name).string() + "|"; }
-    tRemoteAddress address(const std::string& name = "") const { return *parseRemoteAddress(server->base() + name); }
+    std::string url(const std::string& name) const { return "\"|" + base + name + "|"; }
+    std::string logoLocal(const std::string& name) const { return "\"|" + local(name).string() + "|"; }
+    tRemoteAddress address(const std::string& name = "") const { return *parseRemoteAddress(base + name); }
 
     tMainObjectWorld world;
-    std::unique_ptr<tLoopbackFtpServer> server;
 };
 
 } // namespace
@@ -97,28 +79,28 @@ TEST_F(FtpFiles, ChangesOnTheServer)
 {
     world.Run("savetext " + url("sub/new.txt") + " [first second]");
     world.Run("appendtext " + url("sub/new.txt") + " \"third");
-    EXPECT_EQ(readFile(server->remote("sub/new.txt")), "first\r\nsecond\r\nthird");
+    EXPECT_EQ(readFile(remote("sub/new.txt")), "first\r\nsecond\r\nthird");
 
     // The new name is a path on the server from the folder the login starts in.
     world.Run("renamefile " + url("sub/new.txt") + " \"|sub/renamed.txt|");
-    EXPECT_TRUE(fs::exists(server->remote("sub/renamed.txt")));
-    EXPECT_FALSE(fs::exists(server->remote("sub/new.txt")));
+    EXPECT_TRUE(fs::exists(remote("sub/renamed.txt")));
+    EXPECT_FALSE(fs::exists(remote("sub/new.txt")));
     world.Run("renamefile " + url("sub/renamed.txt") + " \"top.txt");
-    EXPECT_TRUE(fs::exists(server->remote("top.txt")));
+    EXPECT_TRUE(fs::exists(remote("top.txt")));
 
     world.Run("createfolder " + url("made"));
-    EXPECT_TRUE(fs::is_directory(server->remote("made")));
+    EXPECT_TRUE(fs::is_directory(remote("made")));
     world.Run("erasefolder " + url("made"));
-    EXPECT_FALSE(fs::exists(server->remote("made")));
+    EXPECT_FALSE(fs::exists(remote("made")));
 
     // Wild cards erase every file they match, and no folder.
     world.Run("erasefile " + url("*.TXT"));
-    EXPECT_FALSE(fs::exists(server->remote("a.txt")));
-    EXPECT_FALSE(fs::exists(server->remote("top.txt")));
-    EXPECT_TRUE(fs::exists(server->remote("c.log")));
-    EXPECT_TRUE(fs::exists(server->remote("sub/inner.txt")));
+    EXPECT_FALSE(fs::exists(remote("a.txt")));
+    EXPECT_FALSE(fs::exists(remote("top.txt")));
+    EXPECT_TRUE(fs::exists(remote("c.log")));
+    EXPECT_TRUE(fs::exists(remote("sub/inner.txt")));
     world.Run("erasefile (list " + url("c.log") + ")");
-    EXPECT_FALSE(fs::exists(server->remote("c.log")));
+    EXPECT_FALSE(fs::exists(remote("c.log")));
 }
 
 TEST_F(FtpFiles, FailuresGiveTheFileErrors)
@@ -146,24 +128,18 @@ TEST_F(FtpFiles, FailuresGiveTheFileErrors)
 
 TEST_F(FtpFiles, DownloadsWhatAPatternMatches)
 {
-    fs::create_directories(server->local("got"));
-    writeFile(server->remote("with blank.txt"), "w");
-    EXPECT_EQ(world.Run("print (downloadurl " + url("*.txt") + " " + local("got") + " [transfertype binary])"), "200\n");
-    EXPECT_EQ(readFile(server->local("got/a.txt")), "one\r\ntwo\r\n");
-    EXPECT_EQ(readFile(server->local("got/with blank.txt")), "w");
-    EXPECT_TRUE(fs::exists(server->local("got/b.TXT")));
-    EXPECT_FALSE(fs::exists(server->local("got/c.log")));
-    EXPECT_FALSE(fs::exists(server->local("got/sub")));
-    EXPECT_EQ(world.Run("print downloadurl " + url("*.none") + " " + local("got")), "404\n");
+    fs::create_directories(local("got"));
+    writeFile(remote("with blank.txt"), "w");
+    EXPECT_EQ(world.Run("print (downloadurl " + url("*.txt") + " " + logoLocal("got") + " [transfertype binary])"), "200\n");
+    EXPECT_EQ(readFile(local("got/a.txt")), "one\r\ntwo\r\n");
+    EXPECT_EQ(readFile(local("got/with blank.txt")), "w");
+    EXPECT_TRUE(fs::exists(local("got/b.TXT")));
+    EXPECT_FALSE(fs::exists(local("got/c.log")));
+    EXPECT_FALSE(fs::exists(local("got/sub")));
+    EXPECT_EQ(world.Run("print downloadurl " + url("*.none") + " " + logoLocal("got")), "404\n");
 
-    std::string message;
-    try {
-        world.Run("print downloadurl \"|ftp://127.0.0.1:1/*.txt| " + local("got"));
-    } catch (eLogoException& error) {
-        FormatMessage(error);
-        message = error.message;
-    }
-    EXPECT_EQ(message, "Cannot establish connection to 127.0.0.1 to evaluate a wildcard expression");
+    EXPECT_EQ(errorMessageOf(world, "print downloadurl \"|ftp://127.0.0.1:1/*.txt| " + logoLocal("got")),
+              "Cannot establish connection to 127.0.0.1 to evaluate a wildcard expression");
 }
 
 TEST_F(FtpFiles, FtpOpenHoldsAConnectionThatOperationsBorrow)
@@ -180,7 +156,7 @@ TEST_F(FtpFiles, FtpOpenHoldsAConnectionThatOperationsBorrow)
     returnFtpConnection(connection);
     // An operation runs on the open connection: it makes no new one.
     EXPECT_EQ(world.Run("print file? " + url("a.txt")), "true\n");
-    EXPECT_EQ(world.Run("print downloadurl " + url("a.txt") + " " + local("a.txt")), "200\n");
+    EXPECT_EQ(world.Run("print downloadurl " + url("a.txt") + " " + logoLocal("a.txt")), "200\n");
     long connects = -1;
     curlLibrary()->easyGetinfo(connection->handle, CURLINFO_NUM_CONNECTS, &connects);
     EXPECT_EQ(connects, 0);

@@ -1,48 +1,14 @@
 #include "platform/web/webTransfers.h"
 
+#include "webTestFixtures.h"
+
 #include <gtest/gtest.h>
 
-#include "LoopbackFtpServer.h"
-
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-class FtpTransfersTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!tLoopbackFtpServer::available())
-            GTEST_SKIP() << "vsftpd is not installed (scripts/install-deps --with-peers installs it)";
-        mServer = std::make_unique<tLoopbackFtpServer>();
-        ASSERT_FALSE(mServer->base().empty()) << "vsftpd did not start";
-        mBase = mServer->base();
-    }
-
-    fs::path remote(const std::string& name) const { return mServer->remote(name); }
-    fs::path local(const std::string& name) const { return mServer->local(name); }
-
-    std::unique_ptr<tLoopbackFtpServer> mServer;
-    std::string mBase;
-};
-
-} // namespace
+using FtpTransfersTest = tFtpServerTest;
 
 TEST_F(FtpTransfersTest, DownloadsAndUploadsActiveAndPassive)
 {
@@ -53,23 +19,23 @@ TEST_F(FtpTransfersTest, DownloadsAndUploadsActiveAndPassive)
         SCOPED_TRACE(passive);
         tTransferOptions options;
         options.passiveFtp = passive;
-        tTransferResult down = downloadUrl(mBase + "a.bin", local("a.bin"), options);
+        tTransferResult down = downloadUrl(base + "a.bin", local("a.bin"), options);
         EXPECT_EQ(down.code, 200);
         EXPECT_EQ(down.contentType, "");
         EXPECT_EQ(readFile(local("a.bin")), bytes);
 
         fs::remove(remote("up.bin"));
-        EXPECT_EQ(uploadUrl(mBase + "up.bin", local("up.bin"), "", options).code, 200);
+        EXPECT_EQ(uploadUrl(base + "up.bin", local("up.bin"), "", options).code, 200);
         EXPECT_EQ(readFile(remote("up.bin")), bytes);
     }
 }
 
 TEST_F(FtpTransfersTest, MissingFilesGive404AndNoLocalFile)
 {
-    EXPECT_EQ(downloadUrl(mBase + "none.txt", local("none.txt"), {}).code, 404);
+    EXPECT_EQ(downloadUrl(base + "none.txt", local("none.txt"), {}).code, 404);
     EXPECT_FALSE(fs::exists(local("none.txt")));
     writeFile(local("up.txt"), "x");
-    EXPECT_EQ(uploadUrl(mBase + "no/such/folder/up.txt", local("up.txt"), "", {}).code, 404);
+    EXPECT_EQ(uploadUrl(base + "no/such/folder/up.txt", local("up.txt"), "", {}).code, 404);
 }
 
 TEST_F(FtpTransfersTest, ProgressReportsTheFileSize)
@@ -83,7 +49,37 @@ TEST_F(FtpTransfersTest, ProgressReportsTheFileSize)
         moved = now;
         return true;
     };
-    EXPECT_EQ(downloadUrl(mBase + "big.bin", local("big.bin"), options).code, 200);
+    EXPECT_EQ(downloadUrl(base + "big.bin", local("big.bin"), options).code, 200);
     EXPECT_EQ(expected, 100000);
     EXPECT_EQ(moved, 100000);
+}
+
+TEST_F(FtpTransfersTest, TextModeKeepsEveryLineEndAsCrLf)
+{
+    // Bare CR, bare LF and CR LF lines, ending in a CR; the server stores what arrives.
+    const std::string mixed = "a\r\nb\nc\rd\r";
+    writeFile(remote("down.txt"), mixed);
+    writeFile(local("up.txt"), mixed);
+    struct tCase {
+        tTransferMode mode;
+        const char* name;  // its extension decides the default mode
+        const char* stored;
+    };
+    const tCase cases[] = {
+        {tTransferMode::Text, "x.bin", "a\r\nb\r\nc\r\nd\r\n"},
+        {tTransferMode::Default, "x.txt", "a\r\nb\r\nc\r\nd\r\n"},
+        {tTransferMode::Binary, "x.txt", "a\r\nb\nc\rd\r"},
+        {tTransferMode::Default, "x.bin", "a\r\nb\nc\rd\r"},
+    };
+    for (const tCase& c : cases) {
+        SCOPED_TRACE(c.name + std::string(c.mode == tTransferMode::Text ? " text" : " other"));
+        tTransferOptions options;
+        options.mode = c.mode;
+        fs::copy_file(remote("down.txt"), remote(c.name), fs::copy_options::overwrite_existing);
+        EXPECT_EQ(downloadUrl(base + c.name, local(c.name), options).code, 200);
+        EXPECT_EQ(readFile(local(c.name)), c.stored);
+        fs::remove(remote(c.name));
+        EXPECT_EQ(uploadUrl(base + c.name, local("up.txt"), "", options).code, 200);
+        EXPECT_EQ(readFile(remote(c.name)), c.stored);
+    }
 }

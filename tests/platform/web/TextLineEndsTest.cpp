@@ -27,3 +27,11 @@ TEST(TextLineEndsTest, EveryLineEndBecomesCrLfAcrossBlocks)
         EXPECT_EQ(stored, c.stored);
     }
 }
+
+TEST(TextLineEndsTest, SentTextGetsBareLineFeeds)
+{
+    tTextLineEnds lineEnds("\n");
+    std::string sent = lineEnds.convert("a\r\nb\rc\nd\r");
+    sent += lineEnds.convert("\ne");
+    EXPECT_EQ(sent, "a\nb\nc\nd\ne");
+}

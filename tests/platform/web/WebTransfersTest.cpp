@@ -1,59 +1,20 @@
 #include "platform/web/webTransfers.h"
 
-#include "LoopbackHttpServer.h"
+#include "webTestFixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <curl/curl.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
-#include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
+using WebTransfersTest = tHttpServerTest;
+
 namespace {
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// The loopback HTTP server serving a fresh folder.
-class WebTransfersTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        mFolder = fs::temp_directory_path() / ("zx-web-" + std::to_string(getpid()));
-        fs::create_directories(mFolder / "served");
-        mServer = std::make_unique<tLoopbackHttpServer>((mFolder / "served").string());
-        if (mServer->base().empty())
-            GTEST_SKIP() << "python3 could not start the loopback HTTP server";
-        mBase = mServer->base();
-    }
-
-    void TearDown() override
-    {
-        mServer.reset();
-        fs::remove_all(mFolder);
-    }
-
-    fs::path served(const std::string& name) const { return mFolder / "served" / name; }
-    fs::path local(const std::string& name) const { return mFolder / name; }
-
-    fs::path mFolder;
-    std::unique_ptr<tLoopbackHttpServer> mServer;
-    std::string mBase;
-};
 
 tTransferOptions withMode(tTransferMode mode)
 {
@@ -109,7 +70,7 @@ TEST_F(WebTransfersTest, TextModeStoresCrLfAndBinaryModeTheBytes)
         {tTransferMode::Binary, "one\ntwo\r\nthree\r"},
     };
     for (const tCase& c : cases) {
-        tTransferResult result = downloadUrl(mBase + "lines.txt", local("got.txt"), withMode(c.mode));
+        tTransferResult result = downloadUrl(base + "lines.txt", local("got.txt"), withMode(c.mode));
         EXPECT_EQ(result.code, 200);
         EXPECT_EQ(result.contentType, "text/plain");
         EXPECT_EQ(readFile(local("got.txt")), c.stored);
@@ -119,24 +80,24 @@ TEST_F(WebTransfersTest, TextModeStoresCrLfAndBinaryModeTheBytes)
 TEST_F(WebTransfersTest, PlainTextAnswerTakesTheTargetFilesType)
 {
     writeFile(served("page.txt"), "<p>\n");
-    tTransferResult result = downloadUrl(mBase + "page.txt", local("page.htm"), {});
+    tTransferResult result = downloadUrl(base + "page.txt", local("page.htm"), {});
     EXPECT_EQ(result.code, 200);
     EXPECT_EQ(result.contentType, "text/html");
     EXPECT_EQ(readFile(local("page.htm")), "<p>\r\n");
 
-    result = downloadUrl(mBase + "page.txt", local("page.unknown"), {});
+    result = downloadUrl(base + "page.txt", local("page.unknown"), {});
     EXPECT_EQ(result.contentType, "application/octet-stream");
     EXPECT_EQ(readFile(local("page.unknown")), "<p>\n");
 }
 
 TEST_F(WebTransfersTest, FailuresGiveResultCodesAndLeaveNoFile)
 {
-    EXPECT_EQ(downloadUrl(mBase + "missing.txt", local("a"), {}).code, 404);
+    EXPECT_EQ(downloadUrl(base + "missing.txt", local("a"), {}).code, 404);
     EXPECT_EQ(downloadUrl("gopher://127.0.0.1/x", local("b"), {}).code, 400);
     EXPECT_EQ(downloadUrl("no address", local("b"), {}).code, 400);
     // A port nobody listens on: the server's own port once it has gone.
-    std::string closed = mBase;
-    mServer->stop();
+    std::string closed = base;
+    server->stop();
     EXPECT_EQ(downloadUrl(closed + "x.txt", local("c"), {}).code, 1001);
     EXPECT_FALSE(fs::exists(local("b")));
     EXPECT_FALSE(fs::exists(local("c")));
@@ -155,7 +116,7 @@ TEST_F(WebTransfersTest, ProgressSeesTheSizeGrowAndCanStop)
         moved.push_back(now);
         return true;
     };
-    EXPECT_EQ(downloadUrl(mBase + "big.bin", local("big.bin"), options).code, 200);
+    EXPECT_EQ(downloadUrl(base + "big.bin", local("big.bin"), options).code, 200);
     EXPECT_EQ(expected, 300000);
     ASSERT_FALSE(moved.empty());
     EXPECT_EQ(moved.back(), 300000);
@@ -163,7 +124,7 @@ TEST_F(WebTransfersTest, ProgressSeesTheSizeGrowAndCanStop)
     EXPECT_EQ(readFile(local("big.bin")), bytes);
 
     options.progress = [](int64_t, int64_t now) { return now == 0; };
-    tTransferResult stopped = downloadUrl(mBase + "big.bin", local("stopped.bin"), options);
+    tTransferResult stopped = downloadUrl(base + "big.bin", local("stopped.bin"), options);
     EXPECT_TRUE(stopped.stopped);
     EXPECT_EQ(stopped.code, 1002);
 }
@@ -171,26 +132,26 @@ TEST_F(WebTransfersTest, ProgressSeesTheSizeGrowAndCanStop)
 TEST_F(WebTransfersTest, PutSendsTheFileAndStoresTheAnswer)
 {
     writeFile(local("up.bin"), std::string("a\0b\n", 4));
-    tTransferResult result = uploadUrl(mBase + "dir/up.bin", local("up.bin"), local("answer"), {});
+    tTransferResult result = uploadUrl(base + "dir/up.bin", local("up.bin"), local("answer"), {});
     EXPECT_EQ(result.code, 201);
     EXPECT_EQ(readFile(local("answer")),
               "PUT /dir/up.bin\nContent-Type: None\nContent-Length: 4\nExpect: None\nHTTP-Accept: None\n\n" +
                   std::string("a\0b\n", 4));
     // Without a response file the answer is not kept.
-    EXPECT_EQ(uploadUrl(mBase + "x", local("up.bin"), "", {}).code, 201);
+    EXPECT_EQ(uploadUrl(base + "x", local("up.bin"), "", {}).code, 201);
 }
 
 TEST_F(WebTransfersTest, PostsFormsUrlEncodedOrMultipart)
 {
     tTransferResult result =
-        postForm(mBase + "form", {textField("a", "x&y z+"), textField("b", "1")}, false, local("answer"), {});
+        postForm(base + "form", {textField("a", "x&y z+"), textField("b", "1")}, false, local("answer"), {});
     EXPECT_EQ(result.code, 200);
     EXPECT_EQ(readFile(local("answer")),
               "POST /form\nContent-Type: application/x-www-form-urlencoded\nContent-Length: 14\nExpect: None\n"
               "HTTP-Accept: text/html,text/*,image/png,image/jpeg,image/gif,*/*\n\na=x%26y+z+&b=1");
 
     writeFile(local("f.txt"), "hi");
-    result = postForm(mBase + "form", {textField("action", "Upload"), fileField("file", local("f.txt").string())},
+    result = postForm(base + "form", {textField("action", "Upload"), fileField("file", local("f.txt").string())},
                       false, local("answer"), {});
     EXPECT_EQ(result.code, 200);
     std::string answer = readFile(local("answer"));
