@@ -1,18 +1,37 @@
 #pragma once
 
+#include <map>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <string_view>
+#include <vector>
 
-// The system clipboard's text. The windowed program installs the platform's; until then (and
-// in the console) the text is kept in memory for the life of the program.
+// The system clipboard. It holds one thing at a time, in one or more formats: "text" (the
+// words' own bytes), "image", "project" (a saved project's container). The windowed program
+// installs the platform's clipboard; until then (and in the console) what is put here is kept in
+// memory for the life of the program.
 class tClipboard {
 public:
     virtual ~tClipboard() = default;
-    virtual std::string Text() { return text_; }
-    virtual void SetText(const std::string& text) { text_ = text; }
+    // Empty when the clipboard holds no text.
+    virtual std::string Text() { return Data(kText); }
+    // Replaces what the clipboard holds.
+    virtual void SetText(const std::string& text) { SetData(kText, text); }
+    // The bytes held in a format ("text", "project"); empty when it holds none in it.
+    virtual std::string Data(std::string_view format);
+    // Replaces what the clipboard holds by these bytes in the one format.
+    virtual void SetData(std::string_view format, const std::string& bytes);
+    // The formats it holds, in the order text, image, project.
+    virtual std::vector<std::string> Formats();
+
+    static constexpr std::string_view kText = "text";
+    static constexpr std::string_view kImage = "image";
+    static constexpr std::string_view kProject = "project";
 
 private:
-    std::string text_;
+    std::mutex mutex_;
+    std::map<std::string, std::string, std::less<>> held_;
 };
 
 void installClipboard(std::shared_ptr<tClipboard> clipboard);
