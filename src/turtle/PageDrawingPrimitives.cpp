@@ -12,10 +12,10 @@
 #include "mainobj/tPrimitiveCall.h"
 #include "turtle/floodFill.h"
 #include "turtle/penDrawing.h"
+#include "turtle/randomDots.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
 #include "values/eLogoException.h"
-#include "values/logoRandom.h"
 #include "values/tLogoList.h"
 
 // The page's own drawing commands, in surface pixels with the page's line settings.
@@ -131,15 +131,9 @@ tlogoobject* bgdots(tPrimitiveCall& call)
     const int32_t count = call.integer(1);
     const int32_t radius = std::abs(call.integer(2));
     const tPixel at{roundPixel(centre.x), roundPixel(centre.y)};
+    const std::vector<tPixel> dots = randomDotsAround(at, count, radius);
     std::lock_guard<std::mutex> hold(screen.pictureLock);
-    for (int32_t i = 0; i < count; ++i) {
-        int32_t dx = 0, dy = 0;
-        do {
-            dx = randomInRange(-radius, radius);
-            dy = randomInRange(-radius, radius);
-        } while (int64_t{dx} * dx + int64_t{dy} * dy > int64_t{radius} * radius);
-        drawDisc(screen.picture, {at.x + dx, at.y + dy}, std::max(screen.lineWidth, 1), screen.lineColour, nullptr);
-    }
+    for (tPixel dot : dots) drawDisc(screen.picture, dot, std::max(screen.lineWidth, 1), screen.lineColour, nullptr);
     return nullptr;
 }
 

@@ -9,6 +9,7 @@
 #include "objects/propertyDeclaration.h"
 #include "objects/tmultiobject.h"
 #include "turtle/kindAdditions.h"
+#include "turtle/mouseCursor.h"
 #include "turtle/pointerState.h"
 #include "turtle/selectionFrame.h"
 #include "turtle/tLogoTurtleParams.h"
@@ -39,6 +40,13 @@ tPixel surfacePixel(const tgrScreen& screen, tlogoobject* logoPoint)
     return {roundPixel(at.x), roundPixel(at.y)};
 }
 
+// A pixel of the surface as a pixel of the page the window shows (a pane lies on it).
+tPixel shownPagePixel(const tgrScreen& screen, tPixel at)
+{
+    const tRealPoint corner = cornerOnShownPage(screen);
+    return {at.x + roundPixel(corner.x), at.y + roundPixel(corner.y)};
+}
+
 tLogoList* logoPointList(const tgrScreen& screen, tRealPoint surface)
 {
     return newPointList(screen.LogoX(surface.x), screen.LogoY(surface.y));
@@ -48,7 +56,7 @@ tlogoobject* mouseposOn(tgrScreen& screen) { return logoPointList(screen, pointe
 
 tlogoobject* setmouseposOn(tgrScreen& screen, tlogoobject* point)
 {
-    const tPixel at = surfacePixel(screen, point);
+    const tPixel at = shownPagePixel(screen, surfacePixel(screen, point));
     placePointer(static_cast<int32_t>(at.x), static_cast<int32_t>(at.y));
     return nullptr;
 }
@@ -56,7 +64,7 @@ tlogoobject* setmouseposOn(tgrScreen& screen, tlogoobject* point)
 // Desktop pixels: the surface's pixels moved by where the window shows it.
 tlogoobject* toscreenOn(tgrScreen& screen, tlogoobject* point)
 {
-    const tPixel at = surfacePixel(screen, point);
+    const tPixel at = shownPagePixel(screen, surfacePixel(screen, point));
     const tPointerState state = pointerState();
     return newPointList(static_cast<long double>(at.x + state.surfaceLeft),
                         static_cast<long double>(at.y + state.surfaceTop));
@@ -66,7 +74,8 @@ tlogoobject* toobjectOn(tgrScreen& screen, tlogoobject* point)
 {
     const tRealPoint desktop = pointOf(point);
     const tPointerState state = pointerState();
-    return logoPointList(screen, {desktop.x - state.surfaceLeft, desktop.y - state.surfaceTop});
+    const tRealPoint corner = cornerOnShownPage(screen);
+    return logoPointList(screen, {desktop.x - state.surfaceLeft - corner.x, desktop.y - state.surfaceTop - corner.y});
 }
 
 tlogoobject* toabsoluteOn(tgrScreen& screen, tlogoobject* point)
@@ -112,7 +121,8 @@ tlogoobject* startDrag(tPrimitiveCall&)
     record.clickY = 0;
     record.dragArmed = true;
     startProgramDrag(object);
-    placePointer(static_cast<int32_t>(roundPixel(turtle.position.x)), static_cast<int32_t>(roundPixel(turtle.position.y)));
+    const tPixel at = shownPagePixel(currentScreen(), {roundPixel(turtle.position.x), roundPixel(turtle.position.y)});
+    placePointer(static_cast<int32_t>(at.x), static_cast<int32_t>(at.y));
     return nullptr;
 }
 
@@ -183,6 +193,7 @@ void startPointer()
     std::call_once(started, [] {
         tMainLogoObject& main = mainLogoObject();
         registerPrimitives(*main.procTable, kMainPointerRows);
+        registerMouseCursorPrimitive(*main.procTable);
         // The turtle class may be built already; otherwise it declares the property when it is.
         if (tmultiobject* turtleClass = main.FindOwn(nameCode(primaryWord("class", "turtle"))))
             declareTurtleAutoDrag(*turtleClass);

@@ -2,11 +2,14 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "mainobj/primitiveTable.h"
@@ -14,6 +17,7 @@
 #include "processes/tLogoprocess.h"
 #include "turtle/penDrawing.h"
 #include "turtle/pointerState.h"
+#include "turtle/randomDots.h"
 #include "turtle/surfaceOverlay.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
@@ -25,6 +29,7 @@
 namespace {
 
 constexpr uint32_t kPollMilliseconds = 20;
+constexpr std::chrono::milliseconds kSprayInterval{55};
 
 // The tool a command waits on. Changed under the interpreter lock (the waiting command takes it
 // back between its polls) and, so that the window may ask for the mode, under `toolsLock`.
@@ -36,6 +41,7 @@ struct tPaintTool {
     std::vector<tPixel> freehandPoints;
     bool cancelled = false;
     bool pressed = false;  // the left button went down since the command began
+    bool sprayed = false;  // the spray put dots down since the button went down
     std::unique_ptr<tSurfaceOverlay> band;
 };
 
@@ -60,6 +66,8 @@ QPoint qPoint(tPixel pixel) { return {static_cast<int>(pixel.x), static_cast<int
 // The shape from start to end as the finished drawing will be, drawn only over the window.
 void showBand(tgrScreen& screen, tPaintTool& tool)
 {
+    // The spray draws straight into the picture.
+    if (tool.mode == tPaintMode::kSpray) return;
     std::vector<tPixel> points = tool.mode == tPaintMode::kFreehand ? tool.freehandPoints
                                                                     : std::vector<tPixel>{tool.toolStart, tool.toolEnd};
     QRect box(qPoint(points.front()), QSize(1, 1));
@@ -84,6 +92,17 @@ void showBand(tgrScreen& screen, tPaintTool& tool)
     }
     if (!tool.band) tool.band = std::make_unique<tSurfaceOverlay>(screen);
     tool.band->Show(band, box.topLeft());
+}
+
+// One puff of the spray: for the line width w, w * w dots up to a width of 2, else w * w / 4,
+// within w pixels of the pointer, each a single pixel of the line colour.
+void spray(tgrScreen& screen, tPixel at)
+{
+    const int32_t width = std::max(screen.lineWidth, 0);
+    const int32_t count = width <= 2 ? width * width : width * width / 4;
+    const std::vector<tPixel> dots = randomDotsAround(at, count, width);
+    std::lock_guard<std::mutex> hold(screen.pictureLock);
+    for (tPixel dot : dots) drawDisc(screen.picture, dot, 1, screen.lineColour, nullptr);
 }
 
 void endTool(tPaintTool& tool)
@@ -121,13 +140,23 @@ bool runTool(tgrScreen& screen, tPaintMode mode, tPaintTool& result)
             if (found != tools.end() && found->second.ticket == ticket) tools.erase(found);
         }
     } release{&screen, ticket};
+    auto nextSpray = std::chrono::steady_clock::now();
     for (;;) {
+        std::optional<tPixel> sprayAt;
         {
             std::lock_guard<std::mutex> hold(toolsLock);
             auto found = tools.find(&screen);
             if (found == tools.end() || found->second.ticket != ticket) return false;  // taken over
-            if (found->second.mode == tPaintMode::kNone) break;
+            tPaintTool& tool = found->second;
+            if (tool.mode == tPaintMode::kNone) break;
+            const auto now = std::chrono::steady_clock::now();
+            if (tool.mode == tPaintMode::kSpray && tool.pressed && now >= nextSpray) {
+                sprayAt = tool.toolEnd;
+                tool.sprayed = true;
+                nextSpray = now + kSprayInterval;
+            }
         }
+        if (sprayAt) spray(screen, *sprayAt);
         process->WaitOnStop(kPollMilliseconds);
     }
     std::lock_guard<std::mutex> hold(toolsLock);
@@ -136,6 +165,8 @@ bool runTool(tgrScreen& screen, tPaintMode mode, tPaintTool& result)
     result.toolEnd = ended.toolEnd;
     result.freehandPoints = ended.freehandPoints;
     result.cancelled = ended.cancelled;
+    result.pressed = ended.pressed;
+    result.sprayed = ended.sprayed;
     return true;
 }
 
@@ -185,6 +216,16 @@ tlogoobject* bgfreehand(tPrimitiveCall&)
     return nullptr;
 }
 
+// Dots around the pointer while the left button is held, one puff at least for a click.
+tlogoobject* bgspray(tPrimitiveCall&)
+{
+    tgrScreen& screen = currentScreen();
+    tPaintTool tool;
+    if (runTool(screen, tPaintMode::kSpray, tool) && tool.pressed && !tool.sprayed && !tool.cancelled)
+        spray(screen, tool.toolEnd);
+    return nullptr;
+}
+
 constexpr tPrimitiveRow kPaintToolRows[] = {
     {"bgflexibleline", 0, kFixedInputs, &bgflexibleline},
     {"bgflexiblerectangle", 0, kFixedInputs, &bgflexiblerectangle},
@@ -192,6 +233,7 @@ constexpr tPrimitiveRow kPaintToolRows[] = {
     {"bgflexibleellipse", 0, kFixedInputs, &bgflexibleellipse},
     {"bgflexiblefilledellipse", 0, kFixedInputs, &bgflexiblefilledellipse},
     {"bgfreehand", 0, kFixedInputs, &bgfreehand},
+    {"bgspray", 0, kFixedInputs, &bgspray},
 };
 
 // The end of the drag as the tool takes it.
@@ -215,7 +257,7 @@ tPixel shiftedToolEnd(tPaintMode mode, tPixel start, tPixel end)
         const int64_t side = std::llround(length);
         return {start.x + sign(dx) * side, start.y + sign(dy) * side};
     }
-    if (mode == tPaintMode::kFreehand) return end;
+    if (mode == tPaintMode::kFreehand || mode == tPaintMode::kSpray) return end;
     const int64_t side = std::min(std::llabs(dx), std::llabs(dy));
     return {start.x + sign(dx) * side, start.y + sign(dy) * side};
 }

@@ -45,11 +45,40 @@ void reportPointer(const tPointerState& state)
     pointer.seen = true;
 }
 
+namespace {
+
+// Adds to (left, top) the corner of `wanted` within `on`, the surfaces lying between them
+// included; false when it does not lie there.
+bool cornerWithin(tgrScreen& on, const tgrScreen& wanted, int64_t& left, int64_t& top)
+{
+    if (&on == &wanted) return true;
+    for (const tLogoRef<tgrScreen>& child : on.Children()) {
+        int64_t childLeft = left + child->Left(), childTop = top + child->Top();
+        if (!cornerWithin(*child, wanted, childLeft, childTop)) continue;
+        left = childLeft;
+        top = childTop;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 tRealPoint pointerOnSurface(const tgrScreen& screen)
 {
     const tPointerState state = pointerState();
     if (!state.seen) return {static_cast<long double>(screen.originX), static_cast<long double>(screen.originY)};
-    return {static_cast<long double>(state.x), static_cast<long double>(state.y)};
+    // The window reports the pointer on the page it shows; a pane lying on it sees it from its
+    // own corner.
+    const tRealPoint corner = cornerOnShownPage(screen);
+    return {state.x - corner.x, state.y - corner.y};
+}
+
+tRealPoint cornerOnShownPage(const tgrScreen& screen)
+{
+    int64_t left = 0, top = 0;
+    if (tgrScreen* shown = mainSurface(); !shown || !cornerWithin(*shown, screen, left, top)) return {0, 0};
+    return {static_cast<long double>(left), static_cast<long double>(top)};
 }
 
 void setCursorPlacer(tCursorPlacer cursorPlacer)

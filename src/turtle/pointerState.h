@@ -28,6 +28,10 @@ void reportPointer(const tPointerState& state);
 
 // The pointer in surface pixels of `screen`; the logo origin while none was seen.
 tRealPoint pointerOnSurface(const tgrScreen& screen);
+// Where the top-left corner of `screen` lies on the page the window shows: (0, 0) for that
+// page, the sum of the corners on the way for a pane lying on it (or on a pane of it), (0, 0)
+// for any other surface. Under the interpreter lock.
+tRealPoint cornerOnShownPage(const tgrScreen& screen);
 
 // The window's way of putting the cursor on a desktop pixel; called on the window thread.
 using tCursorPlacer = std::function<void(int32_t desktopX, int32_t desktopY)>;

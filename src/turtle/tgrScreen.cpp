@@ -181,6 +181,12 @@ void tgrScreen::AddChild(tgrScreen* child)
     child->parent_ = this;
 }
 
+std::vector<tLogoRef<tgrScreen>> tgrScreen::Children()
+{
+    std::lock_guard<std::mutex> hold(turtleListLock_);
+    return children_;
+}
+
 void tgrScreen::Detach()
 {
     tgrScreen* parent = parent_;

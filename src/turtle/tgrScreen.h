@@ -70,6 +70,9 @@ public:
     // Surfaces lying on this one, drawn in the order they were added; each knows its top-left
     // corner in this surface's pixels.
     void AddChild(tgrScreen* child);
+    // The surfaces lying on this one, bottom first, as Composed() draws them (the mouse finds
+    // the topmost under the pointer).
+    std::vector<tLogoRef<tgrScreen>> Children();
     // Leaves the surface it lies on.
     void Detach();
     // Drawn over (true) or under all other surfaces lying on the same one.

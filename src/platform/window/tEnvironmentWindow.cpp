@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "mainobj/keyboard/tKeyboardState.h"
+#include "platform/window/selectionKeys.h"
 #include "platform/window/tCommandLine.h"
 #include "platform/window/tPageView.h"
 #include "platform/window/windowKeys.h"
@@ -173,7 +174,11 @@ bool tEnvironmentWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (watched == page_ && key->type() == QEvent::KeyPress && key->matches(QKeySequence::Undo)) UndoDrawing();
+        if (watched == page_ && key->type() == QEvent::KeyPress) {
+            if (key->matches(QKeySequence::Undo)) UndoDrawing();
+            // Typed on the page only: in the text fields these keys edit the text.
+            actOnSelection(selectionKeyOf(*key));
+        }
         // Qt repeats a held key as release and press pairs; the keyboard handling expects
         // repeated presses only.
         if (!(key->isAutoRepeat() && event->type() == QEvent::KeyRelease))

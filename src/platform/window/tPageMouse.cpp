@@ -2,7 +2,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QPolygonF>
 #include <QWidget>
 
 #include <map>
@@ -13,17 +12,16 @@
 #include "objects/objectEvents.h"
 #include "objects/tmultiobject.h"
 #include "platform/window/interpreterHandOver.h"
+#include "platform/window/surfaceHit.h"
 #include "turtle/dragStep.h"
 #include "turtle/paintTools.h"
 #include "turtle/pointerState.h"
 #include "turtle/tLogoTurtleParams.h"
-#include "turtle/tTurtleShape.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/selectionFrame.h"
 #include "turtle/tlogopage.h"
+#include "turtle/tlogopane.h"
 #include "turtle/turtleAccess.h"
-#include "turtle/turtleOverlap.h"
-#include "turtle/turtleShape.h"
 
 namespace {
 
@@ -40,8 +38,10 @@ struct tMouseTarget {
 // lock: in the hand-over's completion routines and in the destruction hook.
 struct tMouseRouting {
     tlogopage* page = nullptr;
-    tmultiobject* pressed = nullptr;  // the turtle a press went to, while a button is held
-    tmultiobject* tracked = nullptr;  // the turtle under the mouse
+    tmultiobject* pressed = nullptr;         // the turtle or pane a press went to, while a button is held
+    tmultiobject* pressedSurface = nullptr;  // the page or pane the press fell on
+    tmultiobject* trackedPane = nullptr;     // the innermost pane under the mouse
+    tmultiobject* trackedTurtle = nullptr;   // the turtle under the mouse
     bool doubleClicked = false;       // the release that ends a double click makes no click
     std::map<tmultiobject*, tMouseTarget> targets;
 };
@@ -54,8 +54,8 @@ constexpr tEventKey kReleaseEvents[] = {tEventKey::onLeftUp, tEventKey::onRightU
 void forgetObject(tmultiobject& object)
 {
     if (routing.page == &object) routing.page = nullptr;
-    if (routing.pressed == &object) routing.pressed = nullptr;
-    if (routing.tracked == &object) routing.tracked = nullptr;
+    for (tmultiobject** known : {&routing.pressed, &routing.pressedSurface, &routing.trackedPane, &routing.trackedTurtle})
+        if (*known == &object) *known = nullptr;
     routing.targets.erase(&object);
 }
 
@@ -120,34 +120,14 @@ void fireEnterOrLeave(tmultiobject& object, bool enter)
         (enter ? state.pendingEnter : state.pendingLeave) = true;
 }
 
-bool covers(const tLogoTurtleParams& turtle, int x, int y)
+// The turtle or pane under the pointer hears an enter when the pointer comes onto it and a
+// leave when it goes off (onto a turtle or a pane lying on it too, as for a window's child).
+void track(tmultiobject*& tracked, tmultiobject* now)
 {
-    const tShapeBounds bounds = turtleBounds(turtle);
-    if (x < bounds.left || y < bounds.top || x >= bounds.right || y >= bounds.bottom) return false;
-    if (!turtle.shape) return defaultTurtleOutline(turtle).containsPoint(QPointF(x + 0.5, y + 0.5), Qt::OddEvenFill);
-    const tTurtleShape& shape = *turtle.shape;
-    const QImage picture = shape.View(shape.FrameFor(turtle.heading, turtle.frameIndex, turtle.frameMode), 0).picture;
-    // A picture with transparent parts is hit where it is painted only.
-    return !picture.hasAlphaChannel() ||
-           qAlpha(picture.pixel(static_cast<int>(x - bounds.left), static_cast<int>(y - bounds.top))) != 0;
-}
-
-// The topmost shown turtle whose look covers the point; none over the bare page.
-tmultiobject* turtleAt(int x, int y)
-{
-    if (!routing.page) return nullptr;
-    std::vector<tLogoTurtleParams*> turtles = routing.page->Screen().Turtles();
-    for (auto turtle = turtles.rbegin(); turtle != turtles.rend(); ++turtle)
-        if ((*turtle)->shown && covers(**turtle, x, y)) return dynamic_cast<tmultiobject*>((*turtle)->owner);
-    return nullptr;
-}
-
-void track(tmultiobject* turtle)
-{
-    if (turtle == routing.tracked) return;
-    if (routing.tracked) fireEnterOrLeave(*routing.tracked, false);
-    routing.tracked = turtle;
-    if (turtle) fireEnterOrLeave(*turtle, true);
+    if (now == tracked) return;
+    if (tracked) fireEnterOrLeave(*tracked, false);
+    tracked = now;
+    if (now) fireEnterOrLeave(*now, true);
 }
 
 // An object dragged along takes one "@drag" step at a time; its end clears busy as a
@@ -174,18 +154,26 @@ void moveOn(tmultiobject& object, int buttons)
     }
 }
 
-// Where the left button took the object: from a turtle's position, from a page's corner. The
-// drag is armed when the object follows the pointer.
-void takeWithLeftButton(tmultiobject* turtle, tmultiobject& target, int x, int y)
+bool followsThePointer(tmultiobject& object)
 {
-    tObjectPointer& record = objectPointer(target);
-    record.clickX = x;
-    record.clickY = y;
-    if (tLogoTurtleParams* params = turtle ? &turtleOf(turtle) : nullptr) {
-        record.clickX = x - params->position.x;
-        record.clickY = y - params->position.y;
+    if (auto* pane = dynamic_cast<tlogopane*>(&object)) return pane->autoDrag;
+    const tObjectPointer* record = findObjectPointer(object);
+    return record && record->autoDrag;
+}
+
+// Where the left button took the object: from a turtle's position, from a page's or pane's
+// corner. The drag is armed when the object follows the pointer.
+void takeWithLeftButton(const tSurfaceHit& hit)
+{
+    tObjectPointer& record = objectPointer(*hit.object);
+    record.clickX = hit.x;
+    record.clickY = hit.y;
+    if (hit.turtle) {
+        const tLogoTurtleParams& turtle = turtleOf(hit.object);
+        record.clickX = hit.x - turtle.position.x;
+        record.clickY = hit.y - turtle.position.y;
     }
-    record.dragArmed = record.autoDrag;
+    record.dragArmed = followsThePointer(*hit.object);
 }
 
 void endDrag(tmultiobject* object)
@@ -193,77 +181,103 @@ void endDrag(tmultiobject* object)
     if (tObjectPointer* record = object ? findObjectPointer(*object) : nullptr) record->dragArmed = false;
 }
 
-// A paint tool waiting for the mouse takes every message; the selection frame those on it and
-// those of an action it began.
+// A paint tool waiting for the mouse on any of the shown surfaces takes every message; the
+// selection frame those on it and those of an action it began. Each surface hears the point
+// in its own pixels.
 bool toolsTake(const tMouseMessage& message)
 {
-    tgrScreen& screen = routing.page->Screen();
-    const tPixel at{message.x, message.y};
+    tlogopage& page = *routing.page;
+    const std::vector<tPlacedSurface> surfaces = placedSurfaces(page, page.Screen());
+    auto anyTakes = [&](const auto& takes) {
+        for (const tPlacedSurface& placed : surfaces)
+            if (takes(*placed.surface, tPixel{message.x - placed.left, message.y - placed.top})) return true;
+        return false;
+    };
     switch (message.kind) {
     case tMouseMessage::kPress:
     case tMouseMessage::kDoubleClick:
-        return paintToolPress(screen, message.button, at, message.keys) ||
-               selectionPress(screen, message.button, at, message.keys);
+        return anyTakes([&](tgrScreen& screen, tPixel at) { return paintToolPress(screen, message.button, at, message.keys); }) ||
+               anyTakes([&](tgrScreen& screen, tPixel at) { return selectionPress(screen, message.button, at, message.keys); });
     case tMouseMessage::kMove:
-        return paintToolMove(screen, at, message.buttons, message.keys) || selectionMove(screen, at, message.buttons);
+        return anyTakes([&](tgrScreen& screen, tPixel at) { return paintToolMove(screen, at, message.buttons, message.keys); }) ||
+               anyTakes([&](tgrScreen& screen, tPixel at) { return selectionMove(screen, at, message.buttons); });
     case tMouseMessage::kRelease:
-        return paintToolRelease(screen, message.button, at, message.keys) || selectionRelease(screen, message.button);
+        return anyTakes([&](tgrScreen& screen, tPixel at) { return paintToolRelease(screen, message.button, at, message.keys); }) ||
+               anyTakes([&](tgrScreen& screen, tPixel) { return selectionRelease(screen, message.button); });
     }
     return false;
+}
+
+void press(const tMouseMessage& message, const tSurfaceHit& hit)
+{
+    // Any button ends a drag that a program started.
+    endDrag(programDrag());
+    endProgramDrag();
+    tmultiobject& target = *hit.object;
+    routing.pressed = &target == routing.page ? nullptr : &target;
+    routing.pressedSurface = hit.placed.owner;
+    routing.doubleClicked = message.kind == tMouseMessage::kDoubleClick && message.button == 0;
+    if (routing.doubleClicked) {
+        const bool hasDoubleClick = eventHandler(target, eventCode(tEventKey::onDoubleClick)) != nullptr;
+        fireUnlessBusy(target, hasDoubleClick ? tEventKey::onDoubleClick : tEventKey::onClick);
+        return;
+    }
+    if (message.button == 0 && !busy(target)) takeWithLeftButton(hit);
+    fireUnlessBusy(target, kPressEvents[message.button]);
+}
+
+void move(const tMouseMessage& message, const tSurfaceHit& hit)
+{
+    if (tmultiobject* dragged = programDrag()) {
+        moveOn(*dragged, 1);
+        return;
+    }
+    if (routing.pressed && message.buttons) {
+        moveOn(*routing.pressed, message.buttons);
+        return;
+    }
+    routing.pressed = nullptr;
+    // A move with a button held that began on the page stays the page's.
+    const bool free = message.buttons == 0;
+    tmultiobject* pane = hit.placed.owner == routing.page ? nullptr : hit.placed.owner;
+    tmultiobject* turtle = hit.turtle ? hit.object : nullptr;
+    // The turtle first leaves, then the pane: the leaves come inside out, the enters outside in.
+    if (!free || turtle != routing.trackedTurtle) track(routing.trackedTurtle, nullptr);
+    track(routing.trackedPane, free ? pane : nullptr);
+    track(routing.trackedTurtle, free ? turtle : nullptr);
+    moveOn(free ? *hit.object : *routing.page, message.buttons);
+}
+
+void release(const tMouseMessage& message, const tSurfaceHit& hit)
+{
+    endDrag(programDrag());
+    endProgramDrag();
+    tmultiobject* pressed = routing.pressed;
+    tmultiobject& target = pressed ? *pressed : *routing.page;
+    if (message.button == 0) endDrag(&target);
+    // The click comes first, so that a release while its handler runs is remembered. A turtle
+    // has it when the pointer is still on it, else the page or pane it lies on has it.
+    if (message.button == 0 && !routing.doubleClicked) {
+        const bool offTheTurtle = pressed && hit.object != pressed && routing.pressedSurface != pressed;
+        tmultiobject* clicked = offTheTurtle ? routing.pressedSurface : &target;
+        if (clicked) fireUnlessBusy(*clicked, tEventKey::onClick);
+    }
+    fireRelease(target, message.button);
+    if (message.button == 0) routing.doubleClicked = false;
+    if (!message.buttons) routing.pressed = nullptr;
 }
 
 void handle(const tMouseMessage& message)
 {
     if (!routing.page) return;
     if (toolsTake(message)) return;
-    tmultiobject& page = *routing.page;
-    tmultiobject* hit = turtleAt(message.x, message.y);
+    tlogopage& page = *routing.page;
+    const tSurfaceHit hit = hitAt(page, page.Screen(), message.x, message.y);
     switch (message.kind) {
     case tMouseMessage::kPress:
-    case tMouseMessage::kDoubleClick: {
-        // Any button ends a drag that a program started.
-        endDrag(programDrag());
-        endProgramDrag();
-        tmultiobject& target = hit ? *hit : page;
-        routing.pressed = hit;
-        routing.doubleClicked = message.kind == tMouseMessage::kDoubleClick && message.button == 0;
-        if (routing.doubleClicked) {
-            const bool hasDoubleClick = eventHandler(target, eventCode(tEventKey::onDoubleClick)) != nullptr;
-            fireUnlessBusy(target, hasDoubleClick ? tEventKey::onDoubleClick : tEventKey::onClick);
-        } else {
-            if (message.button == 0 && !busy(target)) takeWithLeftButton(hit, target, message.x, message.y);
-            fireUnlessBusy(target, kPressEvents[message.button]);
-        }
-        break;
-    }
-    case tMouseMessage::kMove:
-        if (tmultiobject* dragged = programDrag()) {
-            moveOn(*dragged, 1);
-            break;
-        }
-        if (routing.pressed && message.buttons) {
-            moveOn(*routing.pressed, message.buttons);
-            break;
-        }
-        routing.pressed = nullptr;
-        // A move with a button held that began on the page stays the page's.
-        track(message.buttons ? nullptr : hit);
-        moveOn(routing.tracked ? *routing.tracked : page, message.buttons);
-        break;
-    case tMouseMessage::kRelease: {
-        endDrag(programDrag());
-        endProgramDrag();
-        tmultiobject* pressed = routing.pressed;
-        if (message.button == 0) endDrag(pressed ? pressed : &page);
-        // The click comes first, so that a release while its handler runs is remembered. It
-        // belongs to the pressed turtle when the mouse is still on it, else to the page.
-        if (message.button == 0 && !routing.doubleClicked)
-            fireUnlessBusy(pressed && hit == pressed ? *pressed : page, tEventKey::onClick);
-        fireRelease(pressed ? *pressed : page, message.button);
-        if (message.button == 0) routing.doubleClicked = false;
-        if (!message.buttons) routing.pressed = nullptr;
-        break;
-    }
+    case tMouseMessage::kDoubleClick: press(message, hit); break;
+    case tMouseMessage::kMove: move(message, hit); break;
+    case tMouseMessage::kRelease: release(message, hit); break;
     }
 }
 

@@ -1,22 +1,22 @@
 #include "platform/window/tPageView.h"
 
+#include <QCursor>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QToolTip>
 
-#include <ranges>
-
 #include "platform/window/interpreterHandOver.h"
+#include "platform/window/surfaceHit.h"
 #include "platform/window/tPageMouse.h"
 #include "platform/window/windowText.h"
 #include "turtle/hintProperty.h"
-#include "turtle/tLogoTurtleParams.h"
+#include "turtle/mouseCursor.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/tlogopage.h"
-#include "turtle/turtleOverlap.h"
 
 namespace {
 constexpr int kRefreshMilliseconds = 33;
@@ -48,11 +48,27 @@ tPageView::tPageView(QWidget* parent) : QWidget(parent)
 
 tPageView::~tPageView() = default;
 
+namespace {
+
+QCursor qCursorOf(const tMouseCursor& cursor)
+{
+    if (cursor.picture.isNull()) return QCursor(cursor.shape);
+    return QCursor(QPixmap::fromImage(cursor.picture), cursor.hotX, cursor.hotY);
+}
+
+}  // namespace
+
 void tPageView::ShowPage(tlogopage* page, tgrScreen* screen)
 {
     page_ = page;
     screen_ = screen;
     mouse_ = std::make_unique<tPageMouse>(page, this);
+    // "setmousecursor" shapes the pointer over the page shown last.
+    QPointer<tPageView> view(this);
+    setCursorShower([view](const tMouseCursor& cursor) {
+        if (view) view->setCursor(qCursorOf(cursor));
+    });
+    setCursor(qCursorOf(mouseCursor()));
     shown_ = QImage();
     Refresh();
 }
@@ -107,15 +123,15 @@ void tPageView::ShowHintAt(const QPoint& at, const QPoint& global)
     QPointer<tPageView> view(this);
     runUnderInterpreter("@hint", [view, at, global] {
         if (!view || !view->page_ || !view->screen_) return;
-        // The topmost turtle there that has a hint, else the page's.
-        std::string hint;
-        const std::vector<tLogoTurtleParams*> turtles = view->screen_->Turtles();
-        for (tLogoTurtleParams* turtle : std::views::reverse(turtles)) {
-            auto* object = dynamic_cast<tmultiobject*>(turtle->owner);
-            if (object && turtle->shown && coversPoint(*turtle, {at.x(), at.y()})) hint = hintOf(*object);
-            if (!hint.empty()) break;
+        // The topmost turtle there that has a hint, else the pane or page under it, else the
+        // page or pane that one lies on.
+        const tSurfaceHit hit = hitAt(*view->page_, *view->screen_, at.x(), at.y(),
+                                      [](tmultiobject& turtle) { return !hintOf(turtle).empty(); });
+        std::string hint = hit.turtle ? hintOf(*hit.object) : std::string();
+        for (tmultiobject* object = hit.placed.owner; object && hint.empty(); object = object->place) {
+            hint = hintOf(*object);
+            if (object == view->page_) break;
         }
-        if (hint.empty()) hint = hintOf(*view->page_);
         if (hint.empty())
             QToolTip::hideText();
         else

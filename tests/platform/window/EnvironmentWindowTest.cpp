@@ -4,90 +4,23 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QToolTip>
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <functional>
-#include <memory>
-#include <string>
 #include <atomic>
 #include <thread>
 
-#include "app/environmentSetUp.h"
-#include "mainobj/tCommandRunner.h"
-#include "mainobj/tMainLogoObject.h"
 #include "platform/singlecopy/tSingleCopy.h"
-#include "platform/tQtWindowThread.h"
 #include "platform/window/openRequest.h"
 #include "platform/window/tCommandLine.h"
-#include "platform/window/tEnvironmentWindow.h"
 #include "platform/window/tPageView.h"
 #include "platform/window/windowClosing.h"
-#include "processes/tInterpreterLock.h"
-#include "processes/tallthreads.h"
-#include "turtle/tgrScreen.h"
-#include "turtle/tlogopage.h"
+#include "windowTestFixture.h"
 
 namespace {
-
-// One offscreen application, one environment and one window for the whole test program: the
-// interpreter is set up once per process, as in the program.
-struct tWindowFixture {
-    tWindowFixture()
-    {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QApplication>(argumentCount, arguments);
-        installWindowThread(&windowThread);
-        window = std::make_unique<tEnvironmentWindow>();
-        tEnvironment environment = setUpEnvironment(std::string(), window->Commander());
-        {
-            tInterpreterLock::Holder output;
-            mainLogoObject().fallbackOutput = std::make_unique<tWindowPrintOutput>(window->Commander());
-            screen = tLogoRef<tgrScreen>(&environment.shownPage->Screen());
-        }
-        windowObject = environment.shownPage->place;
-        window->ShowPage(environment.shownPage, screen.get());
-        environment.lineRunnerStart.name = "@commandarea";
-        tLogoprocess::Start<tCommandRunner>(std::move(environment.lineRunnerStart), std::vector<std::string>{});
-        window->show();
-    }
-
-    static inline char name[] = "window_tests";
-    static inline char* arguments[] = {name, nullptr};
-    static inline int argumentCount = 1;
-    std::unique_ptr<QApplication> application;
-    tQtWindowThread windowThread;
-    std::unique_ptr<tEnvironmentWindow> window;
-    tLogoRef<tgrScreen> screen;
-    tmultiobject* windowObject = nullptr;
-};
-
-tWindowFixture& fixture()
-{
-    static tWindowFixture made;
-    return made;
-}
-
-// Processes still run when the tests are done; like the program, the test program ends at once
-// instead of tearing its statics down under them.
-class tEndAtOnce : public ::testing::Environment {
-public:
-    void TearDown() override
-    {
-        tallthreads::Instance().KillAll();
-        std::fflush(stdout);
-        std::_Exit(::testing::UnitTest::GetInstance()->Passed() ? 0 : 1);
-    }
-};
-const auto* const endAtOnce = ::testing::AddGlobalTestEnvironment(new tEndAtOnce);
 
 class EnvironmentWindow : public ::testing::Test {
 protected:
@@ -98,17 +31,6 @@ protected:
         window->CommandLine().setFocus();
         QTest::keyClicks(&window->CommandLine(), line);
         QTest::keyClick(&window->CommandLine(), Qt::Key_Return);
-    }
-
-    // Serves the window until `done` holds; false after five seconds.
-    static bool WaitFor(const std::function<bool()>& done)
-    {
-        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > limit) return false;
-            QTest::qWait(10);
-        }
-        return true;
     }
 
     QString OutputText() const { return window->Output().toPlainText(); }
@@ -133,7 +55,7 @@ protected:
         Type(QStringLiteral("pu home pd ask \"mainwindow1'page1't1 [%1]").arg(turtleEvents));
         Type(QStringLiteral("ask \"mainwindow1'page1 [%1]").arg(pageEvents));
         Type("print \"ready");
-        ASSERT_TRUE(WaitFor([&] { return OutputText().endsWith("\"ready\nready\n"); }));
+        ASSERT_TRUE(waitFor([&] { return OutputText().endsWith("\"ready\nready\n"); }));
     }
 
     QRgb PagePixel(int x, int y) const { return window->PageView().Shown().pixel(x, y) & 0xFFFFFF; }
@@ -142,10 +64,6 @@ protected:
 };
 
 const QColor kErrorColour(0xB0, 0x00, 0x20);
-// Inside the start-up turtle's look at home: the triangle's base is at the origin (398, 249),
-// its nose above.
-const QPoint kOnTheTurtle(398, 245);
-const QPoint kOnThePage(100, 100);
 
 TEST_F(EnvironmentWindow, ShowsItsTitleAndThePageAtOnce)
 {
@@ -160,7 +78,7 @@ TEST_F(EnvironmentWindow, ATypedLineDrawsAndThePageShowsIt)
     // line only.
     ASSERT_EQ(PagePixel(398, 225), 0xFFFFFFu);
     Type("fd 50");
-    ASSERT_TRUE(WaitFor([&] { return PagePixel(398, 225) == 0x000000u; }));
+    ASSERT_TRUE(waitFor([&] { return PagePixel(398, 225) == 0x000000u; }));
     EXPECT_EQ(PagePixel(398, 240), 0x000000u);
     EXPECT_EQ(PagePixel(405, 225), 0xFFFFFFu);
     EXPECT_EQ(PagePixel(398, 260), 0xFFFFFFu);
@@ -171,13 +89,13 @@ TEST_F(EnvironmentWindow, UndoTakesThePageBackToItsSavedPictureAndASecondUndoRed
     // On the line the turtle draws to the right of the origin, clear of its look at the end.
     auto lineShown = [&] { return PagePixel(420, 249) == 0x000000u; };
     Type("pu home pd cs saveforundo rt 90 fd 50");
-    ASSERT_TRUE(WaitFor(lineShown));
+    ASSERT_TRUE(waitFor(lineShown));
     window->UndoButton().click();
-    ASSERT_TRUE(WaitFor([&] { return !lineShown(); }));
+    ASSERT_TRUE(waitFor([&] { return !lineShown(); }));
     EXPECT_EQ(PagePixel(420, 249), 0xFFFFFFu);
     window->PageView().setFocus();
     QTest::keyClick(&window->PageView(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(WaitFor(lineShown));
+    EXPECT_TRUE(waitFor(lineShown));
 }
 
 TEST_F(EnvironmentWindow, AcceptKeyMenuSwitchesTheWindowObjectsProperty)
@@ -187,20 +105,20 @@ TEST_F(EnvironmentWindow, AcceptKeyMenuSwitchesTheWindowObjectsProperty)
     accept.setChecked(true);
     accept.trigger();
     Type(ask);
-    ASSERT_TRUE(WaitFor([&] { return OutputText().endsWith("]\nfalse\n"); })) << OutputText().toStdString();
+    ASSERT_TRUE(waitFor([&] { return OutputText().endsWith("]\nfalse\n"); })) << OutputText().toStdString();
     accept.trigger();
     Type(ask);
-    EXPECT_TRUE(WaitFor([&] { return OutputText().endsWith("]\ntrue\n"); })) << OutputText().toStdString();
+    EXPECT_TRUE(waitFor([&] { return OutputText().endsWith("]\ntrue\n"); })) << OutputText().toStdString();
 }
 
 TEST_F(EnvironmentWindow, PrintedTextAndErrorsReachTheOutputErrorsInTheirOwnColour)
 {
     Type("print 3 + 4");
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("7\n"); }));
+    ASSERT_TRUE(waitFor([&] { return OutputHas("7\n"); }));
     EXPECT_TRUE(OutputIn(kErrorColour).isEmpty());
 
     Type("print 1 / 0");
-    ASSERT_TRUE(WaitFor([&] { return !OutputIn(kErrorColour).isEmpty(); }));
+    ASSERT_TRUE(waitFor([&] { return !OutputIn(kErrorColour).isEmpty(); }));
     // The failed line stays for the learner to take up again.
     EXPECT_EQ(window->CommandLine().History().Lines().back(), QStringLiteral("print 1 / 0"));
     EXPECT_FALSE(OutputIn(kErrorColour).contains("7"));
@@ -208,7 +126,7 @@ TEST_F(EnvironmentWindow, PrintedTextAndErrorsReachTheOutputErrorsInTheirOwnColo
     // Text crosses into the language's code page and back (pasted: QTest types ASCII only).
     window->CommandLine().insert(QString::fromUtf8("print \"café€"));
     QTest::keyClick(&window->CommandLine(), Qt::Key_Return);
-    EXPECT_TRUE(WaitFor([&] { return OutputHas(QString::fromUtf8("café€\n")); }));
+    EXPECT_TRUE(waitFor([&] { return OutputHas(QString::fromUtf8("café€\n")); }));
 }
 
 TEST_F(EnvironmentWindow, DefinitionsAreTypedLineByLine)
@@ -217,7 +135,7 @@ TEST_F(EnvironmentWindow, DefinitionsAreTypedLineByLine)
     Type("output :x * 2");
     Type("end");
     Type("print twice 21");
-    EXPECT_TRUE(WaitFor([&] { return OutputHas("42\n"); })) << OutputText().toStdString();
+    EXPECT_TRUE(waitFor([&] { return OutputHas("42\n"); })) << OutputText().toStdString();
 }
 
 TEST(CommandLine, UpAndDownRecallEarlierLinesAndKeepTheDraft)
@@ -247,13 +165,13 @@ TEST(CommandLine, UpAndDownRecallEarlierLinesAndKeepTheDraft)
 TEST_F(EnvironmentWindow, KeysPressedOnThePageReachTheKeyQueueButNotThoseTypedInTheCommandLine)
 {
     Type("(readkey 0) print key?");
-    ASSERT_TRUE(WaitFor([&] { return OutputText().endsWith("key?\nfalse\n"); }));
+    ASSERT_TRUE(waitFor([&] { return OutputText().endsWith("key?\nfalse\n"); }));
     window->PageView().setFocus();
     QTest::keyClick(&window->PageView(), Qt::Key_Z);
     QTest::keyClick(&window->PageView(), Qt::Key_F1);
     // Releases are not queued, and the line typed afterwards adds nothing.
     Type("print key? print readkey print lastkey print key print key?");
-    EXPECT_TRUE(WaitFor([&] { return OutputHas("true\n122\nz\nf1\nfalse\n"); })) << OutputText().toStdString();
+    EXPECT_TRUE(waitFor([&] { return OutputHas("true\n122\nz\nf1\nfalse\n"); })) << OutputText().toStdString();
 }
 
 TEST_F(EnvironmentWindow, StopEndsARunningLineAndTheNextLineRuns)
@@ -262,14 +180,14 @@ TEST_F(EnvironmentWindow, StopEndsARunningLineAndTheNextLineRuns)
     Type("print \"looping repeat 100000000 [make \"n 2]");
     Type("print \"after");
     // Stop only once the long line runs: on a loaded machine it may not have started yet.
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("looping\n"); })) << OutputText().toStdString();
+    ASSERT_TRUE(waitFor([&] { return OutputHas("looping\n"); })) << OutputText().toStdString();
     QTest::qWait(50);
     ASSERT_FALSE(OutputHas("after\n")) << OutputText().toStdString();
     window->StopButton().click();
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("after\n"); }));
+    ASSERT_TRUE(waitFor([&] { return OutputHas("after\n"); }));
     // The launched loop was stopped too: nothing sets the variable any more.
     Type("make \"n 0 wait 20 print :n");
-    EXPECT_TRUE(WaitFor([&] { return OutputText().endsWith(":n\n0\n"); })) << OutputText().toStdString();
+    EXPECT_TRUE(waitFor([&] { return OutputText().endsWith(":n\n0\n"); })) << OutputText().toStdString();
 }
 
 TEST_F(EnvironmentWindow, TheMouseReachesTheTurtleUnderItOrElseThePage)
@@ -280,13 +198,13 @@ TEST_F(EnvironmentWindow, TheMouseReachesTheTurtleUnderItOrElseThePage)
     tPageView& page = window->PageView();
     QTest::mouseMove(&page, kOnThePage);
     QTest::mouseMove(&page, kOnTheTurtle);
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("enter\n"); })) << OutputText().toStdString();
+    ASSERT_TRUE(waitFor([&] { return OutputHas("enter\n"); })) << OutputText().toStdString();
     QTest::mouseClick(&page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("turtle\n"); })) << OutputText().toStdString();
+    ASSERT_TRUE(waitFor([&] { return OutputHas("turtle\n"); })) << OutputText().toStdString();
     QTest::mouseMove(&page, kOnThePage);
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("leave\n"); })) << OutputText().toStdString();
+    ASSERT_TRUE(waitFor([&] { return OutputHas("leave\n"); })) << OutputText().toStdString();
     QTest::mouseClick(&page, Qt::LeftButton, Qt::NoModifier, kOnThePage);
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("page\n"); })) << OutputText().toStdString();
+    ASSERT_TRUE(waitFor([&] { return OutputHas("page\n"); })) << OutputText().toStdString();
     EXPECT_EQ(Count("turtle"), 1);
     EXPECT_EQ(Count("enter"), 1);
 }
@@ -297,7 +215,7 @@ TEST_F(EnvironmentWindow, ClicksWhileAHandlerRunsAreDroppedAndTheLastReleaseFoll
     tPageView& page = window->PageView();
     QTest::mouseClick(&page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
     QTest::mouseClick(&page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("start\nend\nup\n"); })) << OutputText().toStdString();
+    ASSERT_TRUE(waitFor([&] { return OutputHas("start\nend\nup\n"); })) << OutputText().toStdString();
     QTest::qWait(400);
     EXPECT_EQ(Count("start"), 1);
     EXPECT_EQ(Count("up"), 1);
@@ -309,18 +227,18 @@ TEST_F(EnvironmentWindow, ClosingLeavesTheDecisionToTheWindowObjectsOnEraseHandl
     window->SetCloser([&] { requestWindowClose(fixture().windowObject, [&] { closed = true; }); });
     Type("ask \"mainwindow1 [setevent \"onerase [print \"asked]]");
     Type("print \"ready");
-    ASSERT_TRUE(WaitFor([&] { return OutputText().endsWith("\"ready\nready\n"); }));
+    ASSERT_TRUE(waitFor([&] { return OutputText().endsWith("\"ready\nready\n"); }));
     window->close();
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("asked\n"); }));
+    ASSERT_TRUE(waitFor([&] { return OutputHas("asked\n"); }));
     QTest::qWait(100);
     EXPECT_FALSE(closed);
     EXPECT_TRUE(window->isVisible());
 
     Type("ask \"mainwindow1 [eraseevent \"onerase]");
     Type("print \"erased");
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("erased\n"); }));
+    ASSERT_TRUE(waitFor([&] { return OutputHas("erased\n"); }));
     window->close();
-    EXPECT_TRUE(WaitFor([&] { return closed; }));
+    EXPECT_TRUE(waitFor([&] { return closed; }));
     window->SetCloser({});
 }
 
@@ -351,7 +269,7 @@ TEST_F(EnvironmentWindow, AProjectHandedOverByALaterCopyOpensUnlessADialogIsOpen
     QTemporaryDir folder;
     const std::string project = folder.filePath(QStringLiteral("handed.zxp")).toStdString();
     Type(QString::fromStdString("make \"handed 42 save \"|" + project + "| .setchanged \"false make \"handed 0 print \"saved"));
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("saved\n"); })) << OutputText().toStdString();
+    ASSERT_TRUE(waitFor([&] { return OutputHas("saved\n"); })) << OutputText().toStdString();
 
     const int32_t instance = 7000 + static_cast<int32_t>(QCoreApplication::applicationPid() % 1000);
     tSingleCopy running(instance);
@@ -364,7 +282,7 @@ TEST_F(EnvironmentWindow, AProjectHandedOverByALaterCopyOpensUnlessADialogIsOpen
     QMessageBox dialog(window);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
-    ASSERT_TRUE(WaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+    ASSERT_TRUE(waitFor([] { return QApplication::activeModalWidget() != nullptr; }));
     bool accepted = true;
     EXPECT_TRUE(HandOver(later, project, accepted));
     EXPECT_FALSE(accepted);
@@ -373,7 +291,7 @@ TEST_F(EnvironmentWindow, AProjectHandedOverByALaterCopyOpensUnlessADialogIsOpen
     EXPECT_TRUE(HandOver(later, project, accepted));
     EXPECT_TRUE(accepted);
     // The project loads in a process of its own: ask until it has.
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(waitFor([&] {
         if (OutputText().endsWith("print :handed\n42\n")) return true;
         if (!OutputText().endsWith("print :handed\n")) Type("print :handed");
         QTest::qWait(50);
@@ -385,11 +303,11 @@ TEST_F(EnvironmentWindow, AProjectHandedOverByALaterCopyOpensUnlessADialogIsOpen
 TEST_F(EnvironmentWindow, TooltipsShowTheHintOfTheTurtleUnderThePointerElseThePages)
 {
     Type("ask \"mainwindow1'page1't1 [showturtle sethint [a turtle]] ask \"mainwindow1'page1 [sethint \"page] print \"set");
-    ASSERT_TRUE(WaitFor([&] { return OutputHas("set\n"); })) << OutputText().toStdString();
+    ASSERT_TRUE(waitFor([&] { return OutputHas("set\n"); })) << OutputText().toStdString();
     tPageView& page = window->PageView();
     for (const auto& [at, hint] : {std::pair{kOnTheTurtle, QStringLiteral("a turtle")}, std::pair{kOnThePage, QStringLiteral("page")}}) {
         QHelpEvent help(QEvent::ToolTip, at, page.mapToGlobal(at));
         QApplication::sendEvent(&page, &help);
-        EXPECT_TRUE(WaitFor([&] { return QToolTip::isVisible() && QToolTip::text() == hint; })) << QToolTip::text().toStdString();
+        EXPECT_TRUE(waitFor([&] { return QToolTip::isVisible() && QToolTip::text() == hint; })) << QToolTip::text().toStdString();
     }
 }

@@ -1,166 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QPlainTextEdit>
-#include <QTest>
-
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <functional>
-#include <memory>
-#include <string>
-
-#include "app/environmentSetUp.h"
-#include "mainobj/tCommandRunner.h"
-#include "mainobj/tMainLogoObject.h"
-#include "platform/tQtWindowThread.h"
-#include "platform/window/tCommandLine.h"
-#include "platform/window/tEnvironmentWindow.h"
-#include "platform/window/tPageView.h"
-#include "processes/tInterpreterLock.h"
-#include "processes/tallthreads.h"
-#include "turtle/paintTools.h"
-#include "turtle/pointerPrimitives.h"
-#include "turtle/tgrScreen.h"
-#include "turtle/tlogopage.h"
+#include "pageMouseTest.h"
 
 // The pointer over the shown page, driven by synthetic mouse events: what "clickedpos" and
 // "mousestate" see, dragging, the paint tools and the selection frame.
 
 namespace {
-
-struct tMouseFixture {
-    tMouseFixture()
-    {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QApplication>(argumentCount, arguments);
-        installWindowThread(&windowThread);
-        window = std::make_unique<tEnvironmentWindow>();
-        tEnvironment environment = setUpEnvironment(std::string(), window->Commander());
-        {
-            tInterpreterLock::Holder output;
-            startPointer();
-            mainLogoObject().fallbackOutput = std::make_unique<tWindowPrintOutput>(window->Commander());
-            screen = tLogoRef<tgrScreen>(&environment.shownPage->Screen());
-        }
-        window->ShowPage(environment.shownPage, screen.get());
-        environment.lineRunnerStart.name = "@commandarea";
-        tLogoprocess::Start<tCommandRunner>(std::move(environment.lineRunnerStart), std::vector<std::string>{});
-        window->show();
-    }
-
-    static inline char name[] = "mouse_window_tests";
-    static inline char* arguments[] = {name, nullptr};
-    static inline int argumentCount = 1;
-    std::unique_ptr<QApplication> application;
-    tQtWindowThread windowThread;
-    std::unique_ptr<tEnvironmentWindow> window;
-    tLogoRef<tgrScreen> screen;
-};
-
-tMouseFixture& fixture()
-{
-    static tMouseFixture made;
-    return made;
-}
-
-// Processes may still run at the end; the program ends at once, as the real one does.
-class tEndAtOnce : public ::testing::Environment {
-public:
-    void TearDown() override
-    {
-        tallthreads::Instance().KillAll();
-        std::fflush(stdout);
-        std::_Exit(::testing::UnitTest::GetInstance()->Passed() ? 0 : 1);
-    }
-};
-const auto* const endAtOnce = ::testing::AddGlobalTestEnvironment(new tEndAtOnce);
-
-// The start-up turtle sits at the origin, surface (398, 249), its nose pointing up.
-const QPoint kOnTheTurtle(398, 245);
-const QPoint kOnThePage(100, 100);
-
-class PageMouse : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        window = fixture().window.get();
-        page = &window->PageView();
-    }
-
-    // Runs the line in the command area and gives what it printed (the line's own echo left
-    // out); "timeout: " and the output's end when the marker that ends it does not come.
-    // In the line, T' and P' stand for the start-up turtle's and page's paths.
-    std::string Run(std::string line)
-    {
-        for (auto [shortcut, path] : {std::pair{"T'", "mainwindow1'page1't1'"}, std::pair{"P'", "mainwindow1'page1'"}})
-            for (size_t at = line.find(shortcut); at != std::string::npos; at = line.find(shortcut, at + 1))
-                line.replace(at, 2, path);
-        const QString marker = QStringLiteral("done%1").arg(++lines);
-        const qsizetype before = window->Output().toPlainText().size();
-        window->CommandLine().setFocus();
-        QTest::keyClicks(&window->CommandLine(), QString::fromStdString(line) + " print \"" + marker);
-        QTest::keyClick(&window->CommandLine(), Qt::Key_Return);
-        // Handlers may print after the line's end.
-        const QString end = "\n" + marker + "\n";
-        if (!WaitFor([&] { return window->Output().toPlainText().indexOf(end, before) >= 0; }))
-            return "timeout: " + window->Output().toPlainText().right(300).toStdString();
-        const QString text = window->Output().toPlainText();
-        QString printed = text.mid(before, text.indexOf(end, before) + 1 - before);
-        // The line itself is echoed first.
-        const qsizetype echo = printed.indexOf(marker);
-        if (echo >= 0) printed = printed.mid(printed.indexOf('\n', echo) + 1);
-        return printed.toStdString();
-    }
-
-    // Serves the window until `done` holds; false after ten seconds (the machine is shared).
-    static bool WaitFor(const std::function<bool()>& done)
-    {
-        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > limit) return false;
-            QTest::qWait(10);
-        }
-        return true;
-    }
-
-    // The test runs on the window thread, which never takes the interpreter lock.
-    static tPaintMode PaintMode() { return paintModeOf(*fixture().screen); }
-
-    static QImage Picture()
-    {
-        tgrScreen& screen = *fixture().screen;
-        std::lock_guard<std::mutex> hold(screen.pictureLock);
-        return screen.picture.copy();
-    }
-
-    // Launches the line, which runs a paint tool, and waits until the tool waits for the mouse.
-    bool LaunchTool(const std::string& line)
-    {
-        if (Run("launch [" + line + "]") != "") return false;
-        return WaitFor([] { return PaintMode() != tPaintMode::kNone; });
-    }
-
-    // Press, one move and release of the left button, with the keys held throughout.
-    void DragLeft(QPoint from, QPoint to, Qt::KeyboardModifiers keys = Qt::NoModifier)
-    {
-        QTest::mousePress(page, Qt::LeftButton, keys, from);
-        QTest::mouseMove(page, to);
-        QTest::mouseRelease(page, Qt::LeftButton, keys, to);
-    }
-
-    QRgb PicturePixel(int x, int y) const
-    {
-        tgrScreen& screen = *fixture().screen;
-        std::lock_guard<std::mutex> hold(screen.pictureLock);
-        return screen.picture.pixel(x, y) & 0xFFFFFF;
-    }
-
-    tEnvironmentWindow* window = nullptr;
-    QWidget* page = nullptr;
-    static inline int lines = 0;
-};
 
 TEST_F(PageMouse, ALeftPressRecordsWhereItTookTheTurtle)
 {
@@ -168,10 +13,10 @@ TEST_F(PageMouse, ALeftPressRecordsWhereItTookTheTurtle)
     QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle + QPoint(1, 0));
     // [dx -dy]: one right of the turtle, four above it. The mouse is handled in a process of
     // its own, so the line may come first.
-    EXPECT_TRUE(WaitFor([&] { return Run("show T'clickedpos") == "[1 4]\n"; }));
+    EXPECT_TRUE(waitFor([&] { return Run("show T'clickedpos") == "[1 4]\n"; }));
     // A press on the bare page is the page's, from its top-left corner.
     QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, kOnThePage);
-    EXPECT_TRUE(WaitFor([&] { return Run("show P'clickedpos") == "[100 -100]\n"; }));
+    EXPECT_TRUE(waitFor([&] { return Run("show P'clickedpos") == "[100 -100]\n"; }));
     EXPECT_EQ(Run("show T'clickedpos"), "[1 4]\n");
 }
 
@@ -192,9 +37,9 @@ TEST_F(PageMouse, ATurtleWithAutoDragFollowsTheLeftButton)
     QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
     QTest::mouseMove(page, kOnTheTurtle + QPoint(30, -20));
     // Taken four pixels under its nose, the turtle keeps that offset to the pointer.
-    EXPECT_TRUE(WaitFor([&] { return Run("show T'pos") == "[30 20]\n"; }));
+    EXPECT_TRUE(waitFor([&] { return Run("show T'pos") == "[30 20]\n"; }));
     QTest::mouseMove(page, kOnTheTurtle + QPoint(50, 10));
-    EXPECT_TRUE(WaitFor([&] { return Run("show T'pos") == "[50 -10]\n"; }));
+    EXPECT_TRUE(waitFor([&] { return Run("show T'pos") == "[50 -10]\n"; }));
     QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle + QPoint(50, 10));
     // Released, it stays where it was left.
     QTest::mouseMove(page, kOnThePage);
@@ -208,7 +53,7 @@ TEST_F(PageMouse, WithoutAutoDragAMoveWithTheButtonHeldIsADragEvent)
     QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
     QTest::mouseMove(page, kOnTheTurtle + QPoint(30, -20));
     QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle + QPoint(30, -20));
-    EXPECT_TRUE(WaitFor([&] { return window->Output().toPlainText().contains("dragged"); }));
+    EXPECT_TRUE(waitFor([&] { return window->Output().toPlainText().contains("\ndragged\n"); }));
     EXPECT_EQ(Run("show T'pos T'eraseevent \"ondrag"), "[0 0]\n");
 }
 
@@ -220,11 +65,11 @@ TEST_F(PageMouse, AFlexibleLineGivesItsEndsAndTheLineDrawnFromThemHasExactPixels
     QTest::mouseMove(page, QPoint(150, 120));
     // While the button is held the line shows over the page, but is not in its picture.
     auto view = static_cast<tPageView*>(page);
-    EXPECT_TRUE(WaitFor([&] { view->Refresh(); return (view->Shown().pixel(150, 120) & 0xFFFFFF) == 0; }));
+    EXPECT_TRUE(waitFor([&] { view->Refresh(); return (view->Shown().pixel(150, 120) & 0xFFFFFF) == 0; }));
     EXPECT_EQ(PicturePixel(150, 120), 0xFFFFFFu);
     QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, QPoint(150, 120));
-    EXPECT_TRUE(WaitFor([] { return PaintMode() == tPaintMode::kNone; }));
-    EXPECT_TRUE(WaitFor([&] { return Run("show :got") == "[[100 100] [150 120]]\n"; }));
+    EXPECT_TRUE(waitFor([] { return PaintMode() == tPaintMode::kNone; }));
+    EXPECT_TRUE(waitFor([&] { return Run("show :got") == "[[100 100] [150 120]]\n"; }));
     EXPECT_EQ(PicturePixel(100, 100), 0u);
     EXPECT_EQ(PicturePixel(150, 120), 0u);
     EXPECT_EQ(PicturePixel(151, 120), 0xFFFFFFu);
@@ -256,14 +101,14 @@ TEST_F(PageMouse, FlexibleToolsGiveTheirGeometryShiftSnapsAndTheRightButtonCance
         SCOPED_TRACE(std::string(c.tool) + " to " + std::to_string(c.to.x()) + " " + std::to_string(c.to.y()));
         ASSERT_TRUE(LaunchTool(std::string("make \"got P'") + c.tool));
         DragLeft(c.from, c.to, c.keys);
-        EXPECT_TRUE(WaitFor([] { return PaintMode() == tPaintMode::kNone; }));
-        EXPECT_TRUE(WaitFor([&] { return Run("show :got") == std::string(c.expected) + "\n"; }));
+        EXPECT_TRUE(waitFor([] { return PaintMode() == tPaintMode::kNone; }));
+        EXPECT_TRUE(waitFor([&] { return Run("show :got") == std::string(c.expected) + "\n"; }));
     }
     ASSERT_TRUE(LaunchTool("make \"got P'bgflexibleline"));
     QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
     QTest::mouseMove(page, QPoint(150, 120));
     QTest::mousePress(page, Qt::RightButton, Qt::NoModifier, QPoint(150, 120));
-    EXPECT_TRUE(WaitFor([&] { return Run("show :got") == "[]\n"; }));
+    EXPECT_TRUE(waitFor([&] { return Run("show :got") == "[]\n"; }));
     QTest::mouseRelease(page, Qt::RightButton, Qt::NoModifier, QPoint(150, 120));
     QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, QPoint(150, 120));
 }
@@ -280,10 +125,10 @@ TEST_F(PageMouse, AToolWaitingForTheMouseEndsWithAStopAndTheMouseReachesTurtlesA
     window->CommandLine().setFocus();
     QTest::keyClicks(&window->CommandLine(), "stopall");
     QTest::keyClick(&window->CommandLine(), Qt::Key_Return);
-    EXPECT_TRUE(WaitFor([] { return PaintMode() == tPaintMode::kNone; }));
+    EXPECT_TRUE(waitFor([] { return PaintMode() == tPaintMode::kNone; }));
     QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle + QPoint(0, 2));
     QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle + QPoint(0, 2));
-    EXPECT_TRUE(WaitFor([&] { return Run("show T'clickedpos") == "[0 2]\n"; }));
+    EXPECT_TRUE(waitFor([&] { return Run("show T'clickedpos") == "[0 2]\n"; }));
     EXPECT_FALSE(window->Output().toPlainText().contains("\nfinished\n"));
 }
 
@@ -296,7 +141,7 @@ TEST_F(PageMouse, FreehandDrawsTheChainThePointerWentThrough)
     QTest::qWait(50);
     QTest::mouseMove(page, QPoint(210, 310));
     QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, QPoint(210, 310));
-    EXPECT_TRUE(WaitFor([&] { return window->Output().toPlainText().contains("\ndrawn\n"); }));
+    EXPECT_TRUE(waitFor([&] { return window->Output().toPlainText().contains("\ndrawn\n"); }));
     for (QPoint on : {QPoint(200, 300), QPoint(205, 300), QPoint(210, 300), QPoint(210, 305), QPoint(210, 310)})
         EXPECT_EQ(PicturePixel(on.x(), on.y()), 0xFF0000u) << on.x() << " " << on.y();
     EXPECT_EQ(PicturePixel(205, 305), 0xFFFFFFu);
@@ -317,11 +162,11 @@ TEST_F(PageMouse, ASelectionIsCutMovedResizedAndFinished)
     };
     // Taken by its picture, the frame moves by the pointer's travel.
     DragLeft(QPoint(20, 20), QPoint(120, 60));
-    EXPECT_TRUE(WaitFor([&] { return shown(125, 65) == 0xFF0000u; }));
+    EXPECT_TRUE(waitFor([&] { return shown(125, 65) == 0xFF0000u; }));
     // Taken by its bottom-right handle, 2 to 7 pixels past the corner, it grows.
     DragLeft(QPoint(133, 73), QPoint(143, 83));
     // (Its edge pixels carry the dotted outline while it is shown.)
-    EXPECT_TRUE(WaitFor([&] { return shown(138, 78) == 0xFF0000u; }));
+    EXPECT_TRUE(waitFor([&] { return shown(138, 78) == 0xFF0000u; }));
     // Until it is finished the picture holds none of it.
     EXPECT_EQ(PicturePixel(139, 79), 0xFFFFFFu);
     ASSERT_EQ(Run("finishselection"), "");
