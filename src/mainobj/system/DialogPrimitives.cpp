@@ -49,9 +49,7 @@ tlogoobject* dialogbox(tPrimitiveCall& call)
     const int32_t style = call.count() > 2 ? call.integer(2) : kDefaultDialogStyle;
     tMessageRequest request = messageRequest(textOf(call, 0, ""), textOf(call, 1, ""), style);
     if (std::shared_ptr<tDialogFront> front = dialogFront()) {
-        const tDialogAnswer answer = awaitDialog(front, [request](tDialogFront& shown, tDialogFront::tAnswered answered) {
-            return shown.ShowMessage(request, std::move(answered));
-        });
+        const tDialogAnswer answer = awaitDialog(front, &tDialogFront::ShowMessage, request);
         return NewInteger(answer.cancelled ? request.escapeCode : answer.code);
     }
     return NewInteger(askTextButton(callingCommander(), request));
@@ -62,9 +60,7 @@ tlogoobject* messagebox(tPrimitiveCall& call)
     checkInputCount(call, 1, 3);
     tMessageRequest request = messageRequest(textOf(call, 0, ""), textOf(call, 1, defaultCaption()), 0);
     if (std::shared_ptr<tDialogFront> front = dialogFront())
-        awaitDialog(front, [request](tDialogFront& shown, tDialogFront::tAnswered answered) {
-            return shown.ShowMessage(request, std::move(answered));
-        });
+        awaitDialog(front, &tDialogFront::ShowMessage, request);
     else
         showTextMessage(callingCommander(), request);
     return nullptr;
@@ -78,9 +74,7 @@ std::optional<std::string> readLineDialog(const tPrimitiveCall& call)
                                uiString("$common", "1"), uiString("$common", "2")};
     std::shared_ptr<tDialogFront> front = dialogFront();
     if (!front) return askTextLine(callingCommander(), request);
-    const tDialogAnswer answer = awaitDialog(front, [request](tDialogFront& shown, tDialogFront::tAnswered answered) {
-        return shown.ShowLineInput(request, std::move(answered));
-    });
+    const tDialogAnswer answer = awaitDialog(front, &tDialogFront::ShowLineInput, request);
     if (answer.cancelled) return std::nullopt;
     return answer.text;
 }

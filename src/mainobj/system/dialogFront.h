@@ -103,3 +103,13 @@ std::shared_ptr<tDialogFront> dialogFront();
 // closes the dialog and ends the process (eTerminateException).
 using tShowDialog = std::function<tDialogFront::tCloser(tDialogFront&, tDialogFront::tAnswered)>;
 tDialogAnswer awaitDialog(std::shared_ptr<tDialogFront> front, tShowDialog show);
+
+// The same for one of the front's Show routines and its request.
+template <class Request>
+tDialogAnswer awaitDialog(std::shared_ptr<tDialogFront> front,
+                          tDialogFront::tCloser (tDialogFront::*show)(const Request&, tDialogFront::tAnswered), Request request)
+{
+    return awaitDialog(std::move(front), [show, request = std::move(request)](tDialogFront& shown, tDialogFront::tAnswered answered) {
+        return (shown.*show)(request, std::move(answered));
+    });
+}

@@ -21,6 +21,7 @@
 
 #include "platform/dialogs/tQtDialogFront.h"
 #include "platform/tQtWindowThread.h"
+#include "processes/tLogoprocess.h"
 
 // Each dialog of the window's front, worked as a learner would, answers once with what was
 // chosen, or as cancelled.
@@ -256,9 +257,7 @@ TEST_F(QtDialogs, AwaitDialogWaitsOnAnotherThreadForTheAnswer)
     installWindowThread(&windowThread);
     auto shared = std::make_shared<tQtDialogFront>(nullptr);
     std::future<tDialogAnswer> answer = std::async(std::launch::async, [shared] {
-        return awaitDialog(shared, [](tDialogFront& front, tDialogFront::tAnswered answered) {
-            return front.ShowMessage(yesNoCancel(), std::move(answered));
-        });
+        return awaitDialog(shared, &tDialogFront::ShowMessage, yesNoCancel());
     });
     ASSERT_TRUE(WaitFor([&] { return Shown<QMessageBox>() != nullptr; }));
     buttonLabelled(*Shown<QMessageBox>(), "Yes")->click();
@@ -266,6 +265,39 @@ TEST_F(QtDialogs, AwaitDialogWaitsOnAnotherThreadForTheAnswer)
     const tDialogAnswer got = answer.get();
     EXPECT_FALSE(got.cancelled);
     EXPECT_EQ(got.code, 6);
+    installWindowThread(nullptr);
+}
+
+// A process that asks for a line; whether the answer came back to it.
+class tLineAsker : public tLogoprocess {
+public:
+    tLineAsker(tProcessStart start, std::shared_ptr<tDialogFront> front) : tLogoprocess(std::move(start)), front_(std::move(front)) {}
+    void RunOnce() override
+    {
+        RequestStop();
+        awaitDialog(front_, &tDialogFront::ShowLineInput, tLineRequest{"Name?", "Ask", "", "", ""});
+        answered = true;
+    }
+    std::atomic<bool> answered{false};
+
+private:
+    std::shared_ptr<tDialogFront> front_;
+};
+
+// Stopping a process that waits for a dialog closes the dialog and ends the process, which
+// never sees an answer.
+TEST_F(QtDialogs, StoppingTheAskingProcessClosesItsDialog)
+{
+    tQtWindowThread windowThread;
+    installWindowThread(&windowThread);
+    tProcessStart start;
+    start.name = "@asker";
+    auto asker = tLogoprocess::Start<tLineAsker>(std::move(start), std::make_shared<tQtDialogFront>(nullptr));
+    ASSERT_TRUE(WaitFor([&] { return Shown<QInputDialog>() != nullptr; }));
+    asker->Stop();
+    EXPECT_TRUE(WaitFor([&] { return Shown<QInputDialog>() == nullptr; }));
+    EXPECT_TRUE(WaitFor([&] { return asker->endedSignal.IsSet(); }));
+    EXPECT_FALSE(asker->answered);
     installWindowThread(nullptr);
 }
 
