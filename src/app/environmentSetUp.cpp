@@ -14,6 +14,7 @@
 #include "net/startNet.h"
 #include "platform/midi/tFluidSynthOutput.h"
 #include "platform/net/startNetSockets.h"
+#include "platform/desktop/startDesktop.h"
 #include "platform/web/startWeb.h"
 #include "processes/interpreterRelease.h"
 #include "processes/tCommander.h"
@@ -36,6 +37,7 @@ tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_p
         startImages();
         startProjects();
         startWeb();
+        startDesktop();
         startEditor();
         startExplorer();
         startKeyboard();
