@@ -1,5 +1,7 @@
 #include "app/environmentSetUp.h"
 
+#include <vector>
+
 #include "images/projects/startObjects.h"
 #include "images/projects/startProjects.h"
 #include "images/startImages.h"
@@ -9,8 +11,10 @@
 #include "mainobj/keyboard/keyboardPrimitives.h"
 #include "mainobj/startInterpreter.h"
 #include "mainobj/system/tFilePaths.h"
+#include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
 #include "music/startMusic.h"
+#include "objects/objectList.h"
 #include "net/startNet.h"
 #include "platform/midi/tFluidSynthOutput.h"
 #include "platform/net/startNetSockets.h"
@@ -25,6 +29,29 @@
 #include "turtle/pointerState.h"
 #include "turtle/tlogopage.h"
 #include "values/eLogoException.h"
+#include "values/tLogoList.h"
+
+namespace {
+
+// Typed lines run on the shown page, as long as it lives (a destroyed object has left the
+// global list); without it they run in the main object, where the runner starts.
+void placeTypedLinesOn(tlogopage* shown)
+{
+    tLogoRef<tlogopage> page(shown);
+    auto living = [page]() -> tlogopage* {
+        bool linked = page->previous || page->next || firstObject() == page.get();
+        return linked ? page.get() : nullptr;
+    };
+    setTypedLinePlace({living, [page] { return page->Receivers(); }, [page] { return page->ReceiversTable(); },
+                       [page](tlogoobject* receivers) {
+                           std::vector<tmultiobject*> objects;
+                           for (tlogoobject* object : elements(static_cast<tLogoList*>(receivers)))
+                               objects.push_back(static_cast<tmultiobject*>(object));
+                           page->SetReceivers(objects, receivers);
+                       }});
+}
+
+}  // namespace
 
 tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_ptr<tCommander>& commander)
 {
@@ -62,6 +89,7 @@ tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_p
         rememberStartObjects();
         environment.lineRunnerStart.receivers = tLogoRef<tlogoobject>(environment.shownPage->Receivers());
         environment.lineRunnerStart.privateTable = environment.shownPage->ReceiversTable();
+        placeTypedLinesOn(environment.shownPage);
     } catch (const eLogoException& failure) {
         commander->ShowError(failure);
     }

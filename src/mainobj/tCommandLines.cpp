@@ -5,11 +5,11 @@
 
 #include "interpreter/Evaluator.h"
 #include "interpreter/ProcedureDefinition.h"
-#include "interpreter/objectResolution.h"
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
 #include "mainobj/commandTiming.h"
 #include "objects/destroyedObjects.h"
+#include "objects/objectNames.h"
 #include "objects/objectList.h"
 #include "objects/tmultiobject.h"
 #include "processes/tCommander.h"
@@ -58,7 +58,8 @@ void tCommandLines::Feed(const std::string& line)
     std::string word = firstWord(line);
     // Comment lines are left out here as in procedure texts and projects.
     if (word.starts_with(';')) return;
-    size_t apostrophe = word.find('\'');
+    // "a'b'to": the owner is everything before the last apostrophe.
+    size_t apostrophe = word.rfind('\'');
     std::string target = apostrophe == std::string::npos ? std::string() : word.substr(0, apostrophe);
     if (isToWord(apostrophe == std::string::npos ? word : word.substr(apostrophe + 1))) {
         collecting_ = true;
@@ -84,7 +85,7 @@ void tCommandLines::Define()
     try {
         tmultiobject* object = mainObject();
         if (!target_.empty()) {
-            object = static_cast<tmultiobject*>(findObject(currentContext()->currentObject, nameCode(target_)));
+            object = resolveObjectPath(static_cast<tmultiobject*>(currentContext()->currentObject), target_);
             if (!object) throw eLogoException(erNoObject, std::string_view(target_));
         }
         DefineFromText(*object->procTable, text);

@@ -88,8 +88,8 @@ bool tProjectInstructions::opensDefinition(std::string_view line, size_t& wordSt
     wordEnd = line.find(' ', wordStart);
     if (wordEnd == std::string_view::npos)
         wordEnd = line.size();
-    // "owner'to" defines the procedure in that object.
-    const size_t apostrophe = line.substr(wordStart, wordEnd - wordStart).find('\'');
+    // "owner'to" defines the procedure in that object; the owner may be a path ("a'b'to").
+    const size_t apostrophe = line.substr(wordStart, wordEnd - wordStart).rfind('\'');
     if (apostrophe != std::string_view::npos)
         wordStart += apostrophe + 1;
     return wordStart < wordEnd && words.isTo(line.substr(wordStart, wordEnd - wordStart));
