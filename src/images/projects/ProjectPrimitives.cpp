@@ -14,10 +14,12 @@
 #include "interpreter/tProcessContext.h"
 #include "language/Language.h"
 #include "language/tFileStream.h"
+#include "language/tMemoryStream.h"
 #include "mainobj/primitiveTable.h"
 #include "mainobj/startup/embeddedFiles.h"
 #include "mainobj/startup/startupState.h"
 #include "mainobj/system/tFilePaths.h"
+#include "mainobj/tClipboard.h"
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "objects/creationList.h"
@@ -48,14 +50,22 @@ std::string loadNamed(tPrimitiveCall& call)
     tProjectLoad load;
     if (call.count() == 2)
         load.parameters = call.list(1);
-    if (namesClipboard(name))
-        throw eLogoException(erClipboard);
+    load.echo = [](const std::string& line) { mainLogoObject().Write(line + "\r\n"); };
+    if (namesClipboard(name)) {
+        // The clipboard's project is no file: it does not become the current project.
+        const std::string held = clipboard().Data(tClipboard::kProject);
+        if (held.empty())
+            throw eLogoException(erClipboard);
+        tMemoryStream project(std::vector<uint8_t>(held.begin(), held.end()));
+        load.fileName = name;
+        loadProject(project, load);
+        return {};
+    }
     // "*name" is a file the program carries; its own start-up program is plain text.
     const bool embedded = namesEmbeddedFile(name);
     const std::string path = embedded ? name : resolveFileName(name, fkProject, {.search = true});
     load.fileName = path;
     load.plainText = embedded && startupProgramMode();
-    load.echo = [](const std::string& line) { mainLogoObject().Write(line + "\r\n"); };
     const auto file = embedded ? openEmbeddedFile(name) : openedFile(path, name);
     loadProject(*file, load);
     return path;
@@ -136,8 +146,12 @@ tlogoobject* savePrimitive(tPrimitiveCall& call)
     if (call.count() > 2)
         throw eLogoException(erTooManyInputs);
     const std::string& name = call.word(0);
-    if (namesClipboard(name))
-        throw eLogoException(erClipboard);
+    if (namesClipboard(name)) {
+        const tSaveSelection selection = call.count() == 2 ? selectionOf(call[1]) : tSaveSelection();
+        const std::vector<uint8_t> project = workspaceProject(name, call.count() == 2 ? &selection : nullptr);
+        clipboard().SetData(tClipboard::kProject, std::string(project.begin(), project.end()));
+        return nullptr;
+    }
     const std::string path = resolveFileName(name, fkProject, {});
     if (call.count() == 1) {
         saveProject(path);

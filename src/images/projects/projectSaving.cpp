@@ -62,6 +62,17 @@ std::string projectLanguage()
     return language;
 }
 
+// A project stored in memory, through the keyed filter, with its images inside.
+std::vector<uint8_t> codedContainer(const std::string& language, const std::string& text, const tImageRegistry& images)
+{
+    tMemoryStream plain;
+    {
+        texecodedstream coded(plain, kProjectKey);
+        writeProjectContainer(coded, language, text, images, projectCompressionLevel());
+    }
+    return plain.Bytes();
+}
+
 }  // namespace
 
 void saveProject(const std::string& path, const tSaveSelection* selection)
@@ -106,17 +117,23 @@ void saveProject(const std::string& path, const tSaveSelection* selection)
     }
 }
 
+std::vector<uint8_t> workspaceProject(const std::string& name, const tSaveSelection* selection)
+{
+    const uint8_t options = storedSaveOptions() & ~soExtraImages;
+    const std::string language = projectLanguage();
+    const tProjectHeader header{language, name, saveTime(), {}};
+    tImageRegistry images;
+    const std::string text =
+        selection ? partialProjectText(header, *selection, images) : mainProjectText(header, options, images);
+    return codedContainer(language, text, images);
+}
+
 std::vector<uint8_t> objectsProject(const std::vector<tmultiobject*>& objects,
                                     const std::optional<std::string>& copyName)
 {
     const std::string language = projectLanguage();
     tImageRegistry images;
     const std::string text = partialProjectText({language, {}, saveTime(), {}}, {objects, {}, copyName}, images);
-    tMemoryStream plain;
-    {
-        texecodedstream coded(plain, kProjectKey);
-        writeProjectContainer(coded, language, text, images, projectCompressionLevel());
-    }
-    return plain.Bytes();
+    return codedContainer(language, text, images);
 }
 

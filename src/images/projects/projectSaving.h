@@ -14,6 +14,11 @@ struct tSaveSelection;
 // of the workspace, and afterwards the file is the current project.
 void saveProject(const std::string& path, const tSaveSelection* selection = nullptr);
 
+// A full or partial save as a project in memory, stored through the keyed filter like a file,
+// with its images inside (the clipboard's project): no backup, no separate image file, and the
+// workspace's current project stays as it is.
+std::vector<uint8_t> workspaceProject(const std::string& name, const tSaveSelection* selection = nullptr);
+
 // The given objects with what they hold as a project in memory, stored through the keyed filter
 // like a file (no icon): what "sendObject" sends and "load" reads back.
 // With a copy name they are written as copies (tSaveSelection::copyName).
