@@ -51,34 +51,51 @@ std::vector<std::string> patternsOf(const std::string& text)
     return patterns;
 }
 
+// The reader cuts "*.txt" in a list into "*" and ".txt": a lone wild card joins the word
+// after it again.
+void appendGlued(std::vector<std::string>& texts, const std::string& text)
+{
+    if (!texts.empty() && !texts.back().empty() && texts.back().find_first_not_of("*?") == std::string::npos)
+        texts.back() += text;
+    else
+        texts.push_back(text);
+}
+
 // A filter input: a word is one filter (its text describes it); a list holds one filter per
 // element, a word as before or a list of a description and patterns. Empty: every file.
 std::vector<tFileFilter> filtersOf(tlogoobject* value)
 {
     std::vector<tFileFilter> filters;
-    auto add = [&filters](tlogoobject* element) {
-        if (!element->IsList()) {
-            const std::string text = element->PrintText(0);
-            if (!text.empty()) filters.push_back({text, patternsOf(text)});
-            return;
-        }
-        tFileFilter filter;
-        bool first = true;
-        for (tlogoobject* part : elements(static_cast<tLogoList*>(element))) {
-            if (first) {
-                filter.description = part->PrintText(0);
-                first = false;
-                continue;
-            }
-            for (std::string& pattern : patternsOf(part->PrintText(0))) filter.patterns.push_back(std::move(pattern));
-        }
-        if (!filter.patterns.empty()) filters.push_back(std::move(filter));
+    std::vector<std::string> words;
+    auto addWords = [&filters, &words] {
+        for (const std::string& word : words)
+            if (!word.empty()) filters.push_back({word, patternsOf(word)});
+        words.clear();
     };
-    if (value->IsList()) {
-        for (tlogoobject* element : elements(static_cast<tLogoList*>(value))) add(element);
-    } else {
-        add(value);
+    if (!value->IsList()) {
+        words.push_back(value->PrintText(0));
+        addWords();
+        return filters;
     }
+    for (tlogoobject* element : elements(static_cast<tLogoList*>(value))) {
+        if (!element->IsList()) {
+            appendGlued(words, element->PrintText(0));
+            continue;
+        }
+        addWords();
+        tFileFilter filter;
+        std::vector<std::string> parts;
+        for (tlogoobject* part : elements(static_cast<tLogoList*>(element))) {
+            if (filter.description.empty() && parts.empty())
+                filter.description = part->PrintText(0);
+            else
+                appendGlued(parts, part->PrintText(0));
+        }
+        for (const std::string& part : parts)
+            for (std::string& pattern : patternsOf(part)) filter.patterns.push_back(std::move(pattern));
+        if (!filter.patterns.empty()) filters.push_back(std::move(filter));
+    }
+    addWords();
     return filters;
 }
 
