@@ -125,10 +125,14 @@ std::string resolvedLocal(const std::string& name, bool search)
     return resolveFileName(name, tFileKind(1), {search, true});
 }
 
-std::string folderOf(const std::string& path)
+// The transfers of one call to one FTP server share a connection: the one the caller holds
+// open, or one opened for the call. Nothing when none can be made.
+void borrowBatchConnection(std::optional<tBorrowedFtpConnection>& batch, const tRemoteAddress& address,
+                           tTransferOptions& options)
 {
-    size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    withoutInterpreter([&] { batch.emplace(address, options.passiveFtp); });
+    if (*batch)
+        options.ftpConnection = (*batch)->handle;
 }
 
 // Each FTP pattern gives way to the addresses of the files it matches (folders are not fetched).
@@ -166,12 +170,12 @@ tlogoobject* downloadURL(tPrimitiveCall& call)
 
     auto first = parseRemoteAddress(sources[0]);
     std::string scheme = first ? first->scheme : std::string();
-    // FTP sources share one connection for the batch; a pattern needs it to be listed.
+    // FTP sources share one connection; a pattern needs it to be listed.
     std::optional<tBorrowedFtpConnection> batch;
+    if (scheme == "ftp")
+        borrowBatchConnection(batch, *first, options.transfer);
     bool patterns = scheme == "ftp" && std::any_of(sources.begin(), sources.end(),
                                 [](const std::string& source) { return isFtpAddress(source) && hasWildcards(lastPathSegment(source)); });
-    if (scheme == "ftp" && (sources.size() > 1 || patterns))
-        withoutInterpreter([&] { batch.emplace(*first, options.transfer.passiveFtp); });
     if (patterns) {
         if (!*batch) {
             std::string message = getStr("text", "noConnectionForPattern", false);
@@ -182,8 +186,8 @@ tlogoobject* downloadURL(tPrimitiveCall& call)
         if (!target.empty() && target.back() != '/')
             target += '/';
     }
-    if (batch && *batch)
-        options.transfer.ftpConnection = (*batch)->handle;
+    if (batch && !*batch)
+        return NewInteger(kNoConnection);
 
     int code = kNothingToTransfer;
     for (const std::string& source : sources) {
@@ -213,29 +217,60 @@ void checkTarget(const std::string& url)
         throw eLogoException(getStr("text", "wrongProtocol", false), nullptr);
 }
 
+// The local files of an upload: the first name resolved and searched for, later ones in its
+// folder, and patterns replaced by the files they match there. `several`: the target is a folder.
+std::vector<std::string> uploadFiles(tlogoobject* value, bool& several)
+{
+    std::vector<std::string> names = namesOf(value);
+    several = names.size() > 1;
+    names[0] = resolvedLocal(names[0], true);
+    const std::string folder = splitPath(names[0]).folder;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < names.size(); ++i) {
+        std::string path = i == 0 ? names[0] : folder + (names[i].starts_with('\\') ? names[i].substr(1) : names[i]);
+        tPathParts parts = splitPath(path);
+        if (!hasWildcards(parts.file)) {
+            files.push_back(path);
+            continue;
+        }
+        several = true;
+        for (const std::string& name : matchingEntries(parts.folder, parts.file, false))
+            files.push_back(parts.folder + name);
+    }
+    return files;
+}
+
 tlogoobject* uploadURL(tPrimitiveCall& call)
 {
     checkInputCount(call, 2, 4);
     tCallOptions options = call.count() > 3 ? readOptions(call[3], kTransferTypeKey | kPassiveKey) : tCallOptions();
     std::string response = call.count() > 2 && !call.word(2).empty() ? resolvedLocal(call.word(2), false) : "";
-    std::vector<std::string> files = namesOf(call[1]);
-    files[0] = resolvedLocal(files[0], true);
-    const std::string folder = folderOf(files[0]);
-    for (size_t i = 1; i < files.size(); ++i)
-        files[i] = folder + (files[i].starts_with('\\') ? files[i].substr(1) : files[i]);
+    bool several = false;
+    std::vector<std::string> files = uploadFiles(call[1], several);
     std::string url = call.word(0);
-    if (files.size() > 1 && !url.ends_with('/'))
+    if (several && !url.ends_with('/'))
         url += '/';
+    if (files.empty())
+        return NewInteger(kNothingToTransfer);
+
+    // A file goes to the address itself when that names a file, else into its folder.
+    std::vector<std::string> targets;
+    for (const std::string& file : files)
+        targets.push_back(lastPathSegment(url).empty() ? ftpEntryAddress(url, lastPathSegment(file)) : url);
+    // The targets differ only in their last part, so the first one's check holds for all.
+    checkTarget(targets[0]);
+    std::optional<tBorrowedFtpConnection> batch;
+    if (auto address = parseRemoteAddress(url); address && address->scheme == "ftp")
+        borrowBatchConnection(batch, *address, options.transfer);
 
     int code = kNothingToTransfer;
-    for (const std::string& file : files) {
-        std::string target = lastPathSegment(url).empty() ? url + lastPathSegment(file) : url;
-        checkTarget(target);
+    for (size_t i = 0; i < files.size(); ++i) {
         if (tLogoprocess* process = tLogoprocess::Current())
             process->transfer.contentType.clear();
-        code = runTransfer("up", options.transfer, [&](const tTransferOptions& transfer) {
-                   return uploadUrl(target, file, response, transfer);
-               }).code;
+        code = batch && !*batch ? kNoConnection
+                                : runTransfer("up", options.transfer, [&](const tTransferOptions& transfer) {
+                                      return uploadUrl(targets[i], files[i], response, transfer);
+                                  }).code;
     }
     return NewInteger(code);
 }

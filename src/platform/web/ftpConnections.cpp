@@ -44,30 +44,25 @@ int stopRequested(void*, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
     return process && process->StopRequested() ? 1 : 0;
 }
 
-// Logs in and stays connected; the server's starting folder is noted for the commands that
-// name paths. Null when the login fails.
-CURL* connect(const tCurlLibrary& curl, const tRemoteAddress& address, std::string& entryPath)
+// Logs in and stays connected: the connection gets its handle, and the server's starting
+// folder for the commands that name paths. False when the login fails.
+bool connect(const tCurlLibrary& curl, tConnectRec& connection)
 {
     CURL* easy = curl.easyInit();
     if (!easy)
-        return nullptr;
-    std::string url = "ftp://" + address.host + ":" + std::to_string(portOf(address)) + "/";
-    bool anonymous = address.user.empty() && address.password.empty();
-    curl.easySetopt(easy, CURLOPT_URL, url.c_str());
-    curl.easySetopt(easy, CURLOPT_USERNAME, anonymous ? "anonymous" : address.user.c_str());
-    curl.easySetopt(easy, CURLOPT_PASSWORD, anonymous ? anonymousFtpPassword().c_str() : address.password.c_str());
+        return false;
+    connection.handle = easy;
+    setFtpRequest(connection, "/");
     curl.easySetopt(easy, CURLOPT_NOBODY, 1L);
-    curl.easySetopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl.easySetopt(easy, CURLOPT_NOPROGRESS, 0L);
-    curl.easySetopt(easy, CURLOPT_XFERINFOFUNCTION, &stopRequested);
     if (curl.easyPerform(easy) != CURLE_OK) {
         curl.easyCleanup(easy);
-        return nullptr;
+        connection.handle = nullptr;
+        return false;
     }
     char* entry = nullptr;
     curl.easyGetinfo(easy, CURLINFO_FTP_ENTRY_PATH, &entry);
-    entryPath = entry ? entry : "";
-    return easy;
+    connection.entryPath = entry ? entry : "";
+    return true;
 }
 
 void close(void* handle)
@@ -77,6 +72,20 @@ void close(void* handle)
 }
 
 } // namespace
+
+void setFtpRequest(const tConnectRec& connection, const std::string& urlPath)
+{
+    const tCurlLibrary& curl = *curlLibrary();
+    CURL* easy = static_cast<CURL*>(connection.handle);
+    std::string url = "ftp://" + connection.host + ":" + std::to_string(connection.port) + urlPath;
+    bool anonymous = connection.user.empty() && connection.password.empty();
+    curl.easySetopt(easy, CURLOPT_URL, url.c_str());
+    curl.easySetopt(easy, CURLOPT_USERNAME, anonymous ? "anonymous" : connection.user.c_str());
+    curl.easySetopt(easy, CURLOPT_PASSWORD, anonymous ? anonymousFtpPassword().c_str() : connection.password.c_str());
+    curl.easySetopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl.easySetopt(easy, CURLOPT_NOPROGRESS, 0L);
+    curl.easySetopt(easy, CURLOPT_XFERINFOFUNCTION, &stopRequested);
+}
 
 const void* ftpConnectionOwner()
 {
@@ -96,10 +105,9 @@ tConnectRec* borrowFtpConnection(const tRemoteAddress& address, bool passive)
             return found;
         }
     }
+    tConnectRec opened{owner, address.host, portOf(address), address.user, address.password, passive, nullptr, {}, 1};
     const tCurlLibrary* curl = curlLibrary();
-    std::string entryPath;
-    CURL* handle = curl ? connect(*curl, address, entryPath) : nullptr;
-    if (!handle)
+    if (!curl || !connect(*curl, opened))
         return nullptr;
     // Only the owner makes connections of its own, so no other thread has made this one meanwhile.
     std::lock_guard<std::mutex> hold(table().guard);
@@ -109,7 +117,7 @@ tConnectRec* borrowFtpConnection(const tRemoteAddress& address, bool passive)
             slot = candidate.get();
     if (!slot)
         slot = table().slots.emplace_back(std::make_unique<tConnectRec>()).get();
-    *slot = {owner, address.host, portOf(address), address.user, address.password, passive, handle, entryPath, 1};
+    *slot = opened;
     return slot;
 }
 

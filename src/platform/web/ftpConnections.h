@@ -32,6 +32,10 @@ int ftpConnectionUses(const tRemoteAddress& address, bool passive);
 // Closes every connection the process opened.
 void closeFtpConnectionsOf(const void* process);
 
+// Sets the connection's handle for a request on the server's `urlPath`, logged in with its user
+// and password (anonymous when both are empty), stopping when the calling process is asked to.
+void setFtpRequest(const tConnectRec& connection, const std::string& urlPath);
+
 // Who owns connections opened by the calling thread: its Logo process, or the thread itself.
 const void* ftpConnectionOwner();
 

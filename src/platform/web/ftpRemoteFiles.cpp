@@ -49,12 +49,6 @@ std::string serverPath(const tConnectRec& connection, std::string_view urlPath)
     return connection.entryPath + (connection.entryPath.ends_with('/') ? "" : "/") + path;
 }
 
-int stopRequested(void*, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
-{
-    tLogoprocess* process = tLogoprocess::Current();
-    return process && process->StopRequested() ? 1 : 0;
-}
-
 size_t collect(char* data, size_t size, size_t count, void* text)
 {
     static_cast<std::string*>(text)->append(data, size * count);
@@ -67,14 +61,7 @@ CURL* prepared(const tCurlLibrary& curl, const tConnectRec& connection, const st
 {
     CURL* easy = static_cast<CURL*>(connection.handle);
     curl.easyReset(easy);
-    std::string url = "ftp://" + connection.host + ":" + std::to_string(connection.port) + urlPath;
-    bool anonymous = connection.user.empty() && connection.password.empty();
-    curl.easySetopt(easy, CURLOPT_URL, url.c_str());
-    curl.easySetopt(easy, CURLOPT_USERNAME, anonymous ? "anonymous" : connection.user.c_str());
-    curl.easySetopt(easy, CURLOPT_PASSWORD, anonymous ? anonymousFtpPassword().c_str() : connection.password.c_str());
-    curl.easySetopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl.easySetopt(easy, CURLOPT_NOPROGRESS, 0L);
-    curl.easySetopt(easy, CURLOPT_XFERINFOFUNCTION, &stopRequested);
+    setFtpRequest(connection, urlPath);
     if (!connection.passive)
         curl.easySetopt(easy, CURLOPT_FTPPORT, "-");
     return easy;

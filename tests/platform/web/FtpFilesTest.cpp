@@ -205,3 +205,41 @@ TEST_F(FtpFiles, FtpOpenAnswersFalseWithoutAServer)
     for (const tCase& c : cases)
         EXPECT_EQ(world.Run(c.lines), c.printed) << c.lines;
 }
+
+TEST_F(FtpFiles, UploadsWhatAPatternOrAListNamesOverOneConnection)
+{
+    fs::create_directories(local("mine/sub.txt"));
+    for (const char* name : {"a.txt", "B.TXT", "with blank.txt", "c.log"})
+        writeFile(local("mine") / name, name);
+    fs::create_directories(remote("up"));
+    int logins = server->logins();
+    // The address becomes a folder; folders and files the pattern does not match stay behind.
+    EXPECT_EQ(world.Run("print uploadurl " + url("up") + " " + logoLocal("mine/*.txt")), "200\n");
+    EXPECT_EQ(readFile(remote("up/a.txt")), "a.txt");
+    EXPECT_EQ(readFile(remote("up/B.TXT")), "B.TXT");
+    EXPECT_EQ(readFile(remote("up/with blank.txt")), "with blank.txt");
+    EXPECT_FALSE(fs::exists(remote("up/c.log")));
+    EXPECT_FALSE(fs::exists(remote("up/sub.txt")));
+    EXPECT_EQ(server->logins(), logins + 1);
+
+    // Later names are in the first one's folder; every file is tried and the last one answers.
+    fs::create_directories(remote("list"));
+    EXPECT_EQ(world.Run("print uploadurl " + url("list") + " (list " + logoLocal("mine/a.txt") + " \"c.log)"), "200\n");
+    EXPECT_EQ(readFile(remote("list/c.log")), "c.log");
+    EXPECT_EQ(world.Run("print uploadurl " + url("list/") + " (list " + logoLocal("mine/none.txt") + " \"a.txt)"),
+              "200\n");
+    EXPECT_EQ(world.Run("print uploadurl " + url("list/") + " (list " + logoLocal("mine/a.txt") + " \"none.txt)"),
+              "404\n");
+    EXPECT_EQ(server->logins(), logins + 4);
+
+    // A connection "FTPOpen" holds serves the uploads too.
+    EXPECT_EQ(world.Run("print ftpopen " + url("")), "true\n");
+    EXPECT_EQ(world.Run("print uploadurl " + url("up/one.txt") + " " + logoLocal("mine/a.txt")), "200\n");
+    EXPECT_EQ(world.Run("print uploadurl " + url("up") + " " + logoLocal("mine/?.log")), "200\n");
+    EXPECT_EQ(readFile(remote("up/one.txt")), "a.txt");
+    EXPECT_TRUE(fs::exists(remote("up/c.log")));
+    EXPECT_EQ(server->logins(), logins + 5);
+
+    EXPECT_EQ(world.Run("print uploadurl " + url("up") + " " + logoLocal("mine/*.none")), "404\n");
+    EXPECT_EQ(world.Run("print uploadurl \"|ftp://127.0.0.1:1/x.txt| " + logoLocal("mine/a.txt")), "1001\n");
+}

@@ -58,7 +58,8 @@ tLoopbackFtpServer::tLoopbackFtpServer()
         << "\nbackground=NO\nrun_as_launching_user=YES\nanonymous_enable=YES\nanon_root=" << (mFolder / "root").string()
         << "\nwrite_enable=YES\nanon_upload_enable=YES\nanon_mkdir_write_enable=YES\nanon_other_write_enable=YES\n"
            "anon_world_readable_only=NO\nlocal_enable=NO\nconnect_from_port_20=NO\nseccomp_sandbox=NO\n"
-           "xferlog_enable=NO\npasv_address=127.0.0.1\n";
+           "xferlog_enable=YES\nxferlog_std_format=NO\nvsftpd_log_file=" << (mFolder / "log").string()
+        << "\npasv_address=127.0.0.1\n";
     mServer = fork();
     if (mServer == 0) {
         execl(kVsftpd, kVsftpd, (mFolder / "vsftpd.conf").c_str(), (char*)nullptr);
@@ -68,6 +69,15 @@ tLoopbackFtpServer::tLoopbackFtpServer()
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     if (mServer > 0 && accepts(port))
         mBase = "ftp://127.0.0.1:" + std::to_string(port) + "/";
+}
+
+int tLoopbackFtpServer::logins() const
+{
+    std::ifstream log(mFolder / "log");
+    int count = 0;
+    for (std::string line; std::getline(log, line);)
+        count += line.find("OK LOGIN") != std::string::npos;
+    return count;
 }
 
 tLoopbackFtpServer::~tLoopbackFtpServer()

@@ -21,6 +21,8 @@ public:
     // The server's folder, and a folder beside it for local files.
     std::filesystem::path remote(const std::string& name) const { return mFolder / "root" / name; }
     std::filesystem::path local(const std::string& name) const { return mFolder / name; }
+    // How many clients have logged in so far.
+    int logins() const;
 
 private:
     std::filesystem::path mFolder;
