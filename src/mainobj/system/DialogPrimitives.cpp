@@ -52,7 +52,7 @@ tlogoobject* dialogbox(tPrimitiveCall& call)
         const tDialogAnswer answer = awaitDialog(front, &tDialogFront::ShowMessage, request);
         return NewInteger(answer.cancelled ? request.escapeCode : answer.code);
     }
-    return NewInteger(askTextButton(callingCommander(), request));
+    return NewInteger(askTextButton(request));
 }
 
 tlogoobject* messagebox(tPrimitiveCall& call)
@@ -62,7 +62,7 @@ tlogoobject* messagebox(tPrimitiveCall& call)
     if (std::shared_ptr<tDialogFront> front = dialogFront())
         awaitDialog(front, &tDialogFront::ShowMessage, request);
     else
-        showTextMessage(callingCommander(), request);
+        showTextMessage(request);
     return nullptr;
 }
 
@@ -73,7 +73,7 @@ std::optional<std::string> readLineDialog(const tPrimitiveCall& call)
     const tLineRequest request{textOf(call, 0, ""), textOf(call, 1, defaultCaption()), textOf(call, 3, ""),
                                uiString("$common", "1"), uiString("$common", "2")};
     std::shared_ptr<tDialogFront> front = dialogFront();
-    if (!front) return askTextLine(callingCommander(), request);
+    if (!front) return askTextLine(request);
     const tDialogAnswer answer = awaitDialog(front, &tDialogFront::ShowLineInput, request);
     if (answer.cancelled) return std::nullopt;
     return answer.text;

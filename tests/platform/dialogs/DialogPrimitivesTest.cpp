@@ -8,6 +8,9 @@
 #include "../../mainobj/MainObjectWorld.h"
 #include "mainobj/system/dialogFront.h"
 #include "mainobj/system/tFilePaths.h"
+#include "processes/tCommander.h"
+#include "processes/tdefaultcommander.h"
+#include "values/eTerminateException.h"
 #include "turtle/colours/colourValues.h"
 
 // What the dialog primitives ask the window's front for, and what they make of its answers.
@@ -248,6 +251,41 @@ TEST_F(DialogPrimitives, ChooserAndPopupOutputTheElementChosen)
     ASSERT_TRUE(front->popups[0].at.has_value());
     EXPECT_EQ(*front->popups[0].at, (std::pair{10, 20}));
     EXPECT_FALSE(front->popups[1].at.has_value());
+}
+
+// Reads scripted lines; after them, the end of input.
+class tScriptedCommander : public tCommander {
+public:
+    void ShowError(const std::exception&) override {}
+    void Print(const std::string& text) override { printed += text + "\n"; }
+    std::string ReadLine() override
+    {
+        if (lines.empty()) throw eTerminateException(0);
+        std::string line = lines.front();
+        lines.pop_front();
+        return line;
+    }
+    void Abort() override {}
+    std::deque<std::string> lines;
+    std::string printed;
+};
+
+// Without a window the dialogs go through the commander: its lines answer them, and where it
+// has none, or cannot read at all, or there is no commander, they count as closed unanswered.
+TEST_F(DialogPrimitives, WithoutAWindowTheCommanderAnswers)
+{
+    installDialogFront(nullptr);
+    auto commander = std::make_shared<tScriptedCommander>();
+    commander->lines = {"no", "3", "  hello there "};
+    setDefaultCommander(commander);
+    EXPECT_EQ(world.Run("print dialogbox [Sure?] print (dialogbox [Sure?] \"Caption 1) print (readworddialog [Who?])"),
+              "7\n2\n  hello there \n");
+    EXPECT_EQ(commander->printed, "Sure? (6 Yes, 7 No)\nSure? (1 OK, 2 Cancel)\nWho?\n");
+    EXPECT_EQ(world.Run("print (dialogbox [Sure?] \" 3) show readlistdialog"), "2\n[]\n");
+    setDefaultCommander(std::make_shared<tdefaultcommander>([](const std::string&, const std::string&) {}));
+    EXPECT_EQ(world.Run("print dialogbox [Sure?] show readworddialog messagebox \"hi"), "7\n[]\n");
+    setDefaultCommander(nullptr);
+    EXPECT_EQ(world.Run("print dialogbox [Sure?] show readworddialog messagebox \"hi"), "7\n[]\n");
 }
 
 }  // namespace
