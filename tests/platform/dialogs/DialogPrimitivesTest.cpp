@@ -21,36 +21,12 @@ namespace {
 // keeps the requests.
 class tScriptedFront : public tDialogFront {
 public:
-    tCloser ShowMessage(const tMessageRequest& request, tAnswered answered) override
-    {
-        messages.push_back(request);
-        return Answer(answered);
-    }
-    tCloser ShowLineInput(const tLineRequest& request, tAnswered answered) override
-    {
-        lines.push_back(request);
-        return Answer(answered);
-    }
-    tCloser ShowFileChooser(const tFileRequest& request, tAnswered answered) override
-    {
-        files.push_back(request);
-        return Answer(answered);
-    }
-    tCloser ShowColourChooser(const tColourRequest& request, tAnswered answered) override
-    {
-        colours.push_back(request);
-        return Answer(answered);
-    }
-    tCloser ShowItemChooser(const tItemsRequest& request, tAnswered answered) override
-    {
-        items.push_back(request);
-        return Answer(answered);
-    }
-    tCloser ShowPopup(const tPopupRequest& request, tAnswered answered) override
-    {
-        popups.push_back(request);
-        return Answer(answered);
-    }
+    tCloser ShowMessage(const tMessageRequest& r, tAnswered a) override { return Keep(messages, r, a); }
+    tCloser ShowLineInput(const tLineRequest& r, tAnswered a) override { return Keep(lines, r, a); }
+    tCloser ShowFileChooser(const tFileRequest& r, tAnswered a) override { return Keep(files, r, a); }
+    tCloser ShowColourChooser(const tColourRequest& r, tAnswered a) override { return Keep(colours, r, a); }
+    tCloser ShowItemChooser(const tItemsRequest& r, tAnswered a) override { return Keep(items, r, a); }
+    tCloser ShowPopup(const tPopupRequest& r, tAnswered a) override { return Keep(popups, r, a); }
 
     std::deque<tDialogAnswer> answers;
     std::vector<tMessageRequest> messages;
@@ -61,8 +37,10 @@ public:
     std::vector<tPopupRequest> popups;
 
 private:
-    tCloser Answer(const tAnswered& answered)
+    template <class Request>
+    tCloser Keep(std::vector<Request>& kept, const Request& request, const tAnswered& answered)
     {
+        kept.push_back(request);
         tDialogAnswer next;
         if (!answers.empty()) {
             next = answers.front();
