@@ -2,30 +2,15 @@
 
 #include <fstream>
 #include <sstream>
-#include <utility>
 
-#include "interpreter/tProcessContext.h"
 #include "mainobj/tCommandLines.h"
-#include "objects/tmultiobject.h"
 #include "processes/programClosing.h"
 #include "processes/tInterpreterLock.h"
 #include "values/eLogoException.h"
 #include "values/eTerminateException.h"
 
-namespace {
-
-tTypedLinePlace& installedPlace()
-{
-    static tTypedLinePlace* place = new tTypedLinePlace;
-    return *place;
-}
-
-}  // namespace
-
-void setTypedLinePlace(tTypedLinePlace place) { installedPlace() = std::move(place); }
-
 tCommandRunner::tCommandRunner(tProcessStart start, std::vector<std::string> files)
-    : tLogoprocess(std::move(start)), files_(std::move(files)), place_(installedPlace())
+    : tLogoprocess(std::move(start)), files_(std::move(files))
 {
 }
 
@@ -92,43 +77,7 @@ void tCommandRunner::Feed(tCommandLines& lines, const std::string& line)
             end.Set();
         }
     } lineEnd{*this, *end};
-    EnterLinePlace();
     lines.Feed(line);
-    LeaveLinePlace();
-}
-
-void tCommandRunner::EnterLinePlace()
-{
-    if (!place_.object) return;
-    tProcessContext& context = *currentContext();
-    tmultiobject* object = place_.object();
-    if (!object) {
-        // Without its place (a page that is gone) a line runs where the runner started,
-        // addressing nobody until it tells.
-        if (std::exchange(placed_, false)) {
-            context.currentObject = StartObject();
-            context.receivers = nullptr;
-            context.privateTable = nullptr;
-        }
-        return;
-    }
-    placed_ = true;
-    context.currentObject = object;
-    context.receivers = tLogoRef<tlogoobject>(place_.receivers());
-    context.privateTable = place_.privateTable();
-    installedReceivers_ = context.receivers;
-}
-
-void tCommandRunner::LeaveLinePlace()
-{
-    tProcessContext& context = *currentContext();
-    tLogoRef<tlogoobject> installed = std::move(installedReceivers_);
-    if (!installed || !context.receivers || context.receivers.get() == installed.get()) return;
-    try {
-        place_.remember(context.receivers.get());
-    } catch (const eLogoException& error) {
-        (*commander).ShowError(error);
-    }
 }
 
 bool tCommandRunner::OutlivesStops() const
