@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "mainobj/keyboard/tKeyboardState.h"
+#include "platform/window/selectionKeys.h"
 #include "platform/window/windowKeys.h"
 
 namespace {
@@ -29,6 +30,34 @@ TEST(WindowKeys, CtrlBreakIsTheCancelKeyAndStopsQueueingPresses)
     ASSERT_TRUE(keyboardState().Collecting());
     keyMessageArrived(keyMessageOf(QKeyEvent(QEvent::KeyPress, Qt::Key_Pause, Qt::ControlModifier), false));
     EXPECT_FALSE(keyboardState().Collecting());
+}
+
+TEST(WindowKeys, KeysThatWorkTheSelectionFrame)
+{
+    const struct {
+        const char* what;
+        int key;
+        Qt::KeyboardModifiers held;
+        tSelectionKey does;
+    } cases[] = {
+        {"Enter", Qt::Key_Return, Qt::NoModifier, tSelectionKey::kFinish},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, tSelectionKey::kFinish},
+        {"Escape", Qt::Key_Escape, Qt::NoModifier, tSelectionKey::kFinish},
+        {"Shift+Enter", Qt::Key_Return, Qt::ShiftModifier, tSelectionKey::kNone},
+        {"Alt+Escape", Qt::Key_Escape, Qt::AltModifier, tSelectionKey::kNone},
+        {"Delete", Qt::Key_Delete, Qt::NoModifier, tSelectionKey::kDrop},
+        {"Shift+Delete", Qt::Key_Delete, Qt::ShiftModifier, tSelectionKey::kCut},
+        {"Ctrl+Delete", Qt::Key_Delete, Qt::ControlModifier, tSelectionKey::kNone},
+        {"Ctrl+C", Qt::Key_C, Qt::ControlModifier, tSelectionKey::kCopy},
+        {"Ctrl+Insert", Qt::Key_Insert, Qt::ControlModifier, tSelectionKey::kCopy},
+        {"Ctrl+X", Qt::Key_X, Qt::ControlModifier, tSelectionKey::kCut},
+        {"Ctrl+Shift+X", Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier, tSelectionKey::kNone},
+        {"C", Qt::Key_C, Qt::NoModifier, tSelectionKey::kNone},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(selectionKeyOf(QKeyEvent(QEvent::KeyPress, c.key, c.held)), c.does);
+    }
 }
 
 }  // namespace

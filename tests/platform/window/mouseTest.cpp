@@ -148,33 +148,72 @@ TEST_F(PageMouse, FreehandDrawsTheChainThePointerWentThrough)
     ASSERT_EQ(Run("P'setbglinecolour 0"), "");
 }
 
-TEST_F(PageMouse, ASelectionIsCutMovedResizedAndFinished)
+TEST_F(PageMouse, TheSprayPutsDotsWithinTheLineWidthOfThePointerWhileTheButtonIsHeld)
 {
-    ASSERT_EQ(Run("T'ht P'cleanbgpicture P'setbglinecolour [255 0 0] P'bgfilledrectangle [[10 10] [30 30]] "
-                  "P'setbglinecolour 0 P'createselection [-388 239 20 20]"),
-              "");
-    // The cut leaves the background; the frame shows the picture where it was.
-    EXPECT_EQ(PicturePixel(20, 20), 0xFFFFFFu);
-    auto view = static_cast<tPageView*>(page);
-    auto shown = [&](int x, int y) {
-        view->Refresh();
-        return view->Shown().pixel(x, y) & 0xFFFFFF;
+    ASSERT_EQ(Run("T'ht P'cleanbgpicture P'setbglinecolour [0 0 255] P'setbglinewidth 4"), "");
+    // The blue pixels of the picture: how many, and whether each lies within 4 pixels of one
+    // of the points.
+    struct tBlue {
+        int count = 0;
+        bool allNear = true;
     };
-    // Taken by its picture, the frame moves by the pointer's travel.
-    DragLeft(QPoint(20, 20), QPoint(120, 60));
-    EXPECT_TRUE(waitFor([&] { return shown(125, 65) == 0xFF0000u; }));
-    // Taken by its bottom-right handle, 2 to 7 pixels past the corner, it grows.
-    DragLeft(QPoint(133, 73), QPoint(143, 83));
-    // (Its edge pixels carry the dotted outline while it is shown.)
-    EXPECT_TRUE(waitFor([&] { return shown(138, 78) == 0xFF0000u; }));
-    // Until it is finished the picture holds none of it.
-    EXPECT_EQ(PicturePixel(139, 79), 0xFFFFFFu);
-    ASSERT_EQ(Run("finishselection"), "");
-    EXPECT_EQ(PicturePixel(139, 79), 0xFF0000u);
-    EXPECT_EQ(PicturePixel(110, 50), 0xFF0000u);
-    EXPECT_EQ(PicturePixel(140, 80), 0xFFFFFFu);
-    EXPECT_EQ(PicturePixel(109, 50), 0xFFFFFFu);
-    EXPECT_EQ(PicturePixel(20, 20), 0xFFFFFFu);
+    auto blue = [&](std::initializer_list<QPoint> near) {
+        const QImage picture = Picture();
+        tBlue found;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                if ((picture.pixel(x, y) & 0xFFFFFF) != 0x0000FFu) continue;
+                ++found.count;
+                bool near_ = false;
+                for (QPoint point : near)
+                    near_ = near_ || (x - point.x()) * (x - point.x()) + (y - point.y()) * (y - point.y()) <= 16;
+                found.allNear = found.allNear && near_;
+            }
+        return found;
+    };
+    ASSERT_TRUE(LaunchTool("P'bgspray print \"sprayed"));
+    QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    // A width of 4 puts 4 dots a puff: more than 4 means it kept spraying while held.
+    EXPECT_TRUE(waitFor([&] { return blue({{300, 300}}).count > 4; }));
+    QTest::mouseMove(page, QPoint(400, 300));
+    EXPECT_TRUE(waitFor([&] { return !blue({{300, 300}}).allNear; }));
+    QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, QPoint(400, 300));
+    EXPECT_TRUE(waitFor([&] { return Printed("sprayed"); }));
+    const tBlue sprayed = blue({{300, 300}, {400, 300}});
+    EXPECT_TRUE(sprayed.allNear);
+    // Released, it sprays no more.
+    QTest::qWait(200);
+    EXPECT_EQ(blue({{300, 300}, {400, 300}}).count, sprayed.count);
+    ASSERT_EQ(Run("P'setbglinecolour 0 P'setbglinewidth 1"), "");
+}
+
+TEST_F(PageMouse, SetmousecursorShapesThePointerOverThePage)
+{
+    const struct {
+        const char* given;
+        Qt::CursorShape shape;
+    } cases[] = {
+        {"\"cross", Qt::CrossCursor}, {"-21", Qt::PointingHandCursor}, {"\"HourGlass", Qt::WaitCursor},
+        {"\"none", Qt::BlankCursor}, {"0", Qt::ArrowCursor},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.given);
+        ASSERT_EQ(Run(std::string("setmousecursor ") + c.given), "");
+        EXPECT_TRUE(waitFor([&] { return page->cursor().shape() == c.shape; }));
+    }
+    for (const char* unknown : {"7", "\"crosss", "-23"})
+        EXPECT_NE(Run(std::string("setmousecursor ") + unknown).find("doesn't like"), std::string::npos) << unknown;
+    EXPECT_EQ(page->cursor().shape(), Qt::ArrowCursor);
+    // A picture, in colour unless the option says black and white: red is dark.
+    ASSERT_EQ(Run("T'ht P'cleanbgpicture P'setbglinecolour [255 0 0] P'bgfilledrectangle [[0 0] [8 8]] "
+                  "setmousecursor P'takepicture [-398 249 8 8]"),
+              "");
+    auto shownPixel = [&] { return page->cursor().pixmap().toImage().pixel(3, 3) & 0xFFFFFF; };
+    EXPECT_TRUE(waitFor([&] { return page->cursor().shape() == Qt::BitmapCursor && shownPixel() == 0xFF0000u; }));
+    EXPECT_EQ(page->cursor().pixmap().size(), QSize(8, 8));
+    ASSERT_EQ(Run("setoption [colourcursor 0] setmousecursor P'takepicture [-398 249 8 8] setoption [colourcursor 1]"), "");
+    EXPECT_TRUE(waitFor([&] { return shownPixel() == 0x000000u; }));
+    ASSERT_EQ(Run("setmousecursor 0 P'setbglinecolour 0"), "");
 }
 
 }  // namespace
