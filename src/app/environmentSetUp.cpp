@@ -1,7 +1,5 @@
 #include "app/environmentSetUp.h"
 
-#include <vector>
-
 #include "images/projects/startObjects.h"
 #include "images/projects/startProjects.h"
 #include "images/startImages.h"
@@ -11,10 +9,10 @@
 #include "mainobj/keyboard/keyboardPrimitives.h"
 #include "mainobj/startInterpreter.h"
 #include "mainobj/system/tFilePaths.h"
-#include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
 #include "music/startMusic.h"
 #include "objects/objectList.h"
+#include "objects/shownPage.h"
 #include "net/startNet.h"
 #include "platform/midi/tFluidSynthOutput.h"
 #include "platform/net/startNetSockets.h"
@@ -25,30 +23,34 @@
 #include "processes/tInterpreterLock.h"
 #include "turtle/colours/ColourPrimitives.h"
 #include "turtle/graphicKinds.h"
+#include "turtle/kindClasses.h"
 #include "turtle/pointerPrimitives.h"
 #include "turtle/pointerState.h"
 #include "turtle/tlogopage.h"
 #include "values/eLogoException.h"
-#include "values/tLogoList.h"
 
 namespace {
 
-// Typed lines run on the shown page, as long as it lives (a destroyed object has left the
-// global list); without it they run in the main object, where the runner starts.
-void placeTypedLinesOn(tlogopage* shown)
+// Typed lines run in the main object and find the shown page's objects through this, as long
+// as the page lives (a destroyed object has left the global list). Turtles and panes, and what
+// is made from their classes, live on pages.
+void showPageToTypedLines(tlogopage* shown)
 {
     tLogoRef<tlogopage> page(shown);
-    auto living = [page]() -> tlogopage* {
-        bool linked = page->previous || page->next || firstObject() == page.get();
+    auto living = [page]() -> tcontainerobject* {
+        const bool linked = page->previous || page->next || firstObject() == page.get();
         return linked ? page.get() : nullptr;
     };
-    setTypedLinePlace({living, [page] { return page->Receivers(); }, [page] { return page->ReceiversTable(); },
-                       [page](tlogoobject* receivers) {
-                           std::vector<tmultiobject*> objects;
-                           for (tlogoobject* object : elements(static_cast<tLogoList*>(receivers)))
-                               objects.push_back(static_cast<tmultiobject*>(object));
-                           page->SetReceivers(objects, receivers);
-                       }});
+    auto livesOnPage = [](tmultiobject& objectClass) {
+        auto surfaceKind = [](tmultiobject* at) {
+            return dynamic_cast<tTurtlePrototype*>(at) || dynamic_cast<tPanePrototype*>(at);
+        };
+        if (surfaceKind(&objectClass)) return true;
+        for (tmultiobject* ancestor : objectClass.ancestors)
+            if (surfaceKind(ancestor)) return true;
+        return false;
+    };
+    setShownPageSource({living, livesOnPage});
 }
 
 }  // namespace
@@ -89,7 +91,7 @@ tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_p
         rememberStartObjects();
         environment.lineRunnerStart.receivers = tLogoRef<tlogoobject>(environment.shownPage->Receivers());
         environment.lineRunnerStart.privateTable = environment.shownPage->ReceiversTable();
-        placeTypedLinesOn(environment.shownPage);
+        showPageToTypedLines(environment.shownPage);
     } catch (const eLogoException& failure) {
         commander->ShowError(failure);
     }

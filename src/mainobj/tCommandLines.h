@@ -5,10 +5,10 @@
 class tCommander;
 
 // The protocol of typed lines: a line starting with the word for "to" (possibly as
-// "object'to") opens a definition that collects lines until one holding the word for "end",
-// and is then defined in that object; a comment line (starting with ";") does nothing; any
-// other line runs at once. Errors are reported through
-// the commander and the next line goes on.
+// "object'to", the object named by a path such as "window'page'to") opens a definition that
+// collects lines until one holding the word for "end", and is then defined in that object; a
+// comment line (starting with ";") does nothing; any other line runs at once. Errors are
+// reported through the commander and the next line goes on.
 class tCommandLines {
 public:
     explicit tCommandLines(tCommander& commander) : commander_(commander) {}

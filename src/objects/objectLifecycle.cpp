@@ -14,6 +14,7 @@
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
 #include "objects/objectProperties.h"
+#include "objects/shownPage.h"
 #include "objects/tcontainerobject.h"
 #include "processes/tLogoprocess.h"
 #include "processes/tallthreads.h"
@@ -94,8 +95,10 @@ std::string chooseName(tcontainerobject& container, tmultiobject& objectClass, t
 // Where a new instance lives: the nearest object able to hold others, from the object its
 // "myPlace" names (an object path, seen from `from`) or else from `from` itself, walking
 // outwards through places; without "myPlace" the container "new" runs on serves when that walk
-// finds none.
-tmultiobject* placeFor(tcontainerobject& container, tmultiobject* from, tLogoRef<tLogoList>& pairs)
+// finds none. Unless "myPlace" names it, the main object gives way to the shown page for a
+// class whose instances live on pages (typed lines run in the main object).
+tmultiobject* placeFor(tcontainerobject& container, tmultiobject* from, tLogoRef<tLogoList>& pairs,
+                       tmultiobject& objectClass)
 {
     tmultiobject* start = from;
     tLogoRef<tlogoobject> named = propertyPairValue(pairs, property::kMyPlace, true);
@@ -104,8 +107,12 @@ tmultiobject* placeFor(tcontainerobject& container, tmultiobject* from, tLogoRef
         if (!start) start = resolveObjectPath(from, named->WordText());
         if (!start) throw eLogoException(erNoObject, named.get());
     }
-    for (tmultiobject* at = start; at; at = at->place)
-        if (at->CanContain()) return at;
+    for (tmultiobject* at = start; at; at = at->place) {
+        if (!at->CanContain()) continue;
+        if (!named && at == mainObject())
+            if (tmultiobject* page = shownPageFor(objectClass)) return page;
+        return at;
+    }
     return named ? nullptr : &container;
 }
 
@@ -242,7 +249,7 @@ tControlObject* createInstance(tcontainerobject& container, tmultiobject* object
         pairs = namedPropertyPairs(properties);
     else
         pairs = properties ? normalizePropertyList(properties) : tLogoRef<tLogoList>(new tLogoList);
-    tmultiobject* place = placeFor(container, placeFrom ? placeFrom : &container, pairs);
+    tmultiobject* place = placeFor(container, placeFrom ? placeFrom : &container, pairs, *objectClass);
     tcontainerobject& owner = registryFor(place, container);
     name = chooseName(owner, *objectClass, pairs, std::move(name));
     tControlObject* object = makeObject(objectClass, name);

@@ -8,7 +8,9 @@
 #include "language/Language.h"
 #include "objects/activeToolButton.h"
 #include "objects/objectList.h"
+#include "objects/shownPage.h"
 #include "objects/tControlObject.h"
+#include "objects/tcontainerobject.h"
 #include "values/eLogoException.h"
 
 namespace {
@@ -55,6 +57,16 @@ tmultiobject* specialObject(tmultiobject* from, uint32_t code)
     return nullptr;
 }
 
+// Typed lines run in the main object: a name it does not know may be one the learner sees on
+// the shown page (its turtles and panes) or in that page's window (its pages).
+tmultiobject* onShownPage(uint32_t code)
+{
+    tmultiobject* page = shownPage();
+    if (!page) return nullptr;
+    if (tmultiobject* found = inObjectsTable(page, code)) return found;
+    return page->place ? inObjectsTable(page->place, code) : nullptr;
+}
+
 tlogoobject* findFrom(tlogoobject* from, uint32_t code)
 {
     auto* object = dynamic_cast<tmultiobject*>(from);
@@ -81,7 +93,8 @@ tmultiobject* resolveObjectName(tmultiobject* from, uint32_t code)
     if (tmultiobject* found = inObjectsTable(from, code)) return found;
     for (tmultiobject* ancestor : from->ancestors)
         if (tmultiobject* found = inObjectsTable(ancestor, code)) return found;
-    return specialObject(from, code);
+    if (tmultiobject* special = specialObject(from, code)) return special;
+    return from == mainObject() ? onShownPage(code) : nullptr;
 }
 
 tmultiobject* resolveObjectPath(tmultiobject* from, std::string_view path)
