@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <mutex>
 
 #include "app/terminalText.h"
 #include "interpreter/ErrorMessages.h"
@@ -48,6 +49,10 @@ void tConsoleCommander::Print(const std::string& text)
 
 std::string tConsoleCommander::ReadLine()
 {
+    // Standard input is one stream: the typed-line runner and a reading dialog of another
+    // process take whole lines from it in turn, never interleaved characters.
+    static std::mutex reading;
+    std::lock_guard<std::mutex> hold(reading);
     bool terminal = isatty(STDIN_FILENO);
     if (terminal) {
         std::fputs("? ", stdout);
