@@ -12,6 +12,7 @@
 #include "objects/objectEvents.h"
 #include "objects/tmultiobject.h"
 #include "platform/window/interpreterHandOver.h"
+#include "platform/window/paneMoving.h"
 #include "platform/window/surfaceHit.h"
 #include "turtle/dragStep.h"
 #include "turtle/paintTools.h"
@@ -44,6 +45,9 @@ struct tMouseRouting {
     tmultiobject* trackedTurtle = nullptr;   // the turtle under the mouse
     bool doubleClicked = false;       // the release that ends a double click makes no click
     std::map<tmultiobject*, tMouseTarget> targets;
+    tPaneMoving paneMoving;
+    QWidget* view = nullptr;  // shows the page; its cursor tells a move or a resize
+    QCursor cursorBefore;     // the view's cursor before the move or resize
 };
 
 tMouseRouting routing;
@@ -57,6 +61,7 @@ void forgetObject(tmultiobject& object)
     for (tmultiobject** known : {&routing.pressed, &routing.pressedSurface, &routing.trackedPane, &routing.trackedTurtle})
         if (*known == &object) *known = nullptr;
     routing.targets.erase(&object);
+    routing.paneMoving.Forget(object);
 }
 
 void fire(tmultiobject& object, tEventKey event);
@@ -139,13 +144,16 @@ void dragStep(tmultiobject& object)
     if (!startDragStep(object, {[target] { handlerEnded(target); }, target})) routing.targets[&object].busy = false;
 }
 
-// A move reaches an object as a drag while the left button is held, as a plain move while none is.
-void moveOn(tmultiobject& object, int buttons)
+// A move reaches an object as a drag while the left button is held, as a plain move while none
+// is. A pane dragged along moves at once and then hears the drag.
+void moveOn(tmultiobject& object, int buttons, QPoint onPage)
 {
     if (buttons & 1) {
         if (busy(object)) return;
         const tObjectPointer* record = findObjectPointer(object);
-        if (record && record->dragArmed)
+        const bool armed = record && record->dragArmed;
+        if (armed && dynamic_cast<tlogopane*>(&object)) dragPaneAlong(object, onPage, record->clickX, record->clickY);
+        if (armed && !dynamic_cast<tlogopane*>(&object))
             dragStep(object);
         else
             fire(object, tEventKey::onDrag);
@@ -208,12 +216,29 @@ bool toolsTake(const tMouseMessage& message)
     return false;
 }
 
+void showMovingCursor(bool moving, bool resizing)
+{
+    if (!routing.view) return;
+    if (moving) {
+        routing.cursorBefore = routing.view->cursor();
+        routing.view->setCursor(resizing ? Qt::SizeFDiagCursor : Qt::SizeAllCursor);
+    } else {
+        routing.view->setCursor(routing.cursorBefore);
+    }
+}
+
 void press(const tMouseMessage& message, const tSurfaceHit& hit)
 {
+    if (routing.paneMoving.Active()) return;
     // Any button ends a drag that a program started.
     endDrag(programDrag());
     endProgramDrag();
     tmultiobject& target = *hit.object;
+    if (!hit.turtle &&
+        routing.paneMoving.Begin(target, message.button, message.keys, {message.x, message.y}, {hit.x, hit.y})) {
+        showMovingCursor(true, routing.paneMoving.Resizing());
+        return;
+    }
     routing.pressed = &target == routing.page ? nullptr : &target;
     routing.pressedSurface = hit.placed.owner;
     routing.doubleClicked = message.kind == tMouseMessage::kDoubleClick && message.button == 0;
@@ -228,12 +253,17 @@ void press(const tMouseMessage& message, const tSurfaceHit& hit)
 
 void move(const tMouseMessage& message, const tSurfaceHit& hit)
 {
+    const QPoint onPage(message.x, message.y);
+    if (routing.paneMoving.Active()) {
+        routing.paneMoving.Follow(onPage);
+        return;
+    }
     if (tmultiobject* dragged = programDrag()) {
-        moveOn(*dragged, 1);
+        moveOn(*dragged, 1, onPage);
         return;
     }
     if (routing.pressed && message.buttons) {
-        moveOn(*routing.pressed, message.buttons);
+        moveOn(*routing.pressed, message.buttons, onPage);
         return;
     }
     routing.pressed = nullptr;
@@ -245,11 +275,16 @@ void move(const tMouseMessage& message, const tSurfaceHit& hit)
     if (!free || turtle != routing.trackedTurtle) track(routing.trackedTurtle, nullptr);
     track(routing.trackedPane, free ? pane : nullptr);
     track(routing.trackedTurtle, free ? turtle : nullptr);
-    moveOn(free ? *hit.object : *routing.page, message.buttons);
+    moveOn(free ? *hit.object : *routing.page, message.buttons, onPage);
 }
 
 void release(const tMouseMessage& message, const tSurfaceHit& hit)
 {
+    if (routing.paneMoving.Active()) {
+        routing.paneMoving.End();
+        showMovingCursor(false, false);
+        return;
+    }
     endDrag(programDrag());
     endProgramDrag();
     tmultiobject* pressed = routing.pressed;
@@ -291,10 +326,15 @@ tPageMouse::tPageMouse(tlogopage* page, QWidget* view) : view_(view)
         setCursorPlacer([](int32_t x, int32_t y) { QCursor::setPos(x, y); });
     });
     routing.page = page;
+    routing.view = view;
     setMainSurface(page ? &page->Screen() : nullptr);
 }
 
-tPageMouse::~tPageMouse() = default;
+tPageMouse::~tPageMouse()
+{
+    // Only the window thread sets or reads the view.
+    if (routing.view == view_) routing.view = nullptr;
+}
 
 void tPageMouse::Offer(const tMouseMessage& offered)
 {

@@ -18,9 +18,10 @@ struct tMouseMessage {
     int keys = 0;     // held with it: control 1, shift 2 (Offer reads them)
 };
 
-// The mouse on the shown page: the turtle under it (the topmost shown one whose look covers
-// the point) or else the page receives the press, release, click, drag, move, enter and leave
-// events as handlers fired as processes. A part whose handler still runs takes no second one:
+// The mouse on the shown page: what lies under it (surfaceHit.h: the topmost pane, over the
+// page's turtles, or the topmost shown turtle of that pane or page whose look covers the point)
+// receives the press, release, click, drag, move, enter and leave events as handlers fired as
+// processes. A part whose handler still runs takes no second one:
 // presses, moves and clicks meanwhile are dropped, a release is remembered and replayed once
 // it has ended, and an enter and a leave cancel each other.
 //
@@ -28,9 +29,10 @@ struct tMouseMessage {
 // the selection frame (turtle/selectionFrame.h) takes those that fall on it; neither reaches
 // turtles or the page then.
 //
-// A left press records where it took the object ("clickedpos"); an object with "autoDrag" (or
+// A left press records where it took the object ("clickedpos"); a turtle with "autoDrag" (or
 // one that "startDrag" took) then follows the pointer through "@drag" steps instead of
-// hearing "onDrag". Every message also tells the turtle layer where the pointer is
+// hearing "onDrag", a pane with it moves along and hears "onDrag". The right button with Shift
+// moves a pane, with Ctrl on its grip resizes it (paneMoving.h), firing nothing. Every message also tells the turtle layer where the pointer is
 // (turtle/pointerState.h), so that "mousepos" and its kin answer without asking the window.
 //
 // Messages wait in a queue on the window thread; one hand-over to the interpreter

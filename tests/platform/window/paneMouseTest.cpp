@@ -103,4 +103,49 @@ TEST_F(PaneMouse, TooltipsShowTheHintOfWhatIsOnTopUnderThePointer)
     EXPECT_TRUE(waitFor([&] { return QToolTip::isVisible() && QToolTip::text() == "t1"; }));
 }
 
+TEST_F(PaneMouse, ShiftRightDragMovesAPaneAndCtrlRightDragOnItsGripResizesItKeepingItsPicture)
+{
+    ASSERT_EQ(Run("P'board'setevent \"onrightdown [print \"rightdown] "
+                  "ask \"mainwindow1'page1'board [setbglinecolour [255 0 0] bgfilledrectangle [[0 0] [10 10]]]"),
+              "");
+    QTest::mousePress(page, Qt::RightButton, Qt::ShiftModifier, kOnBoard);
+    EXPECT_TRUE(waitFor([&] { return page->cursor().shape() == Qt::SizeAllCursor; }));
+    QTest::mouseMove(page, kOnBoard + QPoint(50, 20));
+    QTest::mouseRelease(page, Qt::RightButton, Qt::ShiftModifier, kOnBoard + QPoint(50, 20));
+    EXPECT_TRUE(waitFor([&] { return Run("show P'board'apos") == "[250 320]\n"; }));
+    EXPECT_TRUE(waitFor([&] { return page->cursor().shape() == Qt::ArrowCursor; }));
+
+    // The grip of a 100 x 80 pane is its bottom-right 10 x 8 pixels, now at (340, 392) of the page.
+    QTest::mousePress(page, Qt::RightButton, Qt::ControlModifier, QPoint(345, 395));
+    QTest::mouseMove(page, QPoint(365, 405));
+    QTest::mouseRelease(page, Qt::RightButton, Qt::ControlModifier, QPoint(365, 405));
+    EXPECT_TRUE(waitFor([&] { return Run("show P'board'size") == "[120 90]\n"; }));
+    EXPECT_EQ(Run("show (list P'board'apos P'board'dotcolourat [-45 35] P'board'dotcolourat [-35 25])"),
+              "[[250 320] 12 15]\n");
+    EXPECT_EQ(CountPrinted("rightdown"), 0);
+
+    // Off the grip Ctrl changes nothing: the press is the pane's.
+    QTest::mousePress(page, Qt::RightButton, Qt::ControlModifier, QPoint(270, 380));
+    QTest::mouseRelease(page, Qt::RightButton, Qt::ControlModifier, QPoint(270, 380));
+    EXPECT_TRUE(waitFor([&] { return Printed("rightdown"); }));
+    EXPECT_EQ(Run("show P'board'size"), "[120 90]\n");
+}
+
+TEST_F(PaneMouse, APaneWithAutoDragFollowsTheLeftButtonAndHearsTheDrag)
+{
+    ASSERT_EQ(Run("P'board'setautodrag \"true P'board'setevent \"ondrag [print \"dragged]"), "");
+    // Taken 10 pixels right of and below its corner, it keeps that offset.
+    QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, kOnBoard);
+    QTest::mouseMove(page, kOnBoard + QPoint(40, 30));
+    EXPECT_TRUE(waitFor([&] { return Run("show P'board'apos") == "[240 330]\n"; }));
+    EXPECT_TRUE(waitFor([&] { return Printed("dragged"); }));
+    QTest::mouseMove(page, kOnBoard + QPoint(60, 30));
+    EXPECT_TRUE(waitFor([&] { return Run("show P'board'apos") == "[260 330]\n"; }));
+    QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier, kOnBoard + QPoint(60, 30));
+    // Released, it stays.
+    QTest::mouseMove(page, kOnThePage);
+    QTest::qWait(100);
+    EXPECT_EQ(Run("show P'board'apos"), "[260 330]\n");
+}
+
 }  // namespace
