@@ -165,8 +165,7 @@ tlogoobject* downloadURL(tPrimitiveCall& call)
     bool intoFolder = sources.size() > 1 || std::filesystem::is_directory(target);
     if (intoFolder && !target.empty() && target.back() != '/')
         target += '/';
-    if (tLogoprocess* process = tLogoprocess::Current())
-        process->transfer.contentType.clear();
+    resetTransferState("down");
 
     auto first = parseRemoteAddress(sources[0]);
     std::string scheme = first ? first->scheme : std::string();
@@ -250,6 +249,7 @@ tlogoobject* uploadURL(tPrimitiveCall& call)
     std::string url = call.word(0);
     if (several && !url.ends_with('/'))
         url += '/';
+    resetTransferState("up");
     if (files.empty())
         return NewInteger(kNothingToTransfer);
 
@@ -265,8 +265,6 @@ tlogoobject* uploadURL(tPrimitiveCall& call)
 
     int code = kNothingToTransfer;
     for (size_t i = 0; i < files.size(); ++i) {
-        if (tLogoprocess* process = tLogoprocess::Current())
-            process->transfer.contentType.clear();
         code = batch && !*batch ? kNoConnection
                                 : runTransfer("up", options.transfer, [&](const tTransferOptions& transfer) {
                                       return uploadUrl(targets[i], files[i], response, transfer);
@@ -279,8 +277,6 @@ tlogoobject* post(const std::string& url, const tRequestArray& fields, bool mult
                   const tCallOptions& options)
 {
     std::string response = call.count() > 2 && !call.word(2).empty() ? resolvedLocal(call.word(2), false) : "";
-    if (tLogoprocess* process = tLogoprocess::Current())
-        process->transfer.contentType.clear();
     return NewInteger(runTransfer("up", options.transfer, [&](const tTransferOptions& transfer) {
                           return postForm(url, fields, multipart, response, transfer);
                       }).code);

@@ -6,12 +6,18 @@
 #include <chrono>
 #include <thread>
 
+void resetTransferState(const char* direction)
+{
+    if (tLogoprocess* process = tLogoprocess::Current())
+        process->transfer = {direction, 0, 0, {}};
+}
+
 tTransferResult runTransfer(const char* direction, tTransferOptions options,
                             const std::function<tTransferResult(const tTransferOptions&)>& transfer)
 {
+    resetTransferState(direction);
     tLogoprocess* process = tLogoprocess::Current();
     if (process) {
-        process->transfer = {direction, 0, 0, {}};
         options.progress = [process](int64_t expected, int64_t moved) {
             while (process->Paused() && !process->StopRequested())
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));

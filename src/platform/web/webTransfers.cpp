@@ -1,5 +1,6 @@
 #include "platform/web/webTransfers.h"
 
+#include "language/ProgramFile.h"
 #include "platform/web/contentTypes.h"
 #include "platform/web/curlLibrary.h"
 #include "platform/web/remoteAddress.h"
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <random>
 #include <utility>
@@ -14,6 +16,13 @@
 namespace {
 
 constexpr long kReadBlock = 2048;
+
+// Servers see the program's file name, as its users know it.
+const std::string& agentName()
+{
+    static const std::string name = std::filesystem::path(programPath()).filename().string();
+    return name;
+}
 
 bool isHttpScheme(const std::string& scheme)
 {
@@ -100,6 +109,8 @@ size_t writeAnswer(char* data, size_t size, size_t count, void* store)
 // The local file of an upload. Sent as FTP ASCII, its line ends go out as bare LF: the library
 // puts a CR before every LF it sends, so a CR LF of the file would arrive as CR CR LF.
 struct tUploadSource {
+    tUploadSource(FILE* localFile, bool asText) : file(localFile), text(asText) {}
+
     FILE* file;
     bool text;
     tTextLineEnds lineEnds{"\n"};
@@ -167,7 +178,7 @@ public:
             curl.easyReset(mEasy);  // keeps the open connection, forgets the last transfer's settings
         set(CURLOPT_URL, url.c_str());
         set(CURLOPT_NOSIGNAL, 1L);
-        set(CURLOPT_USERAGENT, "zembrix");
+        set(CURLOPT_USERAGENT, agentName().c_str());
         set(CURLOPT_BUFFERSIZE, kReadBlock);
         set(CURLOPT_NOPROGRESS, 0L);
         set(CURLOPT_XFERINFOFUNCTION, &reportProgress);
@@ -357,13 +368,16 @@ tTransferResult uploadUrl(const std::string& url, const std::string& localFile, 
     tTransferResult result = codeOnly(kNoInternetHandle);
     {
         tEasyTransfer transfer(*curl, *address, url, options, true);
-        tUploadSource source{file, transfer.ftpText()};
+        tUploadSource source(file, transfer.ftpText());
         if (transfer.easy()) {
             transfer.sendFile(source, curl_off_t(size < 0 ? 0 : size));
             if (options.appendFtp)
                 transfer.set(CURLOPT_APPEND, 1L);
             bool http = isHttpScheme(address->scheme);
             result = storeAnswer(*curl, transfer, http ? responseFile : std::string(), options.mode, http);
+            // A request that never reached a server is one that could not be sent.
+            if (http && result.code == kNoConnection)
+                result.code = kNoStatus;
         }
     }
     std::fclose(file);

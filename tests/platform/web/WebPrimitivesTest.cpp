@@ -1,11 +1,17 @@
 #include "platform/web/startWeb.h"
 
 #include "../../mainobj/MainObjectWorld.h"
+#include "processes/tInterpreterLock.h"
 #include "webTestFixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <sstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -27,6 +33,20 @@ protected:
     // Quoted between bars: "/" and ":" would end a plain quoted word.
     std::string url(const std::string& name) const { return "\"|" + base + name + "|"; }
     std::string logoLocal(const std::string& name) const { return "\"|" + local(name).string() + "|"; }
+
+    // Launches the lines as the process "worker"; `watch` runs until it ends (a minute at most)
+    // with the interpreter lock, which the worker has between the calls.
+    void runInProcess(const std::string& lines, const std::function<void()>& watch = [] {})
+    {
+        world.Run("(launch [" + lines + "] \"worker)");
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (world.Run("print done? \"worker") == "false\n" && std::chrono::steady_clock::now() < deadline) {
+            watch();
+            tInterpreterLock::Releaser letItRun;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ASSERT_EQ(world.Run("print done? \"worker"), "true\n");
+    }
 
     tMainObjectWorld world;
 };
@@ -50,6 +70,35 @@ TEST_F(WebPrimitives, DownloadsOneOrSeveralFiles)
     // The first failure ends the list.
     EXPECT_EQ(world.Run("print downloadurl (list " + url("none.txt") + " \"c.txt) " + logoLocal("got")), "404\n");
     EXPECT_EQ(world.Run("print downloadurl \"|gopher://h/a| " + logoLocal("x")), "400\n");
+}
+
+TEST_F(WebPrimitives, TheLastContentTypeIsOfTheProcessAndOfTheStoredFile)
+{
+    // A server's "text/plain" gives way to the type the target file's extension has.
+    runInProcess("make \"types list lastcontenttype downloadurl " + url("a.txt") + " " + logoLocal("page.htm") +
+                 " make \"types lput lastcontenttype :types");
+    EXPECT_EQ(world.Run("show :types"), "[ 200 text/html]\n");
+    runInProcess("make \"types (list downloadurl " + url("a.txt") + " " + logoLocal("a.txt") + " lastcontenttype)");
+    EXPECT_EQ(world.Run("show :types"), "[200 text/plain]\n");
+}
+
+TEST_F(WebPrimitives, AnotherProcessWatchesADownloadGrow)
+{
+    std::vector<int64_t> moved;
+    runInProcess("make \"code downloadurl " + url("slow/80000") + " " + logoLocal("slow.bin"), [&] {
+        std::istringstream status(world.Run("show transferstatus \"worker"));
+        std::string direction;
+        int64_t expected = 0;
+        int64_t now = 0;
+        if (status >> direction >> expected >> now && direction == "[down" && expected == 80000)
+            moved.push_back(now);
+    });
+    EXPECT_EQ(world.Run("print :code"), "200\n");
+    EXPECT_EQ(fs::file_size(local("slow.bin")), 80000u);
+    EXPECT_TRUE(std::is_sorted(moved.begin(), moved.end()));
+    EXPECT_TRUE(std::any_of(moved.begin(), moved.end(), [](int64_t now) { return now > 0 && now < 80000; }));
+    // A name no process has.
+    EXPECT_EQ(world.Run("show transferstatus \"worker"), "[ 0 0]\n");
 }
 
 TEST_F(WebPrimitives, PostsAndUploadsThroughTheServer)

@@ -102,6 +102,8 @@ TEST_F(WebTransfersTest, FailuresGiveResultCodesAndLeaveNoFile)
     EXPECT_FALSE(fs::exists(local("b")));
     EXPECT_FALSE(fs::exists(local("c")));
     EXPECT_EQ(uploadUrl(closed + "x", local("none"), "", {}).code, 404);  // no local file
+    writeFile(local("up.bin"), "up");
+    EXPECT_EQ(uploadUrl(closed + "x", local("up.bin"), "", {}).code, 300);  // the PUT cannot be sent
 }
 
 TEST_F(WebTransfersTest, ProgressSeesTheSizeGrowAndCanStop)
@@ -135,7 +137,8 @@ TEST_F(WebTransfersTest, PutSendsTheFileAndStoresTheAnswer)
     tTransferResult result = uploadUrl(base + "dir/up.bin", local("up.bin"), local("answer"), {});
     EXPECT_EQ(result.code, 201);
     EXPECT_EQ(readFile(local("answer")),
-              "PUT /dir/up.bin\nContent-Type: None\nContent-Length: 4\nExpect: None\nHTTP-Accept: None\n\n" +
+              "PUT /dir/up.bin\nContent-Type: None\nContent-Length: 4\nExpect: None\nHTTP-Accept: None\n"
+              "User-Agent: platform_web_tests\n\n" +
                   std::string("a\0b\n", 4));
     // Without a response file the answer is not kept.
     EXPECT_EQ(uploadUrl(base + "x", local("up.bin"), "", {}).code, 201);
@@ -148,7 +151,8 @@ TEST_F(WebTransfersTest, PostsFormsUrlEncodedOrMultipart)
     EXPECT_EQ(result.code, 200);
     EXPECT_EQ(readFile(local("answer")),
               "POST /form\nContent-Type: application/x-www-form-urlencoded\nContent-Length: 14\nExpect: None\n"
-              "HTTP-Accept: text/html,text/*,image/png,image/jpeg,image/gif,*/*\n\na=x%26y+z+&b=1");
+              "HTTP-Accept: text/html,text/*,image/png,image/jpeg,image/gif,*/*\nUser-Agent: platform_web_tests\n\n"
+              "a=x%26y+z+&b=1");
 
     writeFile(local("f.txt"), "hi");
     result = postForm(base + "form", {textField("action", "Upload"), fileField("file", local("f.txt").string())},

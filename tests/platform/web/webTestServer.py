@@ -1,7 +1,9 @@
 """A loopback HTTP server for the transfer tests: serves the files of a folder and echoes
-PUT and POST requests (method, path, the headers the tests check, then the body)."""
+PUT and POST requests (method, path, the headers the tests check, then the body).
+"/slow/N" answers N bytes in eight pieces a twentieth of a second apart."""
 import http.server
 import sys
+import time
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -10,15 +12,28 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
     def echo(self, status):
         body = self.rfile.read(int(self.headers.get("Content-Length", "0")))
-        head = "%s %s\nContent-Type: %s\nContent-Length: %s\nExpect: %s\nHTTP-Accept: %s\n\n" % (
+        head = "%s %s\nContent-Type: %s\nContent-Length: %s\nExpect: %s\nHTTP-Accept: %s\nUser-Agent: %s\n\n" % (
             self.command, self.path, self.headers.get("Content-Type"), self.headers.get("Content-Length"),
-            self.headers.get("Expect"), self.headers.get("HTTP-Accept"))
+            self.headers.get("Expect"), self.headers.get("HTTP-Accept"), self.headers.get("User-Agent"))
         answer = head.encode() + body
         self.send_response(status)
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Content-Length", str(len(answer)))
         self.end_headers()
         self.wfile.write(answer)
+
+    def do_GET(self):
+        if not self.path.startswith("/slow/"):
+            return super().do_GET()
+        size = int(self.path[len("/slow/"):])
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Content-Length", str(size))
+        self.end_headers()
+        for piece in range(8):
+            self.wfile.write(b"s" * (size * (piece + 1) // 8 - size * piece // 8))
+            self.wfile.flush()
+            time.sleep(0.05)
 
     def do_POST(self):
         self.echo(200)
