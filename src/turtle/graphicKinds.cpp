@@ -10,6 +10,7 @@
 #include "objects/objectList.h"
 #include "objects/propertyVariables.h"
 #include "turtle/drawingListPoints.h"
+#include "turtle/tSplitwindow.h"
 #include "turtle/kindClasses.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/tlogopage.h"
@@ -67,6 +68,7 @@ std::string firstName(const char* kind) { return firstWord(primaryWord("prefix",
 void registerGraphicKinds()
 {
     auto* window = makeKindClass<tControlObject>("mainwindow");
+    window->instanceClass = &tSplitwindow::Make;
     auto* page = makeKindClass<tPagePrototype>("page");
     page->instanceClass = &tlogopage::Make;
     auto* pane = makeKindClass<tPanePrototype>("pane");
@@ -83,7 +85,7 @@ void registerGraphicKinds()
 tStartWindow buildStartWindow()
 {
     tStartWindow built;
-    built.window = makeInstance<tcontainerobject>("mainwindow", mainLogoObject(), firstName("mainwindow"));
+    built.window = makeInstance<tSplitwindow>("mainwindow", mainLogoObject(), firstName("mainwindow"));
     built.window->needsPlace = false;
     built.window->creationDone = true;
     built.page = makeInstance<tlogopage>("page", *built.window, firstName("page"));
