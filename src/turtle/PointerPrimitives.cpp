@@ -126,6 +126,21 @@ tlogoobject* startDrag(tPrimitiveCall&)
     return nullptr;
 }
 
+// A pane is taken by its middle, as if the left button had gone down there.
+tlogoobject* startPaneDrag(tPrimitiveCall&)
+{
+    tmultiobject& pane = addressedObject();
+    tgrScreen& surface = surfaceOf(pane);
+    tObjectPointer& record = objectPointer(pane);
+    record.clickX = surface.Width() / 2;
+    record.clickY = surface.Height() / 2;
+    record.dragArmed = true;
+    startProgramDrag(pane);
+    const tPixel at = shownPagePixel(surface, {surface.Width() / 2, surface.Height() / 2});
+    placePointer(static_cast<int32_t>(at.x), static_cast<int32_t>(at.y));
+    return nullptr;
+}
+
 tlogoobject* mainMousepos(tPrimitiveCall&) { return mouseposOn(mainScreen()); }
 tlogoobject* mainSetmousepos(tPrimitiveCall& call) { return setmouseposOn(mainScreen(), call[0]); }
 tlogoobject* mainToscreen(tPrimitiveCall& call) { return toscreenOn(mainScreen(), call[0]); }
@@ -152,6 +167,12 @@ constexpr tPrimitiveRow kPagePointerRows[] = {
 constexpr tPrimitiveRow kTurtlePointerRows[] = {
     {"startDrag", 0, kFixedInputs, &startDrag},
     {"startMove", 0, kFixedInputs, &startDrag},
+};
+
+// A pane moved from a program moves as a dragged one does.
+constexpr tPrimitiveRow kPanePointerRows[] = {
+    {"startDrag", 0, kFixedInputs, &startPaneDrag},
+    {"startMove", 0, kFixedInputs, &startPaneDrag},
 };
 
 constexpr tPrimitiveRow kMainPointerRows[] = {
@@ -186,6 +207,8 @@ void declareTurtleAutoDrag(tmultiobject& turtleClass)
 void registerPagePointerPrimitives(tLogoTab& table) { registerPrimitives(table, kPagePointerRows); }
 
 void registerTurtlePointerPrimitives(tLogoTab& table) { registerPrimitives(table, kTurtlePointerRows); }
+
+void registerPanePointerPrimitives(tLogoTab& table) { registerPrimitives(table, kPanePointerRows); }
 
 void startPointer()
 {

@@ -8,6 +8,7 @@
 
 #include "turtle/kindAdditions.h"
 #include "turtle/pagePrimitives.h"
+#include "turtle/pointerPrimitives.h"
 #include "turtle/tlogopane.h"
 #include "turtle/turtlePrimitives.h"
 
@@ -81,6 +82,7 @@ void tPanePrototype::SetUpTables()
 {
     tControlObject::SetUpTables();
     registerPaneLifecycle(*procTable);
+    registerPanePointerPrimitives(*procTable);
     setUpSurfaceTables(*this, [](tmultiobject& paneClass) {
         declareSurfaceProperties(paneClass);
         declarePaneProperties(paneClass);

@@ -148,4 +148,16 @@ TEST_F(PaneMouse, APaneWithAutoDragFollowsTheLeftButtonAndHearsTheDrag)
     EXPECT_EQ(Run("show P'board'apos"), "[260 330]\n");
 }
 
+TEST_F(PaneMouse, AProgramTakesAPaneByItsMiddleUntilAButtonGoesDown)
+{
+    ASSERT_EQ(Run("ask \"mainwindow1'page1'board [startdrag]"), "");
+    // Board is 100 x 80: its middle follows the pointer.
+    QTest::mouseMove(page, QPoint(400, 400));
+    EXPECT_TRUE(waitFor([&] { return Run("show P'board'apos") == "[350 360]\n"; }));
+    QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, QPoint(400, 400));
+    QTest::mouseMove(page, QPoint(450, 420));
+    QTest::qWait(100);
+    EXPECT_EQ(Run("show P'board'apos"), "[350 360]\n");
+}
+
 }  // namespace
