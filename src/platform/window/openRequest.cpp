@@ -1,70 +1,79 @@
 #include "platform/window/openRequest.h"
 
 #include <QApplication>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
+
+#include <vector>
 
 #include "language/Language.h"
 #include "mainobj/system/workspaceChanged.h"
-#include "platform/window/windowText.h"
+#include "interpreter/tProcessContext.h"
 #include "processes/tSpecialProcess.h"
+#include "values/eLogoException.h"
+#include "values/tProcDesc.h"
+#include "values/tLogoInt.h"
+#include "values/tLogoRef.h"
 #include "values/tLogoString.h"
 #include "values/valuePools.h"
 
 namespace {
 
-// Saves the workspace first when a name was chosen, then loads the project as "loadproject"
-// does. The words are made here, under the interpreter lock.
+// The open request's own process: with unsaved work it first asks, as "dialogbox" asks, whether
+// to save it (a name chosen with "saveprojectchooser", saved with ".save"), then loads the project
+// as "loadproject" does. The dialogs are the primitives' own, shown while the process waits,
+// so the window thread never runs a nested event loop for them.
 class tProjectOpening : public tSpecialProcess {
 public:
-    tProjectOpening(tProcessStart start, std::string project, std::string saveFirst)
-        : tSpecialProcess(std::move(start)), project_(std::move(project)), saveFirst_(std::move(saveFirst))
+    tProjectOpening(tProcessStart start, std::string project) : tSpecialProcess(std::move(start)), project_(std::move(project))
     {
     }
 
     void RunOnce() override
     {
-        if (!saveFirst_.empty()) {
-            code = tLogoRef<tlogoobject>(NewWord(saveFirst_));
-            RunPrimitiveOnCode(".save");
-        }
-        code = tLogoRef<tlogoobject>(NewWord(project_));
-        RunPrimitiveOnCode("loadproject");
+        Open();
+        // Only now: a stop requested earlier would end the process at its first list run.
         RequestStop();
     }
 
 private:
-    const std::string project_;
-    const std::string saveFirst_;
-};
+    static constexpr int32_t kYes = 6;
+    static constexpr int32_t kNo = 7;
 
-// Unsaved work is offered a save first; Cancel keeps everything as it is.
-void askThenOpen(QWidget* mainWindow, const std::string& projectFile, const tProcessStart& like)
-{
-    std::string saveFirst;
-    if (workspaceChanged()) {
-        const QMessageBox::StandardButton answer =
-            QMessageBox::question(mainWindow, fromLogoText(uiString("strings", "ZembriClosing")),
-                                  fromLogoText(uiString("strings", "doyouwanttoerasememory")),
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        if (answer == QMessageBox::Cancel) return;
-        if (answer == QMessageBox::Yes) {
-            const QString chosen = QFileDialog::getSaveFileName(mainWindow, QString(), QString(),
-                                                                QStringLiteral("Projects (*.zxp)"));
-            if (chosen.isEmpty()) return;
-            saveFirst = toLogoText(chosen);
+    void Open()
+    {
+        if (workspaceChanged()) {
+            constexpr int32_t kYesNoCancelQuestion = 3 | (2 << 4);
+            tLogoRef<tlogoobject> answer = Operation(
+                "dialogbox", {NewWord(uiString("strings", "doyouwanttoerasememory")),
+                              NewWord(uiString("strings", "ZembriClosing")), NewInteger(kYesNoCancelQuestion)});
+            const int32_t button = answer->AsInteger();
+            if (button != kYes && button != kNo) return;
+            if (button == kYes) {
+                tLogoRef<tlogoobject> chosen = Operation("saveprojectchooser", std::vector<tlogoobject*>());
+                if (chosen->IsList()) return;  // no name chosen: nothing happens
+                code = chosen;
+                RunPrimitiveOnCode(".save");
+            }
         }
+        code = tLogoRef<tlogoobject>(NewWord(project_));
+        RunPrimitiveOnCode("loadproject");
     }
-    tProcessStart start;
-    start.name = "@menu";
-    start.kind = ipMenu;
-    start.startObject = like.startObject;
-    start.commander = like.commander;
-    tLogoprocess::Start<tProjectOpening>(std::move(start), projectFile, std::move(saveFirst));
-}
+
+    // Calls the main object's primitive of that key with the inputs and gives its output.
+    tLogoRef<tlogoobject> Operation(const char* key, std::vector<tlogoobject*> inputs)
+    {
+        tProcessContext& context = *Context();
+        const uint32_t keyCode = nameCode(primaryName(key));
+        int level = 0;
+        tProcDesc* primitive = context.currentObject->LookupMethod(keyCode, level);
+        if (primitive == nullptr) throw eLogoException(erDoNotKnowHowTo, tCulpritName{keyCode});
+        for (tlogoobject* input : inputs) context.stack.push(input);
+        primitive->CallOperation(context.stack, static_cast<int>(inputs.size()));
+        return tLogoRef<tlogoobject>::adopt(context.stack.popRaw());
+    }
+
+    const std::string project_;
+};
 
 }  // namespace
 
@@ -75,14 +84,12 @@ bool openRequested(QWidget* mainWindow, const std::string& projectFile, const tP
     mainWindow->raise();
     mainWindow->activateWindow();
     if (projectFile.empty()) return true;
-    // The later copy waits for the answer: the question comes after it.
-    QPointer<QWidget> window(mainWindow);
-    tProcessStart kept;
-    kept.startObject = like.startObject;
-    kept.commander = like.commander;
-    auto keptStart = std::make_shared<tProcessStart>(std::move(kept));
-    QTimer::singleShot(0, mainWindow, [window, projectFile, keptStart] {
-        if (window) askThenOpen(window, projectFile, *keptStart);
-    });
+    // The later copy has its answer at once; the question, if any, comes in the process.
+    tProcessStart start;
+    start.name = "@menu";
+    start.kind = ipMenu;
+    start.startObject = like.startObject;
+    start.commander = like.commander;
+    tLogoprocess::Start<tProjectOpening>(std::move(start), projectFile);
     return true;
 }
