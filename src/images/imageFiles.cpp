@@ -20,6 +20,7 @@
 #include "language/tFileStream.h"
 #include "language/tMemoryStream.h"
 #include "mainobj/system/tFilePaths.h"
+#include "mainobj/tClipboard.h"
 #include "values/eLogoException.h"
 #include "values/tLogoList.h"
 
@@ -96,6 +97,44 @@ tLogoImage* imageFromBytes(std::vector<uint8_t> bytes, const std::string& extens
     return loaded;
 }
 
+std::vector<uint8_t> bytesOf(const std::string& held) { return {held.begin(), held.end()}; }
+
+// The clipboard's image in the program's own image format; erClipboard when it holds none.
+std::vector<uint8_t> clipboardImageFile()
+{
+    const std::string held = clipboard().Data(tClipboard::kImageFile);
+    if (held.empty()) throw eLogoException(erClipboard);
+    return bytesOf(held);
+}
+
+// The clipboard's image as an image file's bytes and extension: the program's own image file
+// first, else a bitmap; erClipboard when it holds neither.
+std::string clipboardImage(std::vector<uint8_t>& bytes)
+{
+    if (const std::string file = clipboard().Data(tClipboard::kImageFile); !file.empty()) {
+        bytes = bytesOf(file);
+        return ".LGF";
+    }
+    const std::string bitmap = clipboard().Data(tClipboard::kImage);
+    if (bitmap.empty()) throw eLogoException(erClipboard);
+    bytes = bytesOf(bitmap);
+    return ".BMP";
+}
+
+// The first picture as a bitmap for other programs, and the whole image in the program's own
+// format beside it.
+void copyToClipboard(tlogoobject* what)
+{
+    auto* image = static_cast<tLogoImage*>(what);
+    const tLogoPicture* picture = image->FirstPicture();
+    if (!picture || !picture->HasImage()) throw eLogoException(erEmptyImage, what);
+    tMemoryStream file;
+    appendImageChunk(*image, file, projectCompressionLevel());
+    const std::vector<uint8_t> bitmap = writeBmp(picture->colour);
+    clipboard().Set({{tClipboard::kImage, std::string(bitmap.begin(), bitmap.end())},
+                     {tClipboard::kImageFile, std::string(file.Bytes().begin(), file.Bytes().end())}});
+}
+
 std::vector<uint8_t> bytesOfNamedFile(const tImageName& parts, const std::string& name, const std::string& extension,
                                       std::string_view given)
 {
@@ -104,7 +143,7 @@ std::vector<uint8_t> bytesOfNamedFile(const tImageName& parts, const std::string
         if (!embeddedBytes(name.substr(1), bytes)) throw eLogoException(erImageFile, std::string_view(extension));
         return bytes;
     }
-    if (namesClipboard(parts.base)) throw eLogoException(erClipboard);
+    if (namesClipboard(parts.base)) return clipboardImageFile();
     return fileBytes(resolveFileName(name, fkImage, {.search = true, .keepName = true}), given);
 }
 
@@ -173,15 +212,16 @@ tImageName splitImageName(std::string_view name, bool withIndex)
 tLogoImage* loadImageNamed(std::string_view name, const char* defaultExtension)
 {
     const tImageName parts = splitImageName(name);
-    const std::string extension = effectiveExtension(parts, defaultExtension);
+    std::string extension = effectiveExtension(parts, defaultExtension);
     const std::string fullName = completedName(parts, defaultExtension);
     std::vector<uint8_t> bytes;
+    if (namesClipboard(parts.base)) extension = clipboardImage(bytes);
     // "*name": a file embedded in a saved program first, else an image the program carries.
     if (fullName[0] == '*' && !embeddedBytes(fullName.substr(1), bytes)) {
         if (tLogoImage* image = builtInImage(parts.base.substr(1), extension)) return image;
         throw eLogoException(erImageFile, std::string_view(extension));
     }
-    if (fullName[0] != '*') bytes = bytesOfNamedFile(parts, fullName, extension, name);
+    if (fullName[0] != '*' && bytes.empty()) bytes = bytesOfNamedFile(parts, fullName, extension, name);
     try {
         return imageFromBytes(std::move(bytes), extension, parts.index);
     } catch (const eStreamError&) {
@@ -220,7 +260,11 @@ void saveImageNamed(std::string_view name, tlogoobject* what, tSaveMode mode)
     const bool appending = mode == tSaveMode::append;
     if (!what->IsImage() && !(appending && what->IsList())) throw eLogoException(erExpectImage, what);
     const tImageName parts = splitImageName(name, false);
-    if (namesClipboard(parts.base)) throw eLogoException(erClipboard);
+    if (namesClipboard(parts.base)) {
+        if (appending) throw eLogoException(erClipboard);
+        copyToClipboard(what);
+        return;
+    }
     const char* defaultExtension = mode == tSaveMode::saveBitmap ? ".BMP" : ".LGF";
     std::string extension = effectiveExtension(parts, defaultExtension);
     std::string fullName = completedName(parts, defaultExtension);

@@ -15,19 +15,22 @@ std::string tClipboard::Data(std::string_view format)
     return found == held_.end() ? std::string() : found->second;
 }
 
-void tClipboard::SetData(std::string_view format, const std::string& bytes)
+void tClipboard::Set(const tContents& contents)
 {
     std::lock_guard<std::mutex> guard(mutex_);
     held_.clear();
-    if (!bytes.empty()) held_.emplace(format, bytes);
+    for (const auto& [format, bytes] : contents)
+        if (!bytes.empty()) held_.emplace(format, bytes);
 }
 
 std::vector<std::string> tClipboard::Formats()
 {
     std::lock_guard<std::mutex> guard(mutex_);
     std::vector<std::string> formats;
-    for (std::string_view format : {kText, kImage, kProject})
-        if (held_.count(format)) formats.emplace_back(format);
+    auto holds = [this](std::string_view format) { return held_.count(format) > 0; };
+    if (holds(kText)) formats.emplace_back(kText);
+    if (holds(kImage) || holds(kImageFile)) formats.emplace_back(kImage);
+    if (holds(kProject)) formats.emplace_back(kProject);
     return formats;
 }
 

@@ -2,6 +2,7 @@
 #include "platform/desktop/tQtClipboard.h"
 
 #include "../../mainobj/MainObjectWorld.h"
+#include "images/startImages.h"
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/tTextOutput.h"
 #include "turtle/labelText.h"
@@ -34,6 +35,7 @@ protected:
     {
         installClipboard(std::move(held));
         clipboard().SetText("");
+        startImages();
         startDesktop();
         mainLogoObject().fallbackOutput = std::make_unique<tCollectingOutput>(world.printed);
     }
@@ -118,9 +120,17 @@ TEST_F(DesktopClipboard, TextIsUnicodeForOthersAndExactBytesForUs)
     EXPECT_EQ(clipboard().Text(), "na\xefve ?");
     EXPECT_EQ(world.Run("show clipboard"), "[text]\n");
 
-    QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
+    // A bitmap from another program is an image of one picture; it is no text.
+    QImage bitmap(5, 3, QImage::Format_RGB32);
+    bitmap.fill(Qt::red);
+    QGuiApplication::clipboard()->setImage(bitmap);
     EXPECT_EQ(world.Run("show clipboard"), "[image]\n");
+    EXPECT_EQ(world.Run("show imagesize loadimage \"clipboard show count loadimage \"clipboard"), "[5 3]\n1\n");
     EXPECT_EQ(world.ErrorOf("show loadtext \"clipboard"), "erClipboard");
+    // An image this program copies gives other programs its first picture as a bitmap.
+    EXPECT_EQ(world.ErrorOf("saveimage \"clipboard loadimage \"*turtle"), "none");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(15, 27));
+    EXPECT_EQ(world.Run("show clipboard print count loadimage \"clipboard"), "[image]\n24\n");
 
     clipboard().SetData(tClipboard::kProject, std::string("LGF\0\x01", 5));
     EXPECT_EQ(world.Run("show clipboard"), "[project]\n");
