@@ -1,8 +1,12 @@
 #include "platform/window/selectionKeys.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QKeyEvent>
+
+#include <string>
+
+#include "mainobj/tClipboard.h"
 
 #include "platform/window/interpreterHandOver.h"
 #include "turtle/selectionFrame.h"
@@ -25,14 +29,27 @@ tSelectionKey selectionKeyOf(const QKeyEvent& event)
     }
 }
 
+namespace {
+
+// The picture as the clipboard keeps bitmaps: a BMP file.
+std::string bitmapFile(const QImage& picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+}  // namespace
+
 void actOnSelection(tSelectionKey key)
 {
     if (key == tSelectionKey::kNone) return;
-    // The hand-over's routine runs on the window thread, which owns the clipboard.
     runUnderInterpreter("@selectionkey", [key] {
         if (!selectionExists()) return;
         if (key == tSelectionKey::kCopy || key == tSelectionKey::kCut)
-            QGuiApplication::clipboard()->setImage(selectionPicture());
+            clipboard().SetData(tClipboard::kImage, bitmapFile(selectionPicture()));
         if (key == tSelectionKey::kFinish)
             finishSelection();
         else if (key == tSelectionKey::kDrop || key == tSelectionKey::kCut)

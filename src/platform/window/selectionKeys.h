@@ -11,5 +11,5 @@ enum class tSelectionKey { kNone, kFinish, kDrop, kCopy, kCut };
 tSelectionKey selectionKeyOf(const QKeyEvent& event);
 
 // Does what the key asks of the selection, if there is one, under the interpreter lock; the
-// clipboard is filled on the window thread. Returns at once.
+// picture goes to the program's clipboard (mainobj/tClipboard.h) as a bitmap. Returns at once.
 void actOnSelection(tSelectionKey key);

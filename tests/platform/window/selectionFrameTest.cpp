@@ -83,6 +83,7 @@ TEST_F(PageMouse, KeysOnThePageStampDropCopyAndCutTheSelection)
     ASSERT_TRUE(waitFor([&] { return !clipboard.image().isNull(); }));
     EXPECT_EQ(clipboard.image().size(), QSize(20, 20));
     EXPECT_EQ(clipboard.image().pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(Run("show clipboard"), "[image]\n");
     // Copied, it stays.
     EXPECT_EQ(shown(20, 20), 0xFF0000u);
 
