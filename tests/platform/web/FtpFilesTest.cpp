@@ -212,7 +212,7 @@ TEST_F(FtpFiles, UploadsWhatAPatternOrAListNamesOverOneConnection)
     for (const char* name : {"a.txt", "B.TXT", "with blank.txt", "c.log"})
         writeFile(local("mine") / name, name);
     fs::create_directories(remote("up"));
-    int logins = server->logins();
+    size_t logins = server->logins().size();
     // The address becomes a folder; folders and files the pattern does not match stay behind.
     EXPECT_EQ(world.Run("print uploadurl " + url("up") + " " + logoLocal("mine/*.txt")), "200\n");
     EXPECT_EQ(readFile(remote("up/a.txt")), "a.txt");
@@ -220,7 +220,7 @@ TEST_F(FtpFiles, UploadsWhatAPatternOrAListNamesOverOneConnection)
     EXPECT_EQ(readFile(remote("up/with blank.txt")), "with blank.txt");
     EXPECT_FALSE(fs::exists(remote("up/c.log")));
     EXPECT_FALSE(fs::exists(remote("up/sub.txt")));
-    EXPECT_EQ(server->logins(), logins + 1);
+    EXPECT_EQ(server->logins().size(), logins + 1);
 
     // Later names are in the first one's folder; every file is tried and the last one answers.
     fs::create_directories(remote("list"));
@@ -230,7 +230,7 @@ TEST_F(FtpFiles, UploadsWhatAPatternOrAListNamesOverOneConnection)
               "200\n");
     EXPECT_EQ(world.Run("print uploadurl " + url("list/") + " (list " + logoLocal("mine/a.txt") + " \"none.txt)"),
               "404\n");
-    EXPECT_EQ(server->logins(), logins + 4);
+    EXPECT_EQ(server->logins().size(), logins + 4);
 
     // A connection "FTPOpen" holds serves the uploads too.
     EXPECT_EQ(world.Run("print ftpopen " + url("")), "true\n");
@@ -238,7 +238,13 @@ TEST_F(FtpFiles, UploadsWhatAPatternOrAListNamesOverOneConnection)
     EXPECT_EQ(world.Run("print uploadurl " + url("up") + " " + logoLocal("mine/?.log")), "200\n");
     EXPECT_EQ(readFile(remote("up/one.txt")), "a.txt");
     EXPECT_TRUE(fs::exists(remote("up/c.log")));
-    EXPECT_EQ(server->logins(), logins + 5);
+    EXPECT_EQ(server->logins().size(), logins + 5);
+
+    // Anonymous logins give a number below 100000 as their password.
+    for (const std::string& password : server->logins()) {
+        ASSERT_TRUE(!password.empty() && password.size() <= 5) << password;
+        EXPECT_EQ(password.find_first_not_of("0123456789"), std::string::npos) << password;
+    }
 
     EXPECT_EQ(world.Run("print uploadurl " + url("up") + " " + logoLocal("mine/*.none")), "404\n");
     EXPECT_EQ(world.Run("print uploadurl \"|ftp://127.0.0.1:1/x.txt| " + logoLocal("mine/a.txt")), "1001\n");

@@ -71,13 +71,19 @@ tLoopbackFtpServer::tLoopbackFtpServer()
         mBase = "ftp://127.0.0.1:" + std::to_string(port) + "/";
 }
 
-int tLoopbackFtpServer::logins() const
+std::vector<std::string> tLoopbackFtpServer::logins() const
 {
     std::ifstream log(mFolder / "log");
-    int count = 0;
-    for (std::string line; std::getline(log, line);)
-        count += line.find("OK LOGIN") != std::string::npos;
-    return count;
+    std::vector<std::string> passwords;
+    const std::string anonymous = "anon password \"";
+    for (std::string line; std::getline(log, line);) {
+        if (line.find("OK LOGIN") == std::string::npos)
+            continue;
+        size_t start = line.find(anonymous);
+        start = start == std::string::npos ? line.size() : start + anonymous.size();
+        passwords.push_back(line.substr(start, line.find('"', start) - start));
+    }
+    return passwords;
 }
 
 tLoopbackFtpServer::~tLoopbackFtpServer()

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 #include <sys/types.h>
 
 // vsftpd as the launching user on a free loopback port, anonymous users reading and writing a
@@ -21,8 +22,8 @@ public:
     // The server's folder, and a folder beside it for local files.
     std::filesystem::path remote(const std::string& name) const { return mFolder / "root" / name; }
     std::filesystem::path local(const std::string& name) const { return mFolder / name; }
-    // How many clients have logged in so far.
-    int logins() const;
+    // The password of every login so far, in order ("" for a named user's).
+    std::vector<std::string> logins() const;
 
 private:
     std::filesystem::path mFolder;

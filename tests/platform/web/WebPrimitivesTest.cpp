@@ -101,6 +101,21 @@ TEST_F(WebPrimitives, AnotherProcessWatchesADownloadGrow)
     EXPECT_EQ(world.Run("show transferstatus \"worker"), "[ 0 0]\n");
 }
 
+TEST_F(WebPrimitives, AStopEndsTheDownloadingProcessAtTheNextBlock)
+{
+    bool cancelled = false;
+    runInProcess("make \"code downloadurl " + url("slow/8000000") + " " + logoLocal("slow.bin"), [&] {
+        if (!cancelled && world.Run("show transferstatus \"worker").starts_with("[down 8000000 ")) {
+            world.Run("cancel \"worker");
+            cancelled = true;
+        }
+    });
+    EXPECT_TRUE(cancelled);
+    // The process ended inside the transfer, with what had come so far in a closed file.
+    EXPECT_EQ(world.ErrorOf("print :code"), "erNoVal");
+    EXPECT_LT(fs::file_size(local("slow.bin")), 8000000u);
+}
+
 TEST_F(WebPrimitives, PostsAndUploadsThroughTheServer)
 {
     writeFile(local("up.txt"), "up");

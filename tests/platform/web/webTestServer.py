@@ -1,6 +1,7 @@
 """A loopback HTTP server for the transfer tests: serves the files of a folder and echoes
 PUT and POST requests (method, path, the headers the tests check, then the body).
-"/slow/N" answers N bytes in eight pieces a twentieth of a second apart."""
+"/slow/N" answers N bytes in pieces a twentieth of a second apart: eight, or one for every
+100000 bytes."""
 import http.server
 import sys
 import time
@@ -30,10 +31,14 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Content-Length", str(size))
         self.end_headers()
-        for piece in range(8):
-            self.wfile.write(b"s" * (size * (piece + 1) // 8 - size * piece // 8))
-            self.wfile.flush()
-            time.sleep(0.05)
+        pieces = max(8, size // 100000)
+        try:
+            for piece in range(pieces):
+                self.wfile.write(b"s" * (size * (piece + 1) // pieces - size * piece // pieces))
+                self.wfile.flush()
+                time.sleep(0.05)
+        except (BrokenPipeError, ConnectionResetError):
+            pass  # the client stopped reading
 
     def do_POST(self):
         self.echo(200)
