@@ -52,6 +52,17 @@ TEST_F(FtpTransfersTest, ProgressReportsTheFileSize)
     EXPECT_EQ(downloadUrl(base + "big.bin", local("big.bin"), options).code, 200);
     EXPECT_EQ(expected, 100000);
     EXPECT_EQ(moved, 100000);
+
+    // An upload expects the local file's size, also as text, whose line ends grow on the way.
+    std::string lines;
+    for (int i = 0; i < 10000; ++i)
+        lines += "line\r\n";
+    writeFile(local("lines.txt"), lines);
+    options.mode = tTransferMode::Text;
+    EXPECT_EQ(uploadUrl(base + "lines.txt", local("lines.txt"), "", options).code, 200);
+    EXPECT_EQ(expected, 60000);
+    EXPECT_GE(moved, 50000);
+    EXPECT_EQ(readFile(remote("lines.txt")), lines);
 }
 
 TEST_F(FtpTransfersTest, TextModeKeepsEveryLineEndAsCrLf)
