@@ -84,9 +84,12 @@ tlogoobject* loadAsCurrent(tPrimitiveCall& call)
     return nullptr;
 }
 
-// A project in place of the whole workspace.
+// A project in place of the whole workspace. A clipboard without a project is refused before
+// anything is erased.
 tlogoobject* loadproject(tPrimitiveCall& call)
 {
+    if (namesClipboard(call.word(0)) && clipboard().Data(tClipboard::kProject).empty())
+        throw eLogoException(erClipboard);
     eraseWorkspace();
     return loadAsCurrent(call);
 }
