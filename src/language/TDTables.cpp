@@ -1,6 +1,8 @@
 #include "language/TDTables.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 
 namespace {
 
@@ -46,9 +48,18 @@ const std::string* TDTable::Find(std::string_view key) const
 
 void TDTable::Finish()
 {
-    // Stable, so duplicates keep their file order and Find gives the first.
-    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    entries.shrink_to_fit();
+    // Positions are sorted rather than the pairs themselves, so that each entry moves once; equal
+    // keys keep their file order (the position decides), so Find gives the first.
+    std::vector<uint32_t> order(entries.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::sort(order.begin(), order.end(), [this](uint32_t a, uint32_t b) {
+        const int byKey = entries[a].first.compare(entries[b].first);
+        return byKey < 0 || (byKey == 0 && a < b);
+    });
+    std::vector<std::pair<std::string, std::string>> sorted;
+    sorted.reserve(entries.size());
+    for (uint32_t at : order) sorted.push_back(std::move(entries[at]));
+    entries = std::move(sorted);
 }
 
 TDTables TDTables::Parse(std::string_view text)
