@@ -84,12 +84,19 @@ tlogoobject* loadAsCurrent(tPrimitiveCall& call)
     return nullptr;
 }
 
-// A project in place of the whole workspace. A clipboard without a project is refused before
-// anything is erased.
+// A project in place of the whole workspace. A clipboard without a project, or a file that
+// cannot be read, is refused before anything is erased.
 tlogoobject* loadproject(tPrimitiveCall& call)
 {
-    if (namesClipboard(call.word(0)) && clipboard().Data(tClipboard::kProject).empty())
-        throw eLogoException(erClipboard);
+    const std::string& name = call.word(0);
+    if (namesClipboard(name)) {
+        if (clipboard().Data(tClipboard::kProject).empty())
+            throw eLogoException(erClipboard);
+    } else if (namesEmbeddedFile(name)) {
+        openEmbeddedFile(name);
+    } else {
+        openedFile(resolveFileName(name, fkProject, {.search = true}), name);
+    }
     eraseWorkspace();
     return loadAsCurrent(call);
 }
