@@ -251,6 +251,26 @@ void press(const tMouseMessage& message, const tSurfaceHit& hit)
     fireUnlessBusy(target, kPressEvents[message.button]);
 }
 
+// The pane and the turtle under the pointer become the tracked ones (none without a hit).
+void trackUnder(const tSurfaceHit* hit)
+{
+    tmultiobject* pane = hit && hit->placed.owner != routing.page ? hit->placed.owner : nullptr;
+    tmultiobject* turtle = hit && hit->turtle ? hit->object : nullptr;
+    // The turtle first leaves, then the pane: the leaves come inside out, the enters outside in.
+    if (turtle != routing.trackedTurtle) track(routing.trackedTurtle, nullptr);
+    track(routing.trackedPane, pane);
+    track(routing.trackedTurtle, turtle);
+}
+
+// Turtles and panes moved under the resting pointer: those it is now on or off hear an enter
+// or a leave, as if it had moved; nothing else is fired. Not while a button or a drag holds
+// the pointer.
+void recheck(const tSurfaceHit& hit)
+{
+    if (routing.pressed || programDrag() || routing.paneMoving.Active()) return;
+    trackUnder(&hit);
+}
+
 void move(const tMouseMessage& message, const tSurfaceHit& hit)
 {
     const QPoint onPage(message.x, message.y);
@@ -269,12 +289,7 @@ void move(const tMouseMessage& message, const tSurfaceHit& hit)
     routing.pressed = nullptr;
     // A move with a button held that began on the page stays the page's.
     const bool free = message.buttons == 0;
-    tmultiobject* pane = hit.placed.owner == routing.page ? nullptr : hit.placed.owner;
-    tmultiobject* turtle = hit.turtle ? hit.object : nullptr;
-    // The turtle first leaves, then the pane: the leaves come inside out, the enters outside in.
-    if (!free || turtle != routing.trackedTurtle) track(routing.trackedTurtle, nullptr);
-    track(routing.trackedPane, free ? pane : nullptr);
-    track(routing.trackedTurtle, free ? turtle : nullptr);
+    trackUnder(free ? &hit : nullptr);
     moveOn(free ? *hit.object : *routing.page, message.buttons, onPage);
 }
 
@@ -305,7 +320,11 @@ void release(const tMouseMessage& message, const tSurfaceHit& hit)
 void handle(const tMouseMessage& message)
 {
     if (!routing.page) return;
-    if (toolsTake(message)) return;
+    if (message.kind == tMouseMessage::kLeave) {
+        if (!routing.pressed) trackUnder(nullptr);
+        return;
+    }
+    if (message.kind != tMouseMessage::kRecheck && toolsTake(message)) return;
     tlogopage& page = *routing.page;
     const tSurfaceHit hit = hitAt(page, page.Screen(), message.x, message.y);
     switch (message.kind) {
@@ -313,6 +332,8 @@ void handle(const tMouseMessage& message)
     case tMouseMessage::kDoubleClick: press(message, hit); break;
     case tMouseMessage::kMove: move(message, hit); break;
     case tMouseMessage::kRelease: release(message, hit); break;
+    case tMouseMessage::kRecheck: recheck(hit); break;
+    case tMouseMessage::kLeave: break;
     }
 }
 
@@ -353,7 +374,32 @@ void tPageMouse::Offer(const tMouseMessage& offered)
     }
     reportPointer(state);
 
-    if (message.kind == tMouseMessage::kMove && !queued_.empty() && queued_.back().kind == tMouseMessage::kMove)
+    last_ = message;
+    inside_ = true;
+    Queue(message);
+}
+
+void tPageMouse::Recheck()
+{
+    if (!inside_ || last_.buttons) return;
+    tMouseMessage message = last_;
+    message.kind = tMouseMessage::kRecheck;
+    Queue(message);
+}
+
+void tPageMouse::Leave()
+{
+    inside_ = false;
+    tMouseMessage message = last_;
+    message.kind = tMouseMessage::kLeave;
+    Queue(message);
+}
+
+// Moves (and rechecks) that follow each other are merged into the last.
+void tPageMouse::Queue(const tMouseMessage& message)
+{
+    const bool merges = message.kind == tMouseMessage::kMove || message.kind == tMouseMessage::kRecheck;
+    if (merges && !queued_.empty() && queued_.back().kind == message.kind)
         queued_.back() = message;
     else
         queued_.push_back(message);

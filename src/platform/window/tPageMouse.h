@@ -9,7 +9,8 @@ class tmultiobject;
 
 // One mouse message of the page view, in surface pixels.
 struct tMouseMessage {
-    enum tKind { kPress, kDoubleClick, kMove, kRelease };
+    // kRecheck: what lies under the resting pointer may have changed; kLeave: it left the page.
+    enum tKind { kPress, kDoubleClick, kMove, kRelease, kRecheck, kLeave };
     tKind kind = kMove;
     int button = 0;  // presses and releases: 0 left, 1 right, 2 middle
     int x = 0;
@@ -45,12 +46,20 @@ public:
 
     // On the window thread. Moves that follow each other are merged into the last.
     void Offer(const tMouseMessage& message);
+    // The page changed under the pointer resting on it (turtles or panes moved): the objects it
+    // is now on or off hear an enter or a leave. Nothing while a button is held.
+    void Recheck();
+    // The pointer left the page: what it was on hears a leave.
+    void Leave();
 
 private:
+    void Queue(const tMouseMessage& message);
     void HandOver();
     void HandleQueued();
 
     QWidget* view_ = nullptr;
     std::deque<tMouseMessage> queued_;
+    tMouseMessage last_;   // the last message offered, where the pointer rests
+    bool inside_ = false;  // the pointer is on the page
     bool handingOver_ = false;
 };

@@ -89,6 +89,8 @@ bool tPageView::Refresh()
         updateGeometry();
     }
     update();
+    // Turtles or panes may have moved under the resting pointer.
+    if (mouse_) mouse_->Recheck();
     return true;
 }
 
@@ -163,3 +165,8 @@ void tPageView::mouseDoubleClickEvent(QMouseEvent* event) { OfferMouse(*event, t
 void tPageView::mouseMoveEvent(QMouseEvent* event) { OfferMouse(*event, tMouseMessage::kMove); }
 
 void tPageView::mouseReleaseEvent(QMouseEvent* event) { OfferMouse(*event, tMouseMessage::kRelease); }
+
+void tPageView::leaveEvent(QEvent*)
+{
+    if (mouse_) mouse_->Leave();
+}

@@ -36,6 +36,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Whatever the pointer was on hears a leave.
+    void leaveEvent(QEvent* event) override;
 
 private:
     void OfferMouse(const QMouseEvent& event, int kind);

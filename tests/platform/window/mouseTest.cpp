@@ -57,6 +57,27 @@ TEST_F(PageMouse, WithoutAutoDragAMoveWithTheButtonHeldIsADragEvent)
     EXPECT_EQ(Run("show T'pos T'eraseevent \"ondrag"), "[0 0]\n");
 }
 
+TEST_F(PageMouse, ATurtleMovingUnderTheRestingPointerHearsItComeAndGo)
+{
+    ASSERT_EQ(Run("T'st T'pu T'home T'setevent \"onmouseenter [print \"came] T'setevent \"onmouseleave [print \"went]"), "");
+    // Without a button QTest moves the cursor, which says nothing when it is there already.
+    QTest::mouseMove(page, kOnThePage + QPoint(1, 1));
+    QTest::mouseMove(page, kOnThePage);
+    ASSERT_TRUE(waitFor([&] { return Run("show P'mousestate") == "[0 0 [-298 149]]\n"; }));
+    // The turtle's nose is 4 pixels above its position: put it under the pointer, then away.
+    ASSERT_EQ(Run("T'setpos [-298 145]"), "");
+    EXPECT_TRUE(waitFor([&] { return Printed("came"); }));
+    ASSERT_EQ(Run("T'home"), "");
+    EXPECT_TRUE(waitFor([&] { return Printed("went"); }));
+    // Over the turtle, the pointer leaving the page takes leave of it too.
+    QTest::mouseMove(page, kOnTheTurtle);
+    EXPECT_TRUE(waitFor([&] { return CountPrinted("came") == 2; }));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(page, &leave);
+    EXPECT_TRUE(waitFor([&] { return CountPrinted("went") == 2; }));
+    EXPECT_EQ(Run("T'eraseevent \"onmouseenter T'eraseevent \"onmouseleave"), "");
+}
+
 TEST_F(PageMouse, AFlexibleLineGivesItsEndsAndTheLineDrawnFromThemHasExactPixels)
 {
     ASSERT_EQ(Run("T'ht P'cleanbgpicture"), "");
