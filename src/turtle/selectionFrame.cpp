@@ -160,6 +160,8 @@ void createSelection(tgrScreen& screen, const QImage& image, QRect inner)
 
 bool selectionExists() { return current.has_value(); }
 
+tgrScreen* selectionScreen() { return current ? current->screen : nullptr; }
+
 QRect selectionRectangle() { return current ? current->inner : QRect(); }
 
 QImage selectionPicture()

@@ -17,6 +17,8 @@ class tgrScreen;
 // (surface pixels).
 void createSelection(tgrScreen& screen, const QImage& image, QRect inner);
 bool selectionExists();
+// The surface the selection lies over; none without a selection.
+tgrScreen* selectionScreen();
 // The frame's inner rectangle; empty without a selection.
 QRect selectionRectangle();
 // The picture as it is shown (scaled to the frame); null without a selection.

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <map>
+#include <optional>
 #include <mutex>
 
 #include "objects/destructionHooks.h"
@@ -14,6 +15,7 @@
 #include "platform/window/interpreterHandOver.h"
 #include "platform/window/paneMoving.h"
 #include "platform/window/surfaceHit.h"
+#include "platform/window/tPageView.h"
 #include "turtle/dragStep.h"
 #include "turtle/paintTools.h"
 #include "turtle/pointerState.h"
@@ -46,8 +48,8 @@ struct tMouseRouting {
     bool doubleClicked = false;       // the release that ends a double click makes no click
     std::map<tmultiobject*, tMouseTarget> targets;
     tPaneMoving paneMoving;
-    QWidget* view = nullptr;  // shows the page; its cursor tells a move or a resize
-    QCursor cursorBefore;     // the view's cursor before the move or resize
+    QWidget* view = nullptr;  // shows the page; its cursor tells a move, a resize or a handle
+    bool ownCursor = false;   // the view shows a cursor of the mouse's instead of the chosen one
 };
 
 tMouseRouting routing;
@@ -216,15 +218,40 @@ bool toolsTake(const tMouseMessage& message)
     return false;
 }
 
-void showMovingCursor(bool moving, bool resizing)
+// The view shows the shape (a move, a resize, a handle of the selection), or with none again
+// the one "setmousecursor" chose.
+void showCursor(std::optional<Qt::CursorShape> shape)
 {
     if (!routing.view) return;
-    if (moving) {
-        routing.cursorBefore = routing.view->cursor();
-        routing.view->setCursor(resizing ? Qt::SizeFDiagCursor : Qt::SizeAllCursor);
-    } else {
-        routing.view->setCursor(routing.cursorBefore);
+    if (shape)
+        routing.view->setCursor(*shape);
+    else if (routing.ownCursor)
+        routing.view->setCursor(tPageView::ChosenCursor());
+    routing.ownCursor = shape.has_value();
+}
+
+// The cursor over the selection frame tells what its handle under the pointer does.
+std::optional<Qt::CursorShape> selectionCursorAt(const tMouseMessage& message)
+{
+    tgrScreen* screen = selectionScreen();
+    if (!screen) return std::nullopt;
+    tlogopage& page = *routing.page;
+    for (const tPlacedSurface& placed : placedSurfaces(page, page.Screen())) {
+        if (placed.surface != screen) continue;
+        switch (selectionHandleAt({message.x - placed.left, message.y - placed.top})) {
+        case 1:
+        case 4: return Qt::SizeFDiagCursor;
+        case 2:
+        case 3: return Qt::SizeBDiagCursor;
+        case 5:
+        case 7: return Qt::SizeVerCursor;
+        case 6:
+        case 8: return Qt::SizeHorCursor;
+        case 9: return Qt::SizeAllCursor;
+        default: return std::nullopt;
+        }
     }
+    return std::nullopt;
 }
 
 void press(const tMouseMessage& message, const tSurfaceHit& hit)
@@ -236,7 +263,7 @@ void press(const tMouseMessage& message, const tSurfaceHit& hit)
     tmultiobject& target = *hit.object;
     if (!hit.turtle &&
         routing.paneMoving.Begin(target, message.button, message.keys, {message.x, message.y}, {hit.x, hit.y})) {
-        showMovingCursor(true, routing.paneMoving.Resizing());
+        showCursor(routing.paneMoving.Resizing() ? Qt::SizeFDiagCursor : Qt::SizeAllCursor);
         return;
     }
     routing.pressed = &target == routing.page ? nullptr : &target;
@@ -297,7 +324,7 @@ void release(const tMouseMessage& message, const tSurfaceHit& hit)
 {
     if (routing.paneMoving.Active()) {
         routing.paneMoving.End();
-        showMovingCursor(false, false);
+        showCursor(std::nullopt);
         return;
     }
     endDrag(programDrag());
@@ -324,6 +351,10 @@ void handle(const tMouseMessage& message)
         if (!routing.pressed) trackUnder(nullptr);
         return;
     }
+    // Free moves show what a handle of the selection frame under the pointer does; a drag
+    // keeps the cursor it began with.
+    if (message.kind == tMouseMessage::kMove && !message.buttons && !routing.paneMoving.Active())
+        showCursor(selectionCursorAt(message));
     if (message.kind != tMouseMessage::kRecheck && toolsTake(message)) return;
     tlogopage& page = *routing.page;
     const tSurfaceHit hit = hitAt(page, page.Screen(), message.x, message.y);

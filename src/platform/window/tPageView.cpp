@@ -58,6 +58,8 @@ QCursor qCursorOf(const tMouseCursor& cursor)
 
 }  // namespace
 
+QCursor tPageView::ChosenCursor() { return qCursorOf(mouseCursor()); }
+
 void tPageView::ShowPage(tlogopage* page, tgrScreen* screen)
 {
     page_ = page;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QImage>
 #include <QWidget>
 
@@ -26,6 +27,9 @@ public:
     const QImage& Shown() const { return shown_; }
 
     QSize sizeHint() const override;
+
+    // The pointer's shape that "setmousecursor" chose, for the page.
+    static QCursor ChosenCursor();
 
 protected:
     // A tooltip shows the hint of the turtle under the pointer, else the page's.

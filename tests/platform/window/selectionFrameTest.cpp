@@ -95,4 +95,23 @@ TEST_F(PageMouse, KeysOnThePageStampDropCopyAndCutTheSelection)
     EXPECT_EQ(PicturePixel(20, 20), 0xFFFFFFu);
 }
 
+TEST_F(PageMouse, TheCursorOverTheSelectionFrameTellsWhatItsHandleDoes)
+{
+    ASSERT_EQ(Run("T'ht P'cleanbgpicture P'createselection [-388 239 20 20]"), "");
+    // The frame's inner rectangle is (10, 10) to (29, 29); its handles lie 2 to 7 pixels out.
+    const struct {
+        QPoint at;
+        Qt::CursorShape shape;
+    } cases[] = {
+        {{34, 34}, Qt::SizeFDiagCursor}, {{5, 34}, Qt::SizeBDiagCursor}, {{20, 34}, Qt::SizeVerCursor},
+        {{34, 20}, Qt::SizeHorCursor},   {{20, 20}, Qt::SizeAllCursor},  {{200, 200}, Qt::ArrowCursor},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.at.x()) + " " + std::to_string(c.at.y()));
+        QTest::mouseMove(page, c.at);
+        EXPECT_TRUE(waitFor([&] { return page->cursor().shape() == c.shape; }));
+    }
+    ASSERT_EQ(Run("finishselection"), "");
+}
+
 }  // namespace
