@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPainter>
 
 #include <functional>
@@ -10,6 +9,7 @@
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tgrScreen.h"
 #include "values/tLogoRef.h"
+#include "pieceApplication.h"
 
 namespace {
 
@@ -86,11 +86,7 @@ TEST_F(SurfaceChanges, ReadingTheSurfaceAndMovingHiddenTurtlesLeaveTheCount)
 // The view keeps what it shows until the count moves, then shows the new composition.
 TEST_F(SurfaceChanges, TheViewComposesWhenTheCountMoved)
 {
-    static char name[] = "page_view_tests";
-    static char* arguments[] = {name, nullptr};
-    static int argumentCount = 1;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argumentCount, arguments);
+    pieceApplication();
     tPageView view;
     view.ShowPage(nullptr, screen.get());
     EXPECT_EQ(view.Shown().size(), QSize(100, 60));

@@ -5,11 +5,13 @@
 #include "mainobj/keyboard/tKeyboardState.h"
 #include "platform/window/selectionKeys.h"
 #include "platform/window/windowKeys.h"
+#include "pieceApplication.h"
 
 namespace {
 
 TEST(WindowKeys, CtrlBreakIsTheCancelKeyAndStopsQueueingPresses)
 {
+    pieceApplication();
     const struct {
         const char* what;
         int key;
@@ -34,6 +36,7 @@ TEST(WindowKeys, CtrlBreakIsTheCancelKeyAndStopsQueueingPresses)
 
 TEST(WindowKeys, KeysThatWorkTheSelectionFrame)
 {
+    pieceApplication();
     const struct {
         const char* what;
         int key;
