@@ -10,23 +10,25 @@
 
 namespace {
 
-// The pane that lives on `ground` and owns `surface`.
-tmultiobject* ownerOf(tmultiobject& ground, const tgrScreen& surface)
+// The pane that owns `surface`: it lives on `ground`, or at least in the page (a pane made in
+// a pane is entered in the page's table).
+tmultiobject* ownerOf(tmultiobject& ground, tmultiobject& page, const tgrScreen& surface)
 {
-    for (tmultiobject* dependent : ground.dependents)
-        if (dependent->place == &ground && screenOf(*dependent) == &surface) return dependent;
+    for (tmultiobject* holder : {&ground, &page})
+        for (tmultiobject* dependent : holder->dependents)
+            if (screenOf(*dependent) == &surface) return dependent;
     return nullptr;
 }
 
 // `on` and the surfaces lying on it, topmost first: each surface comes after those lying on
 // it, which are shown over it.
-void collect(const tPlacedSurface& on, std::vector<tPlacedSurface>& into)
+void collect(const tPlacedSurface& on, tmultiobject& page, std::vector<tPlacedSurface>& into)
 {
     const std::vector<tLogoRef<tgrScreen>> children = on.surface->Children();
     for (const tLogoRef<tgrScreen>& child : std::views::reverse(children)) {
-        tmultiobject* owner = ownerOf(*on.owner, *child);
+        tmultiobject* owner = ownerOf(*on.owner, page, *child);
         if (!owner) continue;
-        collect({owner, child.get(), on.left + child->Left(), on.top + child->Top()}, into);
+        collect({owner, child.get(), on.left + child->Left(), on.top + child->Top()}, page, into);
     }
     into.push_back(on);
 }
@@ -42,7 +44,7 @@ bool covers(const tPlacedSurface& placed, int x, int y)
 std::vector<tPlacedSurface> placedSurfaces(tmultiobject& page, tgrScreen& pageSurface)
 {
     std::vector<tPlacedSurface> placed;
-    collect({&page, &pageSurface, 0, 0}, placed);
+    collect({&page, &pageSurface, 0, 0}, page, placed);
     return placed;
 }
 

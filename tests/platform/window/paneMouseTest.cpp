@@ -42,10 +42,15 @@ TEST_F(PaneMouse, ClicksGoToTheTopmostPaneOrItsTurtleNeverToWhatLiesUnder)
                   "P'board'setevent \"onclick [print \"board] P'cover'setevent \"onclick [print \"cover] "
                   "P'pen'setevent \"onclick [print \"pen]"),
               "");
+    // A pane made in board, 20 x 20 at board's corner: page (200, 300).
+    ASSERT_EQ(Run("ask \"mainwindow1'page1'board [new \"pane [name inner size [20 20] apos [0 0]]] "
+                  "P'inner'setevent \"onclick [print \"inner]"),
+              "");
     struct tCase {
         QPoint at;
         const char* heard;
-    } cases[] = {{kOnBoardOverT1, "board"}, {kOnPen, "pen"}, {kOnBoardAndCover, "cover"}, {kOnThePage, "page"}};
+    } cases[] = {{kOnBoardOverT1, "board"}, {kOnPen, "pen"}, {kOnBoardAndCover, "cover"}, {kOnThePage, "page"},
+                 {{205, 305}, "inner"}};
     for (const tCase& c : cases) {
         SCOPED_TRACE(c.heard);
         const int before = CountPrinted(c.heard);
@@ -61,7 +66,7 @@ TEST_F(PaneMouse, ClicksGoToTheTopmostPaneOrItsTurtleNeverToWhatLiesUnder)
     EXPECT_TRUE(waitFor([&] { return CountPrinted("board") == boardBefore + 1; }));
     EXPECT_EQ(CountPrinted("t1"), 0);
     EXPECT_EQ(CountPrinted("cover"), 1);
-    EXPECT_EQ(Run("T'eraseevent \"onclick P'eraseevent \"onclick"), "");
+    EXPECT_EQ(Run("T'eraseevent \"onclick P'eraseevent \"onclick ask \"mainwindow1'page1 [eraseobject \"inner]"), "");
 }
 
 TEST_F(PaneMouse, APaneHearsThePointerComeAndGoAndSeesItInItsOwnCoordinates)
