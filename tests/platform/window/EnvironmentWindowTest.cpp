@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFileInfo>
+#include <QTimer>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -13,6 +15,7 @@
 #include <atomic>
 #include <thread>
 
+#include "mainobj/system/dialogFront.h"
 #include "platform/singlecopy/tSingleCopy.h"
 #include "platform/window/openRequest.h"
 #include "platform/window/tCommandLine.h"
@@ -297,6 +300,89 @@ TEST_F(EnvironmentWindow, AProjectHandedOverByALaterCopyOpensUnlessADialogIsOpen
         QTest::qWait(50);
         return false;
     })) << OutputText().toStdString();
+}
+
+// Answers the dialogs the primitives ask for from a script, a little later on the window thread
+// as a real dialog would, and keeps what was asked.
+class tScriptedDialogs : public tDialogFront {
+public:
+    std::vector<int> buttons;        // what the message dialogs answer, in turn
+    std::string chosenFile;          // empty: the file chooser is cancelled
+    std::vector<std::string> asked;  // "message <text>" or "file"
+
+    tCloser ShowMessage(const tMessageRequest& request, tAnswered answered) override
+    {
+        asked.push_back("message " + request.text);
+        tDialogAnswer answer;
+        answer.cancelled = false;
+        answer.code = buttons.at(asked.size() - 1);
+        return Later(answer, std::move(answered));
+    }
+    tCloser ShowFileChooser(const tFileRequest&, tAnswered answered) override
+    {
+        asked.push_back("file");
+        tDialogAnswer answer;
+        answer.cancelled = chosenFile.empty();
+        answer.text = chosenFile;
+        return Later(answer, std::move(answered));
+    }
+    tCloser ShowLineInput(const tLineRequest&, tAnswered answered) override { return Later({}, std::move(answered)); }
+    tCloser ShowColourChooser(const tColourRequest&, tAnswered answered) override { return Later({}, std::move(answered)); }
+    tCloser ShowItemChooser(const tItemsRequest&, tAnswered answered) override { return Later({}, std::move(answered)); }
+    tCloser ShowPopup(const tPopupRequest&, tAnswered answered) override { return Later({}, std::move(answered)); }
+
+private:
+    static tCloser Later(tDialogAnswer answer, tAnswered answered)
+    {
+        QTimer::singleShot(10, [answer, answered = std::move(answered)] { answered(answer); });
+        return [] {};
+    }
+};
+
+// With unsaved work, the project handed over asks first: Cancel keeps everything, No loads it,
+// Yes saves the work under the chosen name first (a name not chosen: nothing happens).
+TEST_F(EnvironmentWindow, AHandedOverProjectAsksAboutUnsavedWorkFirst)
+{
+    QTemporaryDir folder;
+    const std::string project = folder.filePath(QStringLiteral("asked.zxp")).toStdString();
+    const std::string savedFirst = folder.filePath(QStringLiteral("kept.zxp")).toStdString();
+    Type(QString::fromStdString("make \"asked 42 save \"|" + project + "| print \"saved"));
+    ASSERT_TRUE(waitFor([&] { return OutputHas("saved\n"); })) << OutputText().toStdString();
+    tProcessStart like;
+    like.startObject = tLogoRef<tlogoobject>(&mainLogoObject());
+    like.commander = window->Commander();
+
+    const struct {
+        const char* what;
+        std::vector<int> buttons;
+        std::string chosen;
+        int asks;
+        const char* value;  // of "asked" afterwards
+        bool saved;
+    } cases[] = {
+        {"Cancel", {2}, "", 1, "0", false},
+        {"Yes, no name chosen", {6}, "", 2, "0", false},
+        {"No", {7}, "", 1, "42", false},
+        {"Yes", {6}, savedFirst, 2, "42", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Type("make \"asked 0 .setchanged \"true print \"changed");
+        ASSERT_TRUE(waitFor([&] { return OutputText().endsWith("changed\n"); })) << OutputText().toStdString();
+        auto dialogs = std::make_shared<tScriptedDialogs>();
+        dialogs->buttons = c.buttons;
+        dialogs->chosenFile = c.chosen;
+        installDialogFront(dialogs);
+        ASSERT_TRUE(openRequested(window, project, like));
+        EXPECT_TRUE(waitFor([&] { return !tallthreads::Instance().Exists("@menu"); }));
+        installDialogFront(nullptr);
+        ASSERT_EQ(dialogs->asked.size(), static_cast<size_t>(c.asks));
+        EXPECT_TRUE(dialogs->asked.front().starts_with("message ")) << dialogs->asked.front();
+        Type("print :asked");
+        EXPECT_TRUE(waitFor([&] { return OutputText().endsWith(QStringLiteral(":asked\n%1\n").arg(c.value)); }))
+            << OutputText().toStdString();
+        EXPECT_EQ(QFileInfo::exists(QString::fromStdString(savedFirst)), c.saved);
+    }
 }
 
 // The pointer resting over the turtle shows the turtle's hint, elsewhere the page's.
