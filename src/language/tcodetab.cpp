@@ -1,22 +1,26 @@
 #include "language/tcodetab.h"
 
-#include <algorithm>
+#include <cstdint>
+
+std::string tcodetab::KeyOf(std::string_view text) const
+{
+    uint8_t (*map)(uint8_t) = mode == tComparisonMode::folding ? &foldedByte : &upperCaseByte;
+    std::string key(text.size(), '\0');
+    for (size_t i = 0; i < text.size(); ++i)
+        key[i] = static_cast<char>(map(static_cast<uint8_t>(text[i])));
+    return key;
+}
 
 const tcoderec* tcodetab::Find(std::string_view text) const
 {
-    const auto it = std::lower_bound(byText.begin(), byText.end(), text, [this](const tcoderec* rec, std::string_view t) {
-        return compareWordsIn(mode, rec->text, t) < 0;
-    });
-    return it != byText.end() && compareWordsIn(mode, (*it)->text, text) == 0 ? *it : nullptr;
+    const auto found = byKey.find(KeyOf(text));
+    return found == byKey.end() ? nullptr : found->second;
 }
 
 const tcoderec& tcodetab::Add(std::string_view text)
 {
     const tcoderec& rec = records.emplace_back(tcoderec{HighestCode() + 1, std::string(text)});
-    const auto at = std::upper_bound(byText.begin(), byText.end(), text, [this](std::string_view t, const tcoderec* r) {
-        return compareWordsIn(mode, t, r->text) < 0;
-    });
-    byText.insert(at, &rec);
+    byKey.emplace(KeyOf(text), &rec);
     return rec;
 }
 

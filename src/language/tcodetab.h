@@ -1,8 +1,9 @@
 #pragma once
 
 // The name-code table: every name the interpreter meets is interned once as a positive code.
-// `tcodetab` orders the records by text under the language's comparison (text to code),
-// `tstringtab` by code (code to text). Not locked itself; NameCodes.cpp guards the current one.
+// `tcodetab` finds records by text under the language's comparison (text to code) through a
+// hash of each text's comparison key, `tstringtab` by code (code to text). Not locked itself;
+// NameCodes.cpp guards the current one.
 
 #include "language/Language.h"
 #include "language/WordComparison.h"
@@ -10,6 +11,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 struct tcoderec {
@@ -30,8 +32,11 @@ public:
 private:
     friend class tstringtab;
     tComparisonMode mode;
-    std::deque<tcoderec> records;           // in code order; a deque keeps addresses stable
-    std::vector<const tcoderec*> byText;
+    // The text as the comparison sees it: two texts compare equal exactly when their keys do.
+    std::string KeyOf(std::string_view text) const;
+
+    std::deque<tcoderec> records;  // in code order; a deque keeps addresses stable
+    std::unordered_map<std::string, const tcoderec*> byKey;
 };
 
 // Codes are handed out densely from 1, so the records in code order are the code-sorted table.
