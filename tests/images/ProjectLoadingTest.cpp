@@ -77,8 +77,20 @@ TEST(ProjectLoading, RefusesWhatIsNoProjectOfThisLanguage)
         {"other language, uncoded", {projectBytes("print 1\r\n", "deutsch", false), erUnsupportedLanguage}},
         {"control character", {projectBytes("print \x02\r\n"), erZembrixProject}},
     };
-    for (const auto& [what, c] : cases)
+    for (const auto& [what, c] : cases) {
         EXPECT_EQ(loadError(c.first), c.second) << what;
+        // The same refusal is available before anything changes ("loadproject" erases first).
+        tMemoryStream stream(c.first);
+        try {
+            checkProjectContainer(stream);
+            ADD_FAILURE() << what << ": accepted";
+        } catch (const eLogoException& error) {
+            EXPECT_EQ(error.key, c.second) << what;
+        }
+    }
+    tMemoryStream good(projectBytes("print 1\r\n", "*"));
+    EXPECT_NO_THROW(checkProjectContainer(good));
+    EXPECT_EQ(good.Position(), 0);
     EXPECT_EQ(world.Run("print 1"), "1\n");
 }
 

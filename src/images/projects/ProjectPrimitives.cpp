@@ -84,8 +84,8 @@ tlogoobject* loadAsCurrent(tPrimitiveCall& call)
     return nullptr;
 }
 
-// A project in place of the whole workspace. A clipboard without a project, or a file that
-// cannot be read, is refused before anything is erased.
+// A project in place of the whole workspace. A clipboard without a project, or a file that holds
+// no project of this language, is refused before anything is erased.
 tlogoobject* loadproject(tPrimitiveCall& call)
 {
     const std::string& name = call.word(0);
@@ -95,7 +95,7 @@ tlogoobject* loadproject(tPrimitiveCall& call)
     } else if (namesEmbeddedFile(name)) {
         openEmbeddedFile(name);
     } else {
-        openedFile(resolveFileName(name, fkProject, {.search = true}), name);
+        checkProjectContainer(*openedFile(resolveFileName(name, fkProject, {.search = true}), name));
     }
     eraseWorkspace();
     return loadAsCurrent(call);

@@ -115,6 +115,17 @@ void fireLoadEvents(tmultiobject* lastBefore)
 
 }  // namespace
 
+void checkProjectContainer(tStream& stored)
+{
+    const std::string text = readContainer(stored, tProjectLoad{});
+    // The text is split as loading splits it, without running anything.
+    tProjectInstructions instructions(text, currentDefinitionWords());
+    std::string instruction;
+    while (instructions.Next(instruction)) {
+    }
+    seekTo(stored, 0);
+}
+
 void loadProject(tStream& stored, const tProjectLoad& load)
 {
     tRunningLoad running(load.parameters);

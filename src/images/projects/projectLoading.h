@@ -24,3 +24,7 @@ struct tProjectLoad {
 };
 
 void loadProject(tStream& stored, const tProjectLoad& load);
+// Fails as loading would when the stream holds no project of this language (a damaged container,
+// another language, no text, a control character in the text), so that a caller can refuse it before changing anything. Leaves
+// the stream at its start.
+void checkProjectContainer(tStream& stored);
