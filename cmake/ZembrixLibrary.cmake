@@ -30,6 +30,9 @@ function(zembrix_test name)
   if(ZEMBRIX_SANITIZE STREQUAL "thread")
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
                          "TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/thread-sanitizer.supp")
+  elseif(ZEMBRIX_SANITIZE STREQUAL "address")
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
+                         "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/leak-sanitizer.supp")
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
   endif()
