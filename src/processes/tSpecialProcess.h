@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 #include "processes/tLogoprocess.h"
 
 // The loader processes: their code is a file name word, handed to a primitive of the object
@@ -11,6 +13,13 @@ public:
 protected:
     // Calls the primitive of that key with the code word as its only input.
     void RunPrimitiveOnCode(const char* key);
+    // Calls the operation of that key with the inputs (fresh values, handed over) and gives its
+    // output.
+    tLogoRef<tlogoobject> RunOperation(const char* key, std::initializer_list<tlogoobject*> inputs);
+
+private:
+    // The primitive of that key as the current object finds it; erDoNotKnowHowTo when none.
+    tProcDesc& Primitive(const char* key);
 };
 
 // Start-up loading: "load" of a built-in file ("*name") or of a file that exists; any other

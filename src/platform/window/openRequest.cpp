@@ -3,14 +3,9 @@
 #include <QApplication>
 #include <QWidget>
 
-#include <vector>
-
 #include "language/Language.h"
 #include "mainobj/system/workspaceChanged.h"
-#include "interpreter/tProcessContext.h"
 #include "processes/tSpecialProcess.h"
-#include "values/eLogoException.h"
-#include "values/tProcDesc.h"
 #include "values/tLogoInt.h"
 #include "values/tLogoRef.h"
 #include "values/tLogoString.h"
@@ -43,13 +38,13 @@ private:
     {
         if (workspaceChanged()) {
             constexpr int32_t kYesNoCancelQuestion = 3 | (2 << 4);
-            tLogoRef<tlogoobject> answer = Operation(
+            tLogoRef<tlogoobject> answer = RunOperation(
                 "dialogbox", {NewWord(uiString("strings", "doyouwanttoerasememory")),
                               NewWord(uiString("strings", "ZembriClosing")), NewInteger(kYesNoCancelQuestion)});
             const int32_t button = answer->AsInteger();
             if (button != kYes && button != kNo) return;
             if (button == kYes) {
-                tLogoRef<tlogoobject> chosen = Operation("saveprojectchooser", std::vector<tlogoobject*>());
+                tLogoRef<tlogoobject> chosen = RunOperation("saveprojectchooser", {});
                 if (chosen->IsList()) return;  // no name chosen: nothing happens
                 code = chosen;
                 RunPrimitiveOnCode(".save");
@@ -57,19 +52,6 @@ private:
         }
         code = tLogoRef<tlogoobject>(NewWord(project_));
         RunPrimitiveOnCode("loadproject");
-    }
-
-    // Calls the main object's primitive of that key with the inputs and gives its output.
-    tLogoRef<tlogoobject> Operation(const char* key, std::vector<tlogoobject*> inputs)
-    {
-        tProcessContext& context = *Context();
-        const uint32_t keyCode = nameCode(primaryName(key));
-        int level = 0;
-        tProcDesc* primitive = context.currentObject->LookupMethod(keyCode, level);
-        if (primitive == nullptr) throw eLogoException(erDoNotKnowHowTo, tCulpritName{keyCode});
-        for (tlogoobject* input : inputs) context.stack.push(input);
-        primitive->CallOperation(context.stack, static_cast<int>(inputs.size()));
-        return tLogoRef<tlogoobject>::adopt(context.stack.popRaw());
     }
 
     const std::string project_;
