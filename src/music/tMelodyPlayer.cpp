@@ -41,7 +41,7 @@ void tMelodyPlayer::PlayToken(std::string_view token)
         }
         break;
     case tMelodyStep::kWave:
-        Rest(waveFileMilliseconds(step.file));
+        SoundWave(step.file);
         break;
     case tMelodyStep::kNothing:
         break;
@@ -59,6 +59,17 @@ void tMelodyPlayer::Sound(const std::vector<int>& notes, int32_t milliseconds)
     // Notes end even when a stop cut the wait short: a note left on would sound for ever.
     for (int note : sounding) channels.NoteOff(channel, note, state.volume);
     if (end == tNoteClock::kStopped) throw eStopPlayException();
+    if (clock.StopRequested()) throw eTerminateException();
+}
+
+void tMelodyPlayer::SoundWave(std::string_view file)
+{
+    const tWaveSounder& sounder = waveSounder();
+    if (!sounder) {
+        Rest(waveFileMilliseconds(file));
+        return;
+    }
+    if (sounder(file)) throw eStopPlayException();
     if (clock.StopRequested()) throw eTerminateException();
 }
 

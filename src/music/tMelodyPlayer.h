@@ -37,6 +37,8 @@ public:
     // a stop noticed afterwards ends the process (eTerminateException).
     void Sound(const std::vector<int>& notes, int32_t milliseconds);
     void Rest(int32_t milliseconds);
+    // The sound file of a "W" token, to its end.
+    void SoundWave(std::string_view file);
     void SetInstrument(int program);
 
     int Channel() const { return channel; }

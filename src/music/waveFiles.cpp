@@ -20,6 +20,8 @@ uint32_t littleEndian(std::string_view bytes, size_t at, int size)
 // Only the header matters; the sample data is never read.
 constexpr size_t kHeaderBytes = 4096;
 
+tWaveSounder installedSounder;
+
 }  // namespace
 
 int64_t waveMilliseconds(std::string_view bytes)
@@ -50,3 +52,7 @@ int32_t waveFileMilliseconds(std::string_view name)
     const int64_t milliseconds = waveMilliseconds(header);
     return static_cast<int32_t>(std::clamp<int64_t>(milliseconds, 0, INT32_MAX));
 }
+
+void setWaveSounder(tWaveSounder sounder) { installedSounder = std::move(sounder); }
+
+const tWaveSounder& waveSounder() { return installedSounder; }

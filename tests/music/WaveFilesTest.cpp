@@ -4,11 +4,13 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "MusicTestRig.h"
 #include "mainobj/system/tFilePaths.h"
 #include "music/waveFiles.h"
 #include "values/eLogoException.h"
+#include "values/eTerminateException.h"
 
 namespace {
 
@@ -57,6 +59,25 @@ TEST(WaveFiles, ATokenWaitsForTheFilesLength)
         EXPECT_EQ(error.key, erExpectWav);
     }
     std::filesystem::remove_all(folder);
+}
+
+// With a sounder installed the token plays through it, taking no time of the player's clock;
+// a stop the sounder reports ends the melody.
+TEST(WaveFiles, AnInstalledSounderPlaysTheToken)
+{
+    std::vector<std::string> sounded;
+    bool stop = false;
+    setWaveSounder([&](std::string_view name) {
+        sounded.emplace_back(name);
+        return stop;
+    });
+    tRecordedPlayer rig;
+    rig.player->PlayToken("Wding");
+    EXPECT_EQ(sounded, (std::vector<std::string>{"ding"}));
+    EXPECT_EQ(rig.log.now, 0);
+    stop = true;
+    EXPECT_THROW(rig.player->PlayToken("Wbell"), eStopPlayException);
+    setWaveSounder(nullptr);
 }
 
 }  // namespace

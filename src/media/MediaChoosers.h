@@ -1,0 +1,6 @@
+#pragma once
+
+class tLogoTab;
+
+// voiceChooser and playChooser.
+void registerMediaChoosers(tLogoTab& table);

@@ -1,0 +1,6 @@
+#pragma once
+
+class tLogoTab;
+
+// playwave and playfile.
+void registerSoundFilePrimitives(tLogoTab& table);

@@ -1,0 +1,6 @@
+#pragma once
+
+class tLogoTab;
+
+// say and setvoice.
+void registerSpeechPrimitives(tLogoTab& table);
