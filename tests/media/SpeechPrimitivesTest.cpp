@@ -2,6 +2,7 @@
 
 #include "../mainobj/MainObjectWorld.h"
 #include "RecordingSoundDevice.h"
+#include "mainobj/system/dialogFront.h"
 #include "media/speech.h"
 #include "media/startMedia.h"
 
@@ -98,6 +99,54 @@ TEST_F(SpeechPrimitives, WithoutAnEngineSayIsSilentAndNoVoiceExists)
     EXPECT_EQ(world.ErrorOf("say \"hello"), "none");
     EXPECT_EQ(sound.opened, 0);
     EXPECT_EQ(world.ErrorOf("setvoice \"german"), "erVoiceList");
+}
+
+// A window's dialogs, answering at once with the choice the test sets.
+class tAnsweringFront : public tDialogFront {
+public:
+    tCloser ShowMessage(const tMessageRequest&, tAnswered answered) override { return Cancel(answered); }
+    tCloser ShowLineInput(const tLineRequest&, tAnswered answered) override { return Cancel(answered); }
+    tCloser ShowColourChooser(const tColourRequest&, tAnswered answered) override { return Cancel(answered); }
+    tCloser ShowPopup(const tPopupRequest&, tAnswered answered) override { return Cancel(answered); }
+    tCloser ShowFileChooser(const tFileRequest& request, tAnswered answered) override
+    {
+        file = request;
+        answered(choice);
+        return [] {};
+    }
+    tCloser ShowItemChooser(const tItemsRequest& request, tAnswered answered) override
+    {
+        items = request;
+        answered(choice);
+        return [] {};
+    }
+
+    tDialogAnswer choice;
+    tFileRequest file;
+    tItemsRequest items;
+
+private:
+    static tCloser Cancel(const tAnswered& answered)
+    {
+        answered({});
+        return [] {};
+    }
+};
+
+TEST_F(SpeechPrimitives, TheChoosersOutputWhatIsChosenInTheWindow)
+{
+    auto front = std::make_shared<tAnsweringFront>();
+    installDialogFront(front);
+    front->choice = {false, 2, "/sounds/ding.wav"};
+    EXPECT_EQ(world.Run("show voicechooser"), "German\n");
+    EXPECT_EQ(front->items.items.size(), 4u);
+    EXPECT_EQ(world.Run("show playchooser \"bell"), "/sounds/ding.wav\n");
+    EXPECT_EQ(front->file.name, "bell");
+    ASSERT_EQ(front->file.filters.size(), 1u);
+    EXPECT_EQ(front->file.filters.front().patterns.front(), "*.wav");
+    front->choice = {};
+    EXPECT_EQ(world.Run("show voicechooser show playchooser \"bell"), "[]\n[]\n");
+    installDialogFront(nullptr);
 }
 
 // The console has no dialogs: the choosers answer as cancelled at once.
