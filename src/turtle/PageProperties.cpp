@@ -13,7 +13,7 @@
 #include "objects/tmultiobject.h"
 #include "turtle/anyInputs.h"
 #include "turtle/colours/colourValues.h"
-#include "turtle/hintProperty.h"
+#include "turtle/controlProperties.h"
 #include "turtle/penSettings.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/tlogopage.h"
@@ -147,7 +147,7 @@ struct tSurfaceProperty {
     bool pageOnly;
 };
 const tSurfaceProperty kSurfaceProperties[] = {
-    {8, hintProperty(), false}, {34, kOrigin, false}, {35, kLineColour, false}, {36, kLineWidth, false},
+    {34, kOrigin, false}, {35, kLineColour, false}, {36, kLineWidth, false},
     {38, kPageWho, true},     {39, kBgColour, false},   {123, kLinePattern, false},
 };
 
@@ -160,6 +160,28 @@ void declareSurfaceRows(tmultiobject& surfaceClass, bool page)
 
 }  // namespace
 
-void declarePageProperties(tmultiobject& pageClass) { declareSurfaceRows(pageClass, true); }
+namespace {
+
+// A page fills what shows it: it has a size, but no corner of its own and no "shown".
+tControlBounds pageBounds(tmultiobject& object)
+{
+    tgrScreen& surface = screen(object);
+    return {0, 0, surface.Width(), surface.Height()};
+}
+void setPageBounds(tmultiobject& object, const tControlBounds& bounds)
+{
+    tgrScreen& surface = screen(object);
+    if (bounds.width != surface.Width() || bounds.height != surface.Height()) surface.Resize(bounds.width, bounds.height);
+}
+const tControlKind kPageKind{&pageBounds, &setPageBounds};
+
+}  // namespace
+
+void declarePageProperties(tmultiobject& pageClass)
+{
+    declareControlProperties(pageClass, kPageKind);
+    removeControlPlacement(pageClass);
+    declareSurfaceRows(pageClass, true);
+}
 
 void declareSurfaceProperties(tmultiobject& paneClass) { declareSurfaceRows(paneClass, false); }

@@ -74,9 +74,12 @@ void registerGraphicKinds()
     auto* pane = makeKindClass<tPanePrototype>("pane");
     pane->instanceClass = &tlogopane::Make;
     auto* turtle = makeKindClass<tTurtlePrototype>("turtle");
+    auto* ownWindow = makeKindClass<tWindowPrototype>("window");
+    ownWindow->instanceClass = &tSplitwindow::Make;
     // Shown objects answer keys through their key menus; the window decides whether any does.
     for (tmultiobject* kind : {static_cast<tmultiobject*>(window), static_cast<tmultiobject*>(page),
-                               static_cast<tmultiobject*>(pane), static_cast<tmultiobject*>(turtle)})
+                               static_cast<tmultiobject*>(pane), static_cast<tmultiobject*>(turtle),
+                               static_cast<tmultiobject*>(ownWindow)})
         declareKeyMenuProperty(*kind);
     declareAcceptKeyMenuProperty(*window);
     setDrawingListPoints(&drawingListPoints);
@@ -85,10 +88,12 @@ void registerGraphicKinds()
 tStartWindow buildStartWindow()
 {
     tStartWindow built;
-    built.window = makeInstance<tSplitwindow>("mainwindow", mainLogoObject(), firstName("mainwindow"));
-    built.window->needsPlace = false;
-    built.window->creationDone = true;
+    auto* window = makeInstance<tSplitwindow>("mainwindow", mainLogoObject(), firstName("mainwindow"));
+    built.window = window;
+    window->needsPlace = false;
+    window->creationDone = true;
     built.page = makeInstance<tlogopage>("page", *built.window, firstName("page"));
+    window->shownPage = built.page;
     built.page->MakeVisualPart();
     built.page->creationDone = true;
     built.turtle = createInstance(*built.page, kindClass("turtle"), {}, nullptr);

@@ -11,6 +11,7 @@
 #include "turtle/pointerPrimitives.h"
 #include "turtle/tlogopane.h"
 #include "turtle/turtlePrimitives.h"
+#include "turtle/windowKind.h"
 
 namespace {
 
@@ -93,4 +94,10 @@ void tPagePrototype::SetUpTables()
 {
     tControlObject::SetUpTables();
     setUpSurfaceTables(*this, &declarePageProperties);
+}
+
+void tWindowPrototype::SetUpTables()
+{
+    tControlObject::SetUpTables();
+    declareWindowProperties(*this);
 }

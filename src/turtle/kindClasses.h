@@ -25,3 +25,11 @@ public:
     const char* ClassName() const override { return "tPanePrototype"; }
     void SetUpTables() override;
 };
+
+// Windows of their own on the desktop, each showing one of its pages.
+class tWindowPrototype : public tControlObject {
+public:
+    using tControlObject::tControlObject;
+    const char* ClassName() const override { return "tWindowPrototype"; }
+    void SetUpTables() override;
+};

@@ -4,6 +4,9 @@
 #include <utility>
 
 #include "objects/tcontainerobject.h"
+#include "turtle/controlProperties.h"
+
+class tlogopage;
 
 // A window object: the container of the pages it shows. Objects inside it (pages, panes, the
 // turtles on them) find it as "mywindow".
@@ -18,5 +21,15 @@ public:
 
     const char* ClassName() const override { return "tSplitwindow"; }
     bool IsWindow() const override { return true; }
+    // A window of the window kind shows on the desktop once it is made.
+    void FinishCreation() override;
     static tControlObject* Make(tLogoStack& stack, const std::string& name) { return new tSplitwindow(&stack, name, 1); }
+
+    // Where the window stands on the desktop and the size of what it shows; kept on the window
+    // thread, where the window front also writes what the user does to the window.
+    tControlBounds bounds{120, 120, 796, 499};
+    // The title; the window's name shows while it is empty.
+    std::string caption;
+    // The page it shows: one of its own, held by its objects table; none before the first.
+    tlogopage* shownPage = nullptr;
 };

@@ -4,8 +4,10 @@
 #include "objects/objectList.h"
 #include "objects/objectNames.h"
 #include "objects/tAskObject.h"
+#include "turtle/tSplitwindow.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
+#include "turtle/windowKind.h"
 #include "values/eLogoException.h"
 #include "values/tListBuilder.h"
 #include "values/tLogoList.h"
@@ -30,6 +32,12 @@ constexpr int kPageHeight = 499;
 void tlogopage::MakeVisualPart()
 {
     if (!screenOf(*this)) attachScreen(*this, new tgrScreen(kPageWidth, kPageHeight));
+}
+
+void tlogopage::FinishCreation()
+{
+    auto* window = dynamic_cast<tSplitwindow*>(place);
+    if (window && !window->shownPage) showPageInWindow(*window, this);
 }
 
 tControlObject* tlogopage::Make(tLogoStack& stack, const std::string& name) { return new tlogopage(&stack, name, 1); }

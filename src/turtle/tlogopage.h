@@ -18,6 +18,8 @@ public:
     bool IsPage() const override { return true; }
     // A page's surface: 796 x 499 pixels, white.
     void MakeVisualPart() override;
+    // The first page made in a window is the one the window shows.
+    void FinishCreation() override;
     // What "new" makes for the page class.
     static tControlObject* Make(tLogoStack& stack, const std::string& name);
 

@@ -1,6 +1,6 @@
 #include "turtle/tlogopane.h"
 
-#include <limits>
+#include <algorithm>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -14,6 +14,7 @@
 #include "objects/objectProperties.h"
 #include "objects/propertyDeclaration.h"
 #include "turtle/colours/colourValues.h"
+#include "turtle/controlProperties.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
 #include "values/eLogoException.h"
@@ -46,80 +47,64 @@ tlogopane& pane(tmultiobject& object)
     return *found;
 }
 
-// A side of a pane: a whole number of pixels from 1 up.
-int sideOf(tlogoobject* value)
-{
-    const int32_t side = value->AsInteger();
-    if (side < 1) throw eLogoException(erMinMax, 1, std::numeric_limits<int32_t>::max(), value);
-    return side;
-}
-
-// [width height] as two sides.
-std::pair<int, int> sidesOf(tlogoobject* value)
-{
-    if (!value->IsList()) throw eLogoException(erExpectList2, value);
-    std::vector<tlogoobject*> sides;
-    for (tlogoobject* side : elements(static_cast<tLogoList*>(value))) sides.push_back(side);
-    if (sides.size() != 2) throw eLogoException(erExpectList2, value);
-    return {sideOf(sides[0]), sideOf(sides[1])};
-}
-
-tlogoobject* getAPos(tmultiobject& object)
+tControlBounds paneBounds(tmultiobject& object)
 {
     tgrScreen& surface = surfaceOf(pane(object));
-    return newPointList(surface.Left(), surface.Top());
-}
-void setAPos(tmultiobject& object, tlogoobject* value)
-{
-    const tRealPoint at = pointOf(value);
-    surfaceOf(pane(object)).MoveTo(static_cast<int>(roundPixel(at.x)), static_cast<int>(roundPixel(at.y)));
+    return {surface.Left(), surface.Top(), surface.Width(), surface.Height()};
 }
 
-// The top-left corner in the logo coordinates of the surface the pane lies on.
-tlogoobject* getPos(tmultiobject& object)
+// A new size is a new picture, cleaned (as "size" always did); the corner just moves.
+void setPaneBounds(tmultiobject& object, const tControlBounds& bounds)
 {
     tgrScreen& surface = surfaceOf(pane(object));
-    tgrScreen& ground = groundOf(object);
-    return newPointList(ground.LogoX(surface.Left()), ground.LogoY(surface.Top()));
-}
-void setPos(tmultiobject& object, tlogoobject* value)
-{
-    const tRealPoint logo = pointOf(value);
-    const tRealPoint at = groundOf(object).ToSurface(logo.x, logo.y);
-    surfaceOf(pane(object)).MoveTo(static_cast<int>(roundPixel(at.x)), static_cast<int>(roundPixel(at.y)));
+    if (bounds.width != surface.Width() || bounds.height != surface.Height())
+        surface.Resize(bounds.width, bounds.height);
+    surface.MoveTo(bounds.left, bounds.top);
 }
 
-tlogoobject* getSize(tmultiobject& object)
+// A hidden pane leaves the surface it lies on, so it is neither composed nor found by the
+// mouse, and comes back under the surfaces that lay over it then.
+void paneStateChanged(tmultiobject& object)
 {
-    tgrScreen& surface = surfaceOf(pane(object));
-    return newPointList(surface.Width(), surface.Height());
+    tlogopane& hidden = pane(object);
+    tgrScreen& surface = surfaceOf(hidden);
+    tgrScreen& ground = groundOf(hidden);
+    const std::vector<tLogoRef<tgrScreen>> lying = ground.Children();
+    auto at = std::find_if(lying.begin(), lying.end(), [&](const tLogoRef<tgrScreen>& s) { return s.get() == &surface; });
+    const bool attached = at != lying.end();
+    const bool shown = controlState(hidden).shown;
+    if (!shown && attached) {
+        hidden.coveredBy.clear();
+        for (auto over = at + 1; over != lying.end(); ++over) hidden.coveredBy.push_back(over->get());
+        surface.Detach();
+    } else if (shown && !attached) {
+        ground.AddChild(&surface);
+        for (const tLogoRef<tgrScreen>& other : lying)
+            if (std::find(hidden.coveredBy.begin(), hidden.coveredBy.end(), other.get()) != hidden.coveredBy.end())
+                other->Restack(true);
+        hidden.coveredBy.clear();
+    }
 }
-void setSize(tmultiobject& object, tlogoobject* value)
-{
-    const auto [width, height] = sidesOf(value);
-    surfaceOf(pane(object)).Resize(width, height);
-}
+
+const tControlKind kPaneKind{&paneBounds, &setPaneBounds, &paneStateChanged};
 
 tlogoobject* getWidth(tmultiobject& object) { return NewInteger(surfaceOf(pane(object)).Width()); }
 void setWidth(tmultiobject& object, tlogoobject* value)
 {
     tgrScreen& surface = surfaceOf(pane(object));
-    surface.Resize(sideOf(value), surface.Height());
+    surface.Resize(controlSide(value), surface.Height());
 }
 
 tlogoobject* getHeight(tmultiobject& object) { return NewInteger(surfaceOf(pane(object)).Height()); }
 void setHeight(tmultiobject& object, tlogoobject* value)
 {
     tgrScreen& surface = surfaceOf(pane(object));
-    surface.Resize(surface.Width(), sideOf(value));
+    surface.Resize(surface.Width(), controlSide(value));
 }
 
 tlogoobject* getAutoDrag(tmultiobject& object) { return NewBoolean(pane(object).autoDrag); }
 void setAutoDrag(tmultiobject& object, tlogoobject* value) { pane(object).autoDrag = value->AsBoolean(); }
 
-const tBoundProperty kAPosFunctions{&getAPos, &setAPos};
-const tBoundProperty kPosFunctions{&getPos, &setPos};
-const tBoundProperty kSizeFunctions{&getSize, &setSize};
 const tBoundProperty kWidthFunctions{&getWidth, &setWidth};
 const tBoundProperty kHeightFunctions{&getHeight, &setHeight};
 const tBoundProperty kAutoDragFunctions{&getAutoDrag, &setAutoDrag};
@@ -177,14 +162,18 @@ void tlogopane::MakeVisualPart()
     if (screenOf(*this)) return;
     int width = kPaneSide;
     int height = kPaneSide;
-    if (tLogoRef<tlogoobject> size = takeCreationValue(kSize)) std::tie(width, height) = sidesOf(size.get());
-    if (tLogoRef<tlogoobject> given = takeCreationValue(kWidth)) width = sideOf(given.get());
-    if (tLogoRef<tlogoobject> given = takeCreationValue(kHeight)) height = sideOf(given.get());
+    if (tLogoRef<tlogoobject> size = takeCreationValue(kSize)) std::tie(width, height) = controlSides(size.get());
+    if (tLogoRef<tlogoobject> given = takeCreationValue(kWidth)) width = controlSide(given.get());
+    if (tLogoRef<tlogoobject> given = takeCreationValue(kHeight)) height = controlSide(given.get());
     tgrScreen& ground = groundOf(*this);
     auto* surface = new tgrScreen(width, height);
     attachScreen(*this, surface);
     takeClassBackground(*this, *surface, ground);
-    ground.AddChild(surface);
+    // A pane made hidden never shows.
+    if (shownAtStart)
+        ground.AddChild(surface);
+    else
+        setControlShown(*this, false);
 }
 
 tControlObject* tlogopane::Make(tLogoStack& stack, const std::string& name) { return new tlogopane(&stack, name, 1); }
@@ -193,13 +182,10 @@ void registerPaneLifecycle(tLogoTab& table) { registerPrimitives(table, kPaneLif
 
 void declarePaneProperties(tmultiobject& paneClass)
 {
-    // The corner is one piece of information in two forms; setting either sets both.
-    const std::vector<int32_t> position{4, 1};
+    declareControlProperties(paneClass, kPaneKind);
+    // Width and height are the size, one side at a time.
     const std::vector<int32_t> extent{5, 6, 7};
     const uint8_t derived = propertyFlag::kDerived;
-    declareProperty(paneClass, boundPropertyDeclaration(4, position, 0, kPosFunctions));
-    declareProperty(paneClass, boundPropertyDeclaration(1, position, derived, kAPosFunctions));
-    declareProperty(paneClass, boundPropertyDeclaration(5, extent, 0, kSizeFunctions));
     declareProperty(paneClass, boundPropertyDeclaration(6, extent, derived, kWidthFunctions));
     declareProperty(paneClass, boundPropertyDeclaration(7, extent, derived, kHeightFunctions));
     declareProperty(paneClass, boundPropertyDeclaration(kAutoDrag, {}, 0, kAutoDragFunctions));

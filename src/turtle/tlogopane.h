@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "objects/tcontainingcontrol.h"
 
@@ -22,10 +23,13 @@ public:
 
     // Dragged along by the mouse ("autoDrag").
     bool autoDrag = false;
+    // While hidden: the surfaces that lay over it, which it goes back under when shown again.
+    // Only compared with the surfaces lying there then, never followed.
+    std::vector<const tgrScreen*> coveredBy;
 };
 
 // The pane class's own commands ("destroy"; "tofront" and "toback" among the surfaces lying on
-// the same page) and properties ("aPos", "pos", "size",
-// "width", "height", "autoDrag").
+// the same page) and properties (the common control properties, "width", "height",
+// "autoDrag").
 void registerPaneLifecycle(tLogoTab& table);
 void declarePaneProperties(tmultiobject& paneClass);

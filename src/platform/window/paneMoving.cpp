@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "objects/tmultiobject.h"
+#include "turtle/controlProperties.h"
 #include "turtle/pointerState.h"
 #include "turtle/realGeometry.h"
 #include "turtle/tgrScreen.h"
@@ -54,7 +55,7 @@ bool onResizeGrip(QPoint onPane, int width, int height)
 bool tPaneMoving::Begin(tmultiobject& object, int button, int keys, QPoint onPage, QPoint onPane)
 {
     const bool shift = (keys & 2) != 0, control = (keys & 1) != 0;
-    if (button != 1 || !(shift || control) || !dynamic_cast<tlogopane*>(&object)) return false;
+    if (button != 1 || !(shift || control) || !dynamic_cast<tlogopane*>(&object) || isFrozen(object)) return false;
     tgrScreen* surface = screenOf(object);
     if (!surface) return false;
     if (!shift && !onResizeGrip(onPane, surface->Width(), surface->Height())) return false;

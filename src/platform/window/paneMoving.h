@@ -8,13 +8,14 @@ class tmultiobject;
 // A pane moved or resized with the mouse: the right button with Shift moves it, with Ctrl on
 // its resize grip (a square at the bottom-right corner, a tenth of each side but 8 to 24
 // pixels) resizes it, keeping its top-left corner and what it shows; moves follow the pointer
-// until a button is released. Nothing is fired meanwhile. Under the interpreter lock.
+// until a button is released. Nothing is fired meanwhile. A frozen pane, or one on a frozen
+// pane or page, stays. Under the interpreter lock.
 class tPaneMoving {
 public:
     bool Active() const { return pane_ != nullptr; }
     bool Resizing() const { return resizing_; }
     // Begins when the press asks for it; false when it does not (another button or key, a
-    // turtle, the page, a press off the grip with Ctrl). Points: in the shown page's pixels
+    // turtle, the page, a frozen pane, a press off the grip with Ctrl). Points: in the shown page's pixels
     // and in the pane's.
     bool Begin(tmultiobject& object, int button, int keys, QPoint onPage, QPoint onPane);
     void Follow(QPoint onPage);

@@ -16,6 +16,7 @@
 #include "platform/window/paneMoving.h"
 #include "platform/window/surfaceHit.h"
 #include "platform/window/tPageView.h"
+#include "turtle/controlProperties.h"
 #include "turtle/dragStep.h"
 #include "turtle/paintTools.h"
 #include "turtle/pointerState.h"
@@ -298,7 +299,9 @@ void recheck(const tSurfaceHit& hit)
     trackUnder(&hit);
 }
 
-void move(const tMouseMessage& message, const tSurfaceHit& hit)
+// `heard`: the object under the pointer takes the mouse (it and what it lies on are shown and
+// enabled); one that does not hears nothing, and the pointer over it is over nothing.
+void move(const tMouseMessage& message, const tSurfaceHit& hit, bool heard)
 {
     const QPoint onPage(message.x, message.y);
     if (routing.paneMoving.Active()) {
@@ -316,8 +319,9 @@ void move(const tMouseMessage& message, const tSurfaceHit& hit)
     routing.pressed = nullptr;
     // A move with a button held that began on the page stays the page's.
     const bool free = message.buttons == 0;
-    trackUnder(free ? &hit : nullptr);
-    moveOn(free ? *hit.object : *routing.page, message.buttons, onPage);
+    trackUnder(free && heard ? &hit : nullptr);
+    tmultiobject& target = free ? *hit.object : *routing.page;
+    if (takesMouse(target)) moveOn(target, message.buttons, onPage);
 }
 
 void release(const tMouseMessage& message, const tSurfaceHit& hit)
@@ -331,6 +335,7 @@ void release(const tMouseMessage& message, const tSurfaceHit& hit)
     endProgramDrag();
     tmultiobject* pressed = routing.pressed;
     tmultiobject& target = pressed ? *pressed : *routing.page;
+    if (!pressed && !takesMouse(target)) return;
     if (message.button == 0) endDrag(&target);
     // The click comes first, so that a release while its handler runs is remembered. A turtle
     // has it when the pointer is still on it, else the page or pane it lies on has it.
@@ -358,12 +363,15 @@ void handle(const tMouseMessage& message)
     if (message.kind != tMouseMessage::kRecheck && toolsTake(message)) return;
     tlogopage& page = *routing.page;
     const tSurfaceHit hit = hitAt(page, page.Screen(), message.x, message.y);
+    const bool heard = takesMouse(*hit.object);
     switch (message.kind) {
     case tMouseMessage::kPress:
-    case tMouseMessage::kDoubleClick: press(message, hit); break;
-    case tMouseMessage::kMove: move(message, hit); break;
+    case tMouseMessage::kDoubleClick:
+        if (heard) press(message, hit);
+        break;
+    case tMouseMessage::kMove: move(message, hit, heard); break;
     case tMouseMessage::kRelease: release(message, hit); break;
-    case tMouseMessage::kRecheck: recheck(hit); break;
+    case tMouseMessage::kRecheck: recheck(heard ? hit : tSurfaceHit{}); break;
     case tMouseMessage::kLeave: break;
     }
 }
