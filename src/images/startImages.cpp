@@ -3,6 +3,7 @@
 #include "images/ImageMethods.h"
 #include "images/ImagePrimitives.h"
 #include "images/imageShapes.h"
+#include "images/lgfTextFiles.h"
 #include "images/picturePrimitives.h"
 #include "mainobj/tMainLogoObject.h"
 
@@ -12,4 +13,5 @@ void startImages()
     registerImagePrimitives(*mainLogoObject().procTable);
     setTurtleShapeMaker(&shapeOfValue);
     startPictures();
+    installLgfTextFiles();
 }
