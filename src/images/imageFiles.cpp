@@ -186,6 +186,31 @@ void appendToLgf(const std::string& path, const std::vector<tLogoImage*>& images
     }
 }
 
+// The images go after those of the clipboard's own image file when it holds one, else into a
+// new one; other programs see the file's first picture.
+void appendToClipboard(const std::vector<tLogoImage*>& images)
+{
+    const std::string held = clipboard().Data(tClipboard::kImageFile);
+    std::string bitmap = held.empty() ? std::string() : clipboard().Data(tClipboard::kImage);
+    tMemoryStream file(bytesOf(held));
+    try {
+        for (tLogoImage* image : images) {
+            file.Seek(0, tSeekOrigin::end);
+            appendImageChunk(*image, file, projectCompressionLevel());
+        }
+    } catch (const eStreamError&) {
+        throw eLogoException(erClipboard);
+    }
+    for (tLogoImage* image : images) {
+        const tLogoPicture* picture = image->FirstPicture();
+        if (!bitmap.empty() || !picture || !picture->HasImage()) continue;
+        const std::vector<uint8_t> bmp = writeBmp(picture->colour);
+        bitmap.assign(bmp.begin(), bmp.end());
+    }
+    clipboard().Set({{tClipboard::kImage, bitmap},
+                     {tClipboard::kImageFile, std::string(file.Bytes().begin(), file.Bytes().end())}});
+}
+
 }  // namespace
 
 tImageName splitImageName(std::string_view name, bool withIndex)
@@ -233,7 +258,12 @@ std::vector<tLogoRef<tLogoImage>> loadImageListNamed(std::string_view name)
 {
     const tImageName parts = splitImageName(name);
     const std::string fullName = completedName(parts, ".LGF");
-    tMemoryStream stream(bytesOfNamedFile(parts, fullName, ".LGF", name));
+    std::vector<uint8_t> bytes;
+    // An image the program carries is one image file of one image, as "loadimage" reads it.
+    if (fullName[0] == '*' && !embeddedBytes(fullName.substr(1), bytes))
+        if (tLogoImage* image = builtInImage(parts.base.substr(1), effectiveExtension(parts, ".LGF")))
+            return {tLogoRef<tLogoImage>(image)};
+    tMemoryStream stream(bytes.empty() ? bytesOfNamedFile(parts, fullName, ".LGF", name) : std::move(bytes));
     try {
         std::vector<tLogoRef<tLogoImage>> images = readImageList(stream, chunkCount(stream, lpImageFile));
         std::reverse(images.begin(), images.end());
@@ -261,8 +291,10 @@ void saveImageNamed(std::string_view name, tlogoobject* what, tSaveMode mode)
     if (!what->IsImage() && !(appending && what->IsList())) throw eLogoException(erExpectImage, what);
     const tImageName parts = splitImageName(name, false);
     if (namesClipboard(parts.base)) {
-        if (appending) throw eLogoException(erClipboard);
-        copyToClipboard(what);
+        if (appending)
+            appendToClipboard(imagesToAppend(what));
+        else
+            copyToClipboard(what);
         return;
     }
     const char* defaultExtension = mode == tSaveMode::saveBitmap ? ".BMP" : ".LGF";
