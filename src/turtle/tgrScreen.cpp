@@ -74,8 +74,14 @@ void tgrScreen::Clean()
 void tgrScreen::Resize(int width, int height)
 {
     std::lock_guard<std::mutex> hold(pictureLock);
-    picture = QImage(width, height, QImage::Format_RGB32);
-    picture.fill(QColor::fromRgb(0xFF000000u | backgroundColour));
+    // What is drawn stays where it is: a smaller picture cuts it, a larger one adds background.
+    QImage resized(width, height, QImage::Format_RGB32);
+    resized.fill(QColor::fromRgb(0xFF000000u | backgroundColour));
+    {
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, picture);
+    }
+    picture = std::move(resized);
     FitRange();
 }
 
