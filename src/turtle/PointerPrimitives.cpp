@@ -148,9 +148,13 @@ tlogoobject* mainToobject(tPrimitiveCall& call) { return toobjectOn(mainScreen()
 tlogoobject* mainToabsolute(tPrimitiveCall& call) { return toabsoluteOn(mainScreen(), call[0]); }
 tlogoobject* mainTocartesian(tPrimitiveCall& call) { return tocartesianOn(mainScreen(), call[0]); }
 
-tlogoobject* finishselection(tPrimitiveCall&)
+// As the keys do: true stamps the selection into its picture (Enter), false drops it (Delete).
+tlogoobject* finishselection(tPrimitiveCall& call)
 {
-    finishSelection();
+    if (call.boolean(0))
+        finishSelection();
+    else
+        dropSelection();
     return nullptr;
 }
 
@@ -182,7 +186,7 @@ constexpr tPrimitiveRow kMainPointerRows[] = {
     {"toobject", 1, kFixedInputs, &mainToobject},
     {"toabsolute", 1, kFixedInputs, &mainToabsolute},
     {"tocartesian", 1, kFixedInputs, &mainTocartesian},
-    {"finishselection", 0, kFixedInputs, &finishselection},
+    {"finishselection", 1, kFixedInputs, &finishselection},
 };
 
 constexpr int32_t kAutoDrag = 64;

@@ -31,7 +31,7 @@ TEST_F(PageMouse, ASelectionIsCutMovedResizedAndFinished)
     EXPECT_TRUE(waitFor([&] { return shown(138, 78) == 0xFF0000u; }));
     // Until it is finished the picture holds none of it.
     EXPECT_EQ(PicturePixel(139, 79), 0xFFFFFFu);
-    ASSERT_EQ(Run("finishselection"), "");
+    ASSERT_EQ(Run("finishselection \"true"), "");
     EXPECT_EQ(PicturePixel(139, 79), 0xFF0000u);
     EXPECT_EQ(PicturePixel(110, 50), 0xFF0000u);
     EXPECT_EQ(PicturePixel(140, 80), 0xFFFFFFu);
@@ -91,7 +91,7 @@ TEST_F(PageMouse, KeysOnThePageStampDropCopyAndCutTheSelection)
     QTest::keyClick(page, Qt::Key_X, Qt::ControlModifier);
     EXPECT_TRUE(waitFor([&] { return !clipboard.image().isNull() && shown(20, 20) == 0xFFFFFFu; }));
     EXPECT_EQ(PicturePixel(20, 20), 0xFFFFFFu);
-    ASSERT_EQ(Run("finishselection"), "");
+    ASSERT_EQ(Run("finishselection \"true"), "");
     EXPECT_EQ(PicturePixel(20, 20), 0xFFFFFFu);
 }
 
@@ -111,7 +111,7 @@ TEST_F(PageMouse, TheCursorOverTheSelectionFrameTellsWhatItsHandleDoes)
         QTest::mouseMove(page, c.at);
         EXPECT_TRUE(waitFor([&] { return page->cursor().shape() == c.shape; }));
     }
-    ASSERT_EQ(Run("finishselection"), "");
+    ASSERT_EQ(Run("finishselection \"true"), "");
 }
 
 }  // namespace
