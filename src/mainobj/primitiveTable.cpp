@@ -1,5 +1,6 @@
 #include "mainobj/primitiveTable.h"
 
+#include "mainobj/literalPrimitives.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "values/registration.h"
 #include "values/tMainPasProcDesc.h"
@@ -18,17 +19,23 @@ tlogoobject* callRow(void* data, tLogoStack& stack, int n, int asOperation)
     return result;
 }
 
+void registerRow(tLogoTab& table, const tPrimitiveRow& row, std::string_view name)
+{
+    uint8_t binding = (row.marks & kFullInputs) ? 1 : 0;
+    auto* descriptor = new tMainPasProcDescBF(nameCode(name), binding, row.inputs, &callRow, const_cast<tPrimitiveRow*>(&row));
+    descriptor->variable = (row.marks & kVariableInputs) ? 1 : 0;
+    table.PutEntry(descriptor);
+}
+
 }  // namespace
 
 void registerPrimitives(tLogoTab& table, std::span<const tPrimitiveRow> rows)
 {
-    for (const tPrimitiveRow& row : rows) {
-        uint8_t binding = (row.marks & kFullInputs) ? 1 : 0;
-        for (const std::string& name : registrationNames(row.key)) {
-            auto* descriptor = new tMainPasProcDescBF(nameCode(name), binding, row.inputs, &callRow,
-                                                      const_cast<tPrimitiveRow*>(&row));
-            descriptor->variable = (row.marks & kVariableInputs) ? 1 : 0;
-            table.PutEntry(descriptor);
-        }
-    }
+    for (const tPrimitiveRow& row : rows)
+        for (const std::string& name : registrationNames(row.key)) registerRow(table, row, name);
+}
+
+void registerLiteralPrimitives(tLogoTab& table, std::span<const tPrimitiveRow> rows)
+{
+    for (const tPrimitiveRow& row : rows) registerRow(table, row, row.key);
 }
