@@ -23,6 +23,7 @@
 #include "platform/window/openRequest.h"
 #include "platform/window/splashForm.h"
 #include "platform/window/tEnvironmentWindow.h"
+#include "platform/window/tObjectWindows.h"
 #include "platform/window/widgetApplication.h"
 #include "platform/window/windowClosing.h"
 #include "platform/window/windowText.h"
@@ -125,6 +126,7 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     installEditorFront(std::make_shared<tQtEditorFront>([commander](std::string line) { commander->TypeLine(std::move(line)); }));
     installExplorerFront(std::make_shared<tQtExplorerFront>());
     installDialogFront(std::make_shared<tQtDialogFront>(mainWindow));
+    installWindowFront(std::make_shared<tObjectWindowFront>());
 
     std::error_code failure;
     const std::filesystem::path here = std::filesystem::current_path(failure);

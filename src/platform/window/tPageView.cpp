@@ -60,10 +60,18 @@ QCursor qCursorOf(const tMouseCursor& cursor)
 
 QCursor tPageView::ChosenCursor() { return qCursorOf(mouseCursor()); }
 
-void tPageView::ShowPage(tlogopage* page, tgrScreen* screen)
+void tPageView::ShowPage(tlogopage* page, tgrScreen* screen, tMouse mouse)
 {
     page_ = page;
     screen_ = screen;
+    shown_ = QImage();
+    if (mouse == tMouse::kIgnored || !page) {
+        mouse_.reset();
+        setMouseTracking(false);
+        Refresh();
+        update();
+        return;
+    }
     mouse_ = std::make_unique<tPageMouse>(page, this);
     // "setmousecursor" shapes the pointer over the page shown last.
     QPointer<tPageView> view(this);

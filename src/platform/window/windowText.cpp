@@ -1,22 +1,9 @@
 #include "platform/window/windowText.h"
 
-#include <QByteArray>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "platform/desktop/desktopText.h"
 
-namespace {
-constexpr const char* kCodePage = "windows-1252";
-}  // namespace
+// One conversion for every boundary with Unicode: the desktop's, which turns what the code
+// page lacks into "?" (Qt's own encoder would write a control character).
+QString fromLogoText(std::string_view text) { return unicodeFromWord(text); }
 
-QString fromLogoText(std::string_view text)
-{
-    QStringDecoder decoder(kCodePage);
-    return decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-std::string toLogoText(const QString& text)
-{
-    QStringEncoder encoder(kCodePage);
-    QByteArray bytes = encoder(text);
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
+std::string toLogoText(const QString& text) { return wordFromUnicode(text); }
