@@ -32,4 +32,7 @@ public:
     std::string caption;
     // The page it shows: one of its own, held by its objects table; none before the first.
     tlogopage* shownPage = nullptr;
+    // The name of the page to show that its creation list asked for before the page was made
+    // (a project brings the window back before its pages); empty when there is none.
+    std::string awaitedPage;
 };

@@ -36,8 +36,7 @@ void tlogopage::MakeVisualPart()
 
 void tlogopage::FinishCreation()
 {
-    auto* window = dynamic_cast<tSplitwindow*>(place);
-    if (window && !window->shownPage) showPageInWindow(*window, this);
+    if (auto* window = dynamic_cast<tSplitwindow*>(place)) pageMadeInWindow(*window, *this);
 }
 
 tControlObject* tlogopage::Make(tLogoStack& stack, const std::string& name) { return new tlogopage(&stack, name, 1); }

@@ -18,7 +18,7 @@ public:
     bool IsPage() const override { return true; }
     // A page's surface: 796 x 499 pixels, white.
     void MakeVisualPart() override;
-    // The first page made in a window is the one the window shows.
+    // The window it is made in may show it.
     void FinishCreation() override;
     // What "new" makes for the page class.
     static tControlObject* Make(tLogoStack& stack, const std::string& name);

@@ -53,7 +53,7 @@ tControlBounds paneBounds(tmultiobject& object)
     return {surface.Left(), surface.Top(), surface.Width(), surface.Height()};
 }
 
-// A new size is a new picture, cleaned (as "size" always did); the corner just moves.
+// The surface keeps what fits of its picture when it changes its size.
 void setPaneBounds(tmultiobject& object, const tControlBounds& bounds)
 {
     tgrScreen& surface = surfaceOf(pane(object));

@@ -5,16 +5,17 @@
 #include "objects/destructionHooks.h"
 #include "objects/eventNames.h"
 #include "objects/objectEvents.h"
+#include "language/Language.h"
 #include "objects/objectNames.h"
 #include "objects/propertyDeclaration.h"
 #include "processes/tWindowThread.h"
 #include "turtle/controlProperties.h"
 #include "turtle/tSplitwindow.h"
-#include "values/tLogoString.h"
 #include "turtle/tlogopage.h"
 #include "turtle/windowFront.h"
 #include "values/eLogoException.h"
 #include "values/tLogoList.h"
+#include "values/tLogoString.h"
 #include "values/valuePools.h"
 
 namespace {
@@ -65,14 +66,20 @@ tlogoobject* getActivePage(tmultiobject& object)
     if (!page) return new tLogoList;
     return NewLiteralWord(page->name);
 }
-// One of the window's own pages, by its name (seen from the window) or as the object.
+// One of the window's own pages, by its name (seen from the window) or as the object. While
+// the window is being made the page may not be there yet: it is shown once it is made.
 void setActivePage(tmultiobject& object, tlogoobject* value)
 {
     tSplitwindow& shower = window(object);
     tmultiobject* named = dynamic_cast<tmultiobject*>(value);
     if (!named && value->IsWord()) named = resolveObjectPath(&shower, value->WordText());
     auto* page = dynamic_cast<tlogopage*>(named);
+    if (!named && !shower.creationDone && value->IsWord()) {
+        shower.awaitedPage = value->WordText();
+        return;
+    }
     if (!page || page->place != &shower) throw eLogoException(erPageNotExist, value);
+    shower.awaitedPage.clear();
     showPageInWindow(shower, page);
 }
 
@@ -121,4 +128,11 @@ void showPageInWindow(tSplitwindow& shower, tlogopage* page)
 void tSplitwindow::FinishCreation()
 {
     if (isControl(*this)) showOnDesktop(*this);
+}
+
+void pageMadeInWindow(tSplitwindow& window, tlogopage& page)
+{
+    const bool awaited = !window.awaitedPage.empty() && nameCode(window.awaitedPage) == nameCode(page.name);
+    if (awaited) window.awaitedPage.clear();
+    if (awaited || (!window.shownPage && window.awaitedPage.empty())) showPageInWindow(window, &page);
 }

@@ -13,3 +13,7 @@ void declareWindowProperties(tmultiobject& windowClass);
 // and is waited for while the page shown before is still shown, then "onShowPage" starts for
 // the new one. Under the interpreter lock, in a process.
 void showPageInWindow(tSplitwindow& window, tlogopage* page);
+
+// A page was made in the window: it is shown when the window shows none yet (and awaits no
+// other page), or when it is the page the window's creation list asked for.
+void pageMadeInWindow(tSplitwindow& window, tlogopage& page);

@@ -1,9 +1,6 @@
 #include "platform/window/paneMoving.h"
 
-#include <QPainter>
-
 #include <algorithm>
-#include <mutex>
 
 #include "objects/tmultiobject.h"
 #include "turtle/controlProperties.h"
@@ -24,22 +21,6 @@ QPoint groundCorner(tmultiobject& pane)
     if (!ground) return {};
     const tRealPoint corner = cornerOnShownPage(*ground);
     return {static_cast<int>(corner.x), static_cast<int>(corner.y)};
-}
-
-// A new picture of that size with the old one drawn into its top-left corner: resizing with
-// the mouse loses nothing that still fits.
-void resizeKeepingPicture(tgrScreen& surface, int width, int height)
-{
-    if (width == surface.Width() && height == surface.Height()) return;
-    QImage before;
-    {
-        std::lock_guard<std::mutex> hold(surface.pictureLock);
-        before = surface.picture.copy();
-    }
-    surface.Resize(width, height);
-    std::lock_guard<std::mutex> hold(surface.pictureLock);
-    QPainter painter(&surface.picture);
-    painter.drawImage(0, 0, before);
 }
 
 }  // namespace
@@ -72,8 +53,8 @@ void tPaneMoving::Follow(QPoint onPage)
     if (!surface) return;
     const QPoint travel = onPage - pressedAt_;
     if (resizing_)
-        resizeKeepingPicture(*surface, std::max(bounds_.width() + travel.x(), kLeastSide),
-                             std::max(bounds_.height() + travel.y(), kLeastSide));
+        surface->Resize(std::max(bounds_.width() + travel.x(), kLeastSide),
+                        std::max(bounds_.height() + travel.y(), kLeastSide));
     else
         surface->MoveTo(bounds_.left() + travel.x(), bounds_.top() + travel.y());
 }
