@@ -11,10 +11,13 @@
 #include "mainobj/system/tFilePaths.h"
 #include "mainobj/tMainLogoObject.h"
 #include "music/startMusic.h"
+#include "media/startMedia.h"
 #include "objects/objectList.h"
 #include "objects/shownPage.h"
 #include "net/startNet.h"
 #include "platform/midi/tFluidSynthOutput.h"
+#include "platform/devices/startDevices.h"
+#include "platform/media/startMediaOutput.h"
 #include "platform/net/startNetSockets.h"
 #include "platform/desktop/startDesktop.h"
 #include "platform/web/startWeb.h"
@@ -72,6 +75,9 @@ tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_p
         startKeyboard();
         startMusic();
         startMidiOutput();
+        startMedia();
+        startMediaOutput();
+        startDevices();
         // Before the kinds are built, so that the turtle class takes its pointer properties in.
         startPointer();
         installInterpreterLockCheck();
