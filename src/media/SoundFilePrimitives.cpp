@@ -3,11 +3,10 @@
 #include "mainobj/primitiveTable.h"
 #include "mainobj/system/systemOptions.h"
 #include "mainobj/tPrimitiveCall.h"
-#include "media/tSoundSlot.h"
 #include "media/soundFiles.h"
 #include "media/soundWaiting.h"
 #include "media/tSoundPlayback.h"
-#include "values/tLogoList.h"
+#include "media/tSoundSlot.h"
 
 // playwave and playfile: sound files played through the platform's sound output.
 
