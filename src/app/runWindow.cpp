@@ -18,6 +18,8 @@
 #include "platform/dialogs/tQtDialogFront.h"
 #include "platform/editor/tObjectExplorer.h"
 #include "platform/editor/tQtEditorFront.h"
+#include "platform/printing/tQtButtonBar.h"
+#include "platform/printing/tQtPrintFront.h"
 #include "platform/singlecopy/tSingleCopy.h"
 #include "platform/tQtWindowThread.h"
 #include "platform/window/openRequest.h"
@@ -126,6 +128,9 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     installEditorFront(std::make_shared<tQtEditorFront>([commander](std::string line) { commander->TypeLine(std::move(line)); }));
     installExplorerFront(std::make_shared<tQtExplorerFront>());
     installDialogFront(std::make_shared<tQtDialogFront>(mainWindow));
+    installPrintFront(std::make_shared<tQtPrintFront>(mainWindow));
+    // The bar's buttons type their instructions into the command area.
+    installButtonBarFront(std::make_shared<tQtButtonBarFront>(mainWindow, [commander](std::string line) { commander->TypeLine(std::move(line)); }));
     installWindowFront(std::make_shared<tObjectWindowFront>());
 
     std::error_code failure;

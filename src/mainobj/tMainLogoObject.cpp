@@ -58,6 +58,9 @@ void tMainLogoObject::SetUpTables()
     registerWorkspaceDiagnostics(table);
     registerDialogPrimitives(table);
     registerChooserPrimitives(table);
+    registerPrintPrimitives(table);
+    registerEnvironmentChooserPrimitives(table);
+    registerButtonBarPrimitives(table);
 
     std::string prefix = primaryWord("prefix", "main");
     prefix = prefix.substr(0, prefix.find(' '));

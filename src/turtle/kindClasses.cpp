@@ -8,6 +8,7 @@
 
 #include "turtle/kindAdditions.h"
 #include "turtle/pagePrimitives.h"
+#include "turtle/pagePrintPrimitives.h"
 #include "turtle/pointerPrimitives.h"
 #include "turtle/tlogopane.h"
 #include "turtle/turtlePrimitives.h"
@@ -94,6 +95,7 @@ void tPagePrototype::SetUpTables()
 {
     tControlObject::SetUpTables();
     setUpSurfaceTables(*this, &declarePageProperties);
+    registerPagePrintPrimitives(*procTable);
 }
 
 void tWindowPrototype::SetUpTables()

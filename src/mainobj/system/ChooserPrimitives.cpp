@@ -24,15 +24,6 @@ namespace {
 
 tlogoobject* cancelled() { return tListBuilder().Take(); }
 
-// Shows through the window's front; cancelled when there is none.
-template <class Request>
-tDialogAnswer ask(tDialogFront::tCloser (tDialogFront::*show)(const Request&, tDialogFront::tAnswered), Request request)
-{
-    std::shared_ptr<tDialogFront> front = dialogFront();
-    if (!front) return {};
-    return awaitDialog(front, show, std::move(request));
-}
-
 // "*.txt" from "txt", ".txt" or "*.txt"; several patterns may be separated by ";" or spaces.
 std::vector<std::string> patternsOf(const std::string& text)
 {
@@ -131,7 +122,7 @@ void placeName(tFileRequest& request, const std::string& given, tFileKind kind)
 
 tlogoobject* chosenFile(tFileRequest request)
 {
-    const tDialogAnswer answer = ask(&tDialogFront::ShowFileChooser, request);
+    const tDialogAnswer answer = askIfShown(&tDialogFront::ShowFileChooser, request);
     if (answer.cancelled) return cancelled();
     return NewLiteralWord(answer.text);
 }
@@ -251,7 +242,7 @@ tlogoobject* colourchooser(tPrimitiveCall& call)
 {
     tColourRequest request;
     request.initial = call[0]->IsList() && call[0]->IsEmpty() ? 0xFFFFFFu : call[0]->AsColor();
-    const tDialogAnswer answer = ask(&tDialogFront::ShowColourChooser, request);
+    const tDialogAnswer answer = askIfShown(&tDialogFront::ShowColourChooser, request);
     if (answer.cancelled) return cancelled();
     tListBuilder rgb;
     for (int shift : {16, 8, 0}) rgb.Append(NewInteger(static_cast<int32_t>((answer.colour >> shift) & 0xFF)));
@@ -279,7 +270,7 @@ tlogoobject* chooser(tPrimitiveCall& call)
     if (choices.empty()) return cancelled();
     if (call.count() > 1) request.caption = call[1]->PrintText(0);
     if (call.count() > 2) request.prompt = call[2]->PrintText(0);
-    const tDialogAnswer answer = ask(&tDialogFront::ShowItemChooser, request);
+    const tDialogAnswer answer = askIfShown(&tDialogFront::ShowItemChooser, request);
     if (answer.cancelled || answer.code < 0 || answer.code >= static_cast<int>(choices.size())) return cancelled();
     return choices[static_cast<size_t>(answer.code)];
 }
@@ -300,7 +291,7 @@ tlogoobject* popup(tPrimitiveCall& call)
         request.at = std::pair{point[0], point[1]};
     }
     if (choices.empty()) return cancelled();
-    const tDialogAnswer answer = ask(&tDialogFront::ShowPopup, request);
+    const tDialogAnswer answer = askIfShown(&tDialogFront::ShowPopup, request);
     if (answer.cancelled || answer.code < 0 || answer.code >= static_cast<int>(choices.size()) ||
         request.items[static_cast<size_t>(answer.code)].empty())
         return cancelled();

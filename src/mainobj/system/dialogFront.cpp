@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "mainobj/system/installedFront.h"
 #include "processes/interpreterRelease.h"
 #include "processes/tInterpreterLock.h"
 #include "processes/tLogoprocess.h"
@@ -11,12 +12,7 @@
 
 namespace {
 
-std::mutex frontGuard;
-std::shared_ptr<tDialogFront>& installedFront()
-{
-    static std::shared_ptr<tDialogFront> front;
-    return front;
-}
+tInstalledFront<tDialogFront> installed;
 
 // One dialog between the process that waits and the window thread that shows it. Shared, so
 // that an answer arriving after the process gave up (it was stopped) finds it still there.
@@ -29,19 +25,17 @@ struct tPendingDialog {
 
 }  // namespace
 
-void installDialogFront(std::shared_ptr<tDialogFront> front)
-{
-    std::lock_guard<std::mutex> hold(frontGuard);
-    installedFront() = std::move(front);
-}
-
-std::shared_ptr<tDialogFront> dialogFront()
-{
-    std::lock_guard<std::mutex> hold(frontGuard);
-    return installedFront();
-}
+void installDialogFront(std::shared_ptr<tDialogFront> front) { installed.Install(std::move(front)); }
+std::shared_ptr<tDialogFront> dialogFront() { return installed.Get(); }
 
 tDialogAnswer awaitDialog(std::shared_ptr<tDialogFront> front, tShowDialog show)
+{
+    return awaitWindowAnswer([front = std::move(front), show = std::move(show)](tDialogFront::tAnswered answered) {
+        return show(*front, std::move(answered));
+    });
+}
+
+tDialogAnswer awaitWindowAnswer(tShowAnswering show)
 {
     auto pending = std::make_shared<tPendingDialog>();
     auto answered = [pending](tDialogAnswer answer) {
@@ -53,7 +47,7 @@ tDialogAnswer awaitDialog(std::shared_ptr<tDialogFront> front, tShowDialog show)
         pending->answered.Set();
     };
     tWindowThread* window = windowThread();
-    auto open = [pending, front, show = std::move(show), answered] { pending->closer = show(*front, answered); };
+    auto open = [pending, show = std::move(show), answered] { pending->closer = show(answered); };
     if (!window || window->IsCurrent()) {
         open();
     } else {

@@ -104,6 +104,20 @@ std::shared_ptr<tDialogFront> dialogFront();
 using tShowDialog = std::function<tDialogFront::tCloser(tDialogFront&, tDialogFront::tAnswered)>;
 tDialogAnswer awaitDialog(std::shared_ptr<tDialogFront> front, tShowDialog show);
 
+// Through the window's front; as cancelled at once without one (the console), so that a
+// script never waits on a chooser nobody can see.
+template <class Request>
+tDialogAnswer askIfShown(tDialogFront::tCloser (tDialogFront::*show)(const Request&, tDialogFront::tAnswered), Request request)
+{
+    std::shared_ptr<tDialogFront> front = dialogFront();
+    if (!front) return {};
+    return awaitDialog(std::move(front), show, std::move(request));
+}
+
+// The same wait for any other work of the window that answers once (printing).
+using tShowAnswering = std::function<tDialogFront::tCloser(tDialogFront::tAnswered)>;
+tDialogAnswer awaitWindowAnswer(tShowAnswering show);
+
 // The same for one of the front's Show routines and its request.
 template <class Request>
 tDialogAnswer awaitDialog(std::shared_ptr<tDialogFront> front,

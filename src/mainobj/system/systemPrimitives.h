@@ -16,3 +16,6 @@ void registerOptionPrimitives(tLogoTab& table);
 void registerWorkspaceDiagnostics(tLogoTab& table);
 void registerDialogPrimitives(tLogoTab& table);
 void registerChooserPrimitives(tLogoTab& table);
+void registerPrintPrimitives(tLogoTab& table);
+void registerEnvironmentChooserPrimitives(tLogoTab& table);
+void registerButtonBarPrimitives(tLogoTab& table);

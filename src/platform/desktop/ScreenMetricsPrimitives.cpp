@@ -8,6 +8,7 @@
 
 #include "language/Language.h"
 #include "mainobj/primitiveTable.h"
+#include "mainobj/system/buttonBar.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "processes/tWindowThread.h"
 #include "turtle/labelText.h"
@@ -18,7 +19,7 @@
 
 // systemmetrics: sizes of the desktop in pixels. Named: "CXFONT" and "CYFONT", the average
 // character width and the line height of the desktop's font; "CYSPEEDBAR", the height of the
-// environment's button bar (0: the environment shows none). Numbered, in the usual numbering of
+// environment's button bar (0 while it shows none). Numbered, in the usual numbering of
 // desktop metrics, only those the screens answer: 0 and 1 the primary screen's width and
 // height, 16 and 17 its work area's (without task bars), 76 to 79 the left, top, width and
 // height of the desktop all screens make up, 80 the number of screens. Other names and numbers
@@ -53,6 +54,7 @@ std::array<int32_t, kMetrics> measure()
 {
     prepareFonts();
     std::array<int32_t, kMetrics> values{};
+    values[kSpeedBarHeight] = buttonBarHeight();
     RunOnWindowThread([&values] {
         const QFontMetrics font(QGuiApplication::font());
         values[kFontWidth] = font.averageCharWidth();

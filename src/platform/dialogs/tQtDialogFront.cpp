@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/dialogs/modalDialog.h"
 #include "platform/window/windowText.h"
 
 namespace {
@@ -22,31 +23,9 @@ namespace {
 QString fromFileName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 std::string toFileName(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
-// The answer goes out once, whatever closes the dialog and however often.
-tDialogFront::tAnswered once(tDialogFront::tAnswered answered)
-{
-    auto given = std::make_shared<bool>(false);
-    return [given, answered = std::move(answered)](tDialogAnswer answer) {
-        if (*given) return;
-        *given = true;
-        answered(std::move(answer));
-    };
-}
-
 tDialogAnswer chosen(int code, std::string text = {}, uint32_t colour = 0)
 {
     return {false, code, std::move(text), colour};
-}
-
-// Opens the dialog modal to the application; the closer rejects it while it is still there.
-tDialogFront::tCloser opened(QDialog* dialog)
-{
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->show();
-    return [shown = QPointer<QDialog>(dialog)] {
-        if (shown) shown->reject();
-    };
 }
 
 QMessageBox::Icon iconOf(tDialogIcon icon)
@@ -102,11 +81,11 @@ tDialogFront::tCloser tQtDialogFront::ShowMessage(const tMessageRequest& request
         if (button.code == request.escapeCode) box->setEscapeButton(made);
         if (codes->size() == 1) box->setDefaultButton(made);
     }
-    QObject::connect(box, &QDialog::finished, box, [box, codes, answered = once(std::move(answered))](int) {
+    QObject::connect(box, &QDialog::finished, box, [box, codes, answered = answerOnce(std::move(answered))](int) {
         const auto pressed = codes->find(box->clickedButton());
         answered(pressed == codes->end() ? tDialogAnswer{} : chosen(pressed->second));
     });
-    return opened(box);
+    return openModal(box);
 }
 
 tDialogFront::tCloser tQtDialogFront::ShowLineInput(const tLineRequest& request, tAnswered answered)
@@ -118,10 +97,10 @@ tDialogFront::tCloser tQtDialogFront::ShowLineInput(const tLineRequest& request,
     dialog->setTextValue(fromLogoText(request.initial));
     if (!request.okLabel.empty()) dialog->setOkButtonText(fromLogoText(request.okLabel));
     if (!request.cancelLabel.empty()) dialog->setCancelButtonText(fromLogoText(request.cancelLabel));
-    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, answered = once(std::move(answered))](int result) {
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, answered = answerOnce(std::move(answered))](int result) {
         answered(result == QDialog::Accepted ? chosen(0, toLogoText(dialog->textValue())) : tDialogAnswer{});
     });
-    return opened(dialog);
+    return openModal(dialog);
 }
 
 tDialogFront::tCloser tQtDialogFront::ShowFileChooser(const tFileRequest& request, tAnswered answered)
@@ -137,11 +116,11 @@ tDialogFront::tCloser tQtDialogFront::ShowFileChooser(const tFileRequest& reques
     if (!filters.isEmpty()) dialog->setNameFilters(filters);
     if (!request.defaultSuffix.empty()) dialog->setDefaultSuffix(fromFileName(request.defaultSuffix));
     if (!request.name.empty()) dialog->selectFile(fromFileName(request.name));
-    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, answered = once(std::move(answered))](int result) {
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, answered = answerOnce(std::move(answered))](int result) {
         const QStringList files = dialog->selectedFiles();
         answered(result == QDialog::Accepted && !files.isEmpty() ? chosen(0, toFileName(files.front())) : tDialogAnswer{});
     });
-    return opened(dialog);
+    return openModal(dialog);
 }
 
 tDialogFront::tCloser tQtDialogFront::ShowColourChooser(const tColourRequest& request, tAnswered answered)
@@ -149,10 +128,10 @@ tDialogFront::tCloser tQtDialogFront::ShowColourChooser(const tColourRequest& re
     auto* dialog = new QColorDialog(QColor::fromRgb(request.initial), parent_);
     if (!request.caption.empty()) dialog->setWindowTitle(fromLogoText(request.caption));
     dialog->setOption(QColorDialog::DontUseNativeDialog);
-    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, answered = once(std::move(answered))](int result) {
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, answered = answerOnce(std::move(answered))](int result) {
         answered(result == QDialog::Accepted ? chosen(0, {}, dialog->selectedColor().rgb() & 0xFFFFFFu) : tDialogAnswer{});
     });
-    return opened(dialog);
+    return openModal(dialog);
 }
 
 tDialogFront::tCloser tQtDialogFront::ShowItemChooser(const tItemsRequest& request, tAnswered answered)
@@ -166,18 +145,18 @@ tDialogFront::tCloser tQtDialogFront::ShowItemChooser(const tItemsRequest& reque
     dialog->setComboBoxEditable(false);
     dialog->setOption(QInputDialog::UseListViewForComboBoxItems);
     if (request.initial >= 0 && request.initial < items.size()) dialog->setTextValue(items[request.initial]);
-    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, items, answered = once(std::move(answered))](int result) {
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, items, answered = answerOnce(std::move(answered))](int result) {
         const qsizetype index = items.indexOf(dialog->textValue());
         answered(result == QDialog::Accepted && index >= 0 ? chosen(static_cast<int>(index)) : tDialogAnswer{});
     });
-    return opened(dialog);
+    return openModal(dialog);
 }
 
 tDialogFront::tCloser tQtDialogFront::ShowPopup(const tPopupRequest& request, tAnswered answered)
 {
     auto* menu = new QMenu(parent_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    tAnswered answer = once(std::move(answered));
+    tAnswered answer = answerOnce(std::move(answered));
     for (size_t i = 0; i < request.items.size(); ++i) {
         if (request.items[i].empty()) {
             menu->addSeparator();
