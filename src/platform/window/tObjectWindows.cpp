@@ -32,7 +32,7 @@ void tObjectWindow::Update()
     if (object_.shownPage != page_) {
         page_ = object_.shownPage;
         screen_ = page_ ? tLogoRef<tgrScreen>(&page_->Screen()) : tLogoRef<tgrScreen>();
-        view_->ShowPage(page_, screen_.get(), tPageView::tMouse::kIgnored);
+        view_->ShowPage(page_, screen_.get(), tPageMouse::tPageKind::kOtherWindow);
     }
     setVisible(state.shown);
     updating_ = false;

@@ -5,8 +5,9 @@
 #include <QWidget>
 
 #include <map>
-#include <optional>
 #include <mutex>
+#include <optional>
+#include <set>
 
 #include "objects/destructionHooks.h"
 #include "objects/eventNames.h"
@@ -27,8 +28,6 @@
 #include "turtle/tlogopane.h"
 #include "turtle/turtleAccess.h"
 
-namespace {
-
 // Mouse state of one object taking mouse events.
 struct tMouseTarget {
     bool busy = false;
@@ -38,7 +37,7 @@ struct tMouseTarget {
     bool pendingLeave = false;
 };
 
-// What the page's mouse knows of the objects under it. Touched only under the interpreter
+// What a page's mouse knows of the objects under it. Touched only under the interpreter
 // lock: in the hand-over's completion routines and in the destruction hook.
 struct tMouseRouting {
     tlogopage* page = nullptr;
@@ -53,18 +52,51 @@ struct tMouseRouting {
     bool ownCursor = false;   // the view shows a cursor of the mouse's instead of the chosen one
 };
 
-tMouseRouting routing;
+namespace {
+
+// Each page mouse routes its own view's messages; handling runs under the interpreter lock, one
+// mouse at a time, and `routing()` is the one whose messages are being handled.
+tMouseRouting* handled = nullptr;
+tMouseRouting& routing() { return *handled; }
+
+// Every live page mouse's routing, for the destruction hook.
+std::mutex routingsLock;
+std::set<tMouseRouting*> routings;
 
 constexpr tEventKey kPressEvents[] = {tEventKey::onLeftDown, tEventKey::onRightDown, tEventKey::onMiddleDown};
 constexpr tEventKey kReleaseEvents[] = {tEventKey::onLeftUp, tEventKey::onRightUp, tEventKey::onMiddleUp};
 
+// Runs `work` with `mouse` as the routing handled, when that page mouse still lives.
+template <class Work>
+void withRouting(tMouseRouting* mouse, Work work)
+{
+    {
+        std::lock_guard<std::mutex> hold(routingsLock);
+        if (!routings.contains(mouse)) return;
+    }
+    tMouseRouting* before = handled;
+    handled = mouse;
+    work();
+    handled = before;
+}
+
+void forgetObjectInRouting(tmultiobject& object)
+{
+    if (routing().page == &object) routing().page = nullptr;
+    for (tmultiobject** known : {&routing().pressed, &routing().pressedSurface, &routing().trackedPane, &routing().trackedTurtle})
+        if (*known == &object) *known = nullptr;
+    routing().targets.erase(&object);
+    routing().paneMoving.Forget(object);
+}
+
 void forgetObject(tmultiobject& object)
 {
-    if (routing.page == &object) routing.page = nullptr;
-    for (tmultiobject** known : {&routing.pressed, &routing.pressedSurface, &routing.trackedPane, &routing.trackedTurtle})
-        if (*known == &object) *known = nullptr;
-    routing.targets.erase(&object);
-    routing.paneMoving.Forget(object);
+    std::set<tMouseRouting*> all;
+    {
+        std::lock_guard<std::mutex> hold(routingsLock);
+        all = routings;
+    }
+    for (tMouseRouting* mouse : all) withRouting(mouse, [&] { forgetObjectInRouting(object); });
 }
 
 void fire(tmultiobject& object, tEventKey event);
@@ -72,8 +104,8 @@ void fire(tmultiobject& object, tEventKey event);
 // A handler of the object ended: the one remembered event, if any, follows.
 void handlerEnded(tmultiobject* object)
 {
-    auto found = routing.targets.find(object);
-    if (found == routing.targets.end()) return;
+    auto found = routing().targets.find(object);
+    if (found == routing().targets.end()) return;
     tMouseTarget& state = found->second;
     state.busy = false;
     if (state.pendingUp) {
@@ -90,12 +122,13 @@ void handlerEnded(tmultiobject* object)
 
 void fire(tmultiobject& object, tEventKey event)
 {
-    routing.targets[&object].busy = true;
+    routing().targets[&object].busy = true;
     tmultiobject* target = &object;
-    fireEvent(object, eventCode(event), {[target] { handlerEnded(target); }, target});
+    tMouseRouting* mouse = handled;
+    fireEvent(object, eventCode(event), {[mouse, target] { withRouting(mouse, [&] { handlerEnded(target); }); }, target});
 }
 
-bool busy(tmultiobject& object) { return routing.targets[&object].busy; }
+bool busy(tmultiobject& object) { return routing().targets[&object].busy; }
 
 // Presses, moves, drags and clicks that find the object busy are dropped.
 void fireUnlessBusy(tmultiobject& object, tEventKey event)
@@ -105,7 +138,7 @@ void fireUnlessBusy(tmultiobject& object, tEventKey event)
 
 void fireRelease(tmultiobject& object, int button)
 {
-    tMouseTarget& state = routing.targets[&object];
+    tMouseTarget& state = routing().targets[&object];
     if (!state.busy) {
         fire(object, kReleaseEvents[button]);
         return;
@@ -116,7 +149,7 @@ void fireRelease(tmultiobject& object, int button)
 
 void fireEnterOrLeave(tmultiobject& object, bool enter)
 {
-    tMouseTarget& state = routing.targets[&object];
+    tMouseTarget& state = routing().targets[&object];
     if (!state.busy) {
         fire(object, enter ? tEventKey::onMouseEnter : tEventKey::onMouseLeave);
         return;
@@ -142,9 +175,11 @@ void track(tmultiobject*& tracked, tmultiobject* now)
 // handler's does.
 void dragStep(tmultiobject& object)
 {
-    routing.targets[&object].busy = true;
+    routing().targets[&object].busy = true;
     tmultiobject* target = &object;
-    if (!startDragStep(object, {[target] { handlerEnded(target); }, target})) routing.targets[&object].busy = false;
+    tMouseRouting* mouse = handled;
+    if (!startDragStep(object, {[mouse, target] { withRouting(mouse, [&] { handlerEnded(target); }); }, target}))
+        routing().targets[&object].busy = false;
 }
 
 // A move reaches an object as a drag while the left button is held, as a plain move while none
@@ -197,7 +232,7 @@ void endDrag(tmultiobject* object)
 // in its own pixels.
 bool toolsTake(const tMouseMessage& message)
 {
-    tlogopage& page = *routing.page;
+    tlogopage& page = *routing().page;
     const std::vector<tPlacedSurface> surfaces = placedSurfaces(page, page.Screen());
     auto anyTakes = [&](const auto& takes) {
         for (const tPlacedSurface& placed : surfaces)
@@ -223,12 +258,12 @@ bool toolsTake(const tMouseMessage& message)
 // the one "setmousecursor" chose.
 void showCursor(std::optional<Qt::CursorShape> shape)
 {
-    if (!routing.view) return;
+    if (!routing().view) return;
     if (shape)
-        routing.view->setCursor(*shape);
-    else if (routing.ownCursor)
-        routing.view->setCursor(tPageView::ChosenCursor());
-    routing.ownCursor = shape.has_value();
+        routing().view->setCursor(*shape);
+    else if (routing().ownCursor)
+        routing().view->setCursor(tPageView::ChosenCursor());
+    routing().ownCursor = shape.has_value();
 }
 
 // The cursor over the selection frame tells what its handle under the pointer does.
@@ -236,7 +271,7 @@ std::optional<Qt::CursorShape> selectionCursorAt(const tMouseMessage& message)
 {
     tgrScreen* screen = selectionScreen();
     if (!screen) return std::nullopt;
-    tlogopage& page = *routing.page;
+    tlogopage& page = *routing().page;
     for (const tPlacedSurface& placed : placedSurfaces(page, page.Screen())) {
         if (placed.surface != screen) continue;
         switch (selectionHandleAt({message.x - placed.left, message.y - placed.top})) {
@@ -257,20 +292,20 @@ std::optional<Qt::CursorShape> selectionCursorAt(const tMouseMessage& message)
 
 void press(const tMouseMessage& message, const tSurfaceHit& hit)
 {
-    if (routing.paneMoving.Active()) return;
+    if (routing().paneMoving.Active()) return;
     // Any button ends a drag that a program started.
     endDrag(programDrag());
     endProgramDrag();
     tmultiobject& target = *hit.object;
     if (!hit.turtle &&
-        routing.paneMoving.Begin(target, message.button, message.keys, {message.x, message.y}, {hit.x, hit.y})) {
-        showCursor(routing.paneMoving.Resizing() ? Qt::SizeFDiagCursor : Qt::SizeAllCursor);
+        routing().paneMoving.Begin(target, message.button, message.keys, {message.x, message.y}, {hit.x, hit.y})) {
+        showCursor(routing().paneMoving.Resizing() ? Qt::SizeFDiagCursor : Qt::SizeAllCursor);
         return;
     }
-    routing.pressed = &target == routing.page ? nullptr : &target;
-    routing.pressedSurface = hit.placed.owner;
-    routing.doubleClicked = message.kind == tMouseMessage::kDoubleClick && message.button == 0;
-    if (routing.doubleClicked) {
+    routing().pressed = &target == routing().page ? nullptr : &target;
+    routing().pressedSurface = hit.placed.owner;
+    routing().doubleClicked = message.kind == tMouseMessage::kDoubleClick && message.button == 0;
+    if (routing().doubleClicked) {
         const bool hasDoubleClick = eventHandler(target, eventCode(tEventKey::onDoubleClick)) != nullptr;
         fireUnlessBusy(target, hasDoubleClick ? tEventKey::onDoubleClick : tEventKey::onClick);
         return;
@@ -282,12 +317,12 @@ void press(const tMouseMessage& message, const tSurfaceHit& hit)
 // The pane and the turtle under the pointer become the tracked ones (none without a hit).
 void trackUnder(const tSurfaceHit* hit)
 {
-    tmultiobject* pane = hit && hit->placed.owner != routing.page ? hit->placed.owner : nullptr;
+    tmultiobject* pane = hit && hit->placed.owner != routing().page ? hit->placed.owner : nullptr;
     tmultiobject* turtle = hit && hit->turtle ? hit->object : nullptr;
     // The turtle first leaves, then the pane: the leaves come inside out, the enters outside in.
-    if (turtle != routing.trackedTurtle) track(routing.trackedTurtle, nullptr);
-    track(routing.trackedPane, pane);
-    track(routing.trackedTurtle, turtle);
+    if (turtle != routing().trackedTurtle) track(routing().trackedTurtle, nullptr);
+    track(routing().trackedPane, pane);
+    track(routing().trackedTurtle, turtle);
 }
 
 // Turtles and panes moved under the resting pointer: those it is now on or off hear an enter
@@ -295,7 +330,7 @@ void trackUnder(const tSurfaceHit* hit)
 // the pointer.
 void recheck(const tSurfaceHit& hit)
 {
-    if (routing.pressed || programDrag() || routing.paneMoving.Active()) return;
+    if (routing().pressed || programDrag() || routing().paneMoving.Active()) return;
     trackUnder(&hit);
 }
 
@@ -304,64 +339,64 @@ void recheck(const tSurfaceHit& hit)
 void move(const tMouseMessage& message, const tSurfaceHit& hit, bool heard)
 {
     const QPoint onPage(message.x, message.y);
-    if (routing.paneMoving.Active()) {
-        routing.paneMoving.Follow(onPage);
+    if (routing().paneMoving.Active()) {
+        routing().paneMoving.Follow(onPage);
         return;
     }
     if (tmultiobject* dragged = programDrag()) {
         moveOn(*dragged, 1, onPage);
         return;
     }
-    if (routing.pressed && message.buttons) {
-        moveOn(*routing.pressed, message.buttons, onPage);
+    if (routing().pressed && message.buttons) {
+        moveOn(*routing().pressed, message.buttons, onPage);
         return;
     }
-    routing.pressed = nullptr;
+    routing().pressed = nullptr;
     // A move with a button held that began on the page stays the page's.
     const bool free = message.buttons == 0;
     trackUnder(free && heard ? &hit : nullptr);
-    tmultiobject& target = free ? *hit.object : *routing.page;
+    tmultiobject& target = free ? *hit.object : *routing().page;
     if (takesMouse(target)) moveOn(target, message.buttons, onPage);
 }
 
 void release(const tMouseMessage& message, const tSurfaceHit& hit)
 {
-    if (routing.paneMoving.Active()) {
-        routing.paneMoving.End();
+    if (routing().paneMoving.Active()) {
+        routing().paneMoving.End();
         showCursor(std::nullopt);
         return;
     }
     endDrag(programDrag());
     endProgramDrag();
-    tmultiobject* pressed = routing.pressed;
-    tmultiobject& target = pressed ? *pressed : *routing.page;
+    tmultiobject* pressed = routing().pressed;
+    tmultiobject& target = pressed ? *pressed : *routing().page;
     if (!pressed && !takesMouse(target)) return;
     if (message.button == 0) endDrag(&target);
     // The click comes first, so that a release while its handler runs is remembered. A turtle
     // has it when the pointer is still on it, else the page or pane it lies on has it.
-    if (message.button == 0 && !routing.doubleClicked) {
-        const bool offTheTurtle = pressed && hit.object != pressed && routing.pressedSurface != pressed;
-        tmultiobject* clicked = offTheTurtle ? routing.pressedSurface : &target;
+    if (message.button == 0 && !routing().doubleClicked) {
+        const bool offTheTurtle = pressed && hit.object != pressed && routing().pressedSurface != pressed;
+        tmultiobject* clicked = offTheTurtle ? routing().pressedSurface : &target;
         if (clicked) fireUnlessBusy(*clicked, tEventKey::onClick);
     }
     fireRelease(target, message.button);
-    if (message.button == 0) routing.doubleClicked = false;
-    if (!message.buttons) routing.pressed = nullptr;
+    if (message.button == 0) routing().doubleClicked = false;
+    if (!message.buttons) routing().pressed = nullptr;
 }
 
 void handle(const tMouseMessage& message)
 {
-    if (!routing.page) return;
+    if (!routing().page) return;
     if (message.kind == tMouseMessage::kLeave) {
-        if (!routing.pressed) trackUnder(nullptr);
+        if (!routing().pressed) trackUnder(nullptr);
         return;
     }
     // Free moves show what a handle of the selection frame under the pointer does; a drag
     // keeps the cursor it began with.
-    if (message.kind == tMouseMessage::kMove && !message.buttons && !routing.paneMoving.Active())
+    if (message.kind == tMouseMessage::kMove && !message.buttons && !routing().paneMoving.Active())
         showCursor(selectionCursorAt(message));
     if (message.kind != tMouseMessage::kRecheck && toolsTake(message)) return;
-    tlogopage& page = *routing.page;
+    tlogopage& page = *routing().page;
     const tSurfaceHit hit = hitAt(page, page.Screen(), message.x, message.y);
     const bool heard = takesMouse(*hit.object);
     switch (message.kind) {
@@ -378,22 +413,29 @@ void handle(const tMouseMessage& message)
 
 }  // namespace
 
-tPageMouse::tPageMouse(tlogopage* page, QWidget* view) : view_(view)
+tPageMouse::tPageMouse(tlogopage* page, QWidget* view, tPageKind kind)
+    : view_(view), routing_(std::make_unique<tMouseRouting>()), alive_(std::make_shared<char>())
 {
     static std::once_flag hooked;
     std::call_once(hooked, [] {
         addDestructionHook(&forgetObject);
         setCursorPlacer([](int32_t x, int32_t y) { QCursor::setPos(x, y); });
     });
-    routing.page = page;
-    routing.view = view;
-    setMainSurface(page ? &page->Screen() : nullptr);
+    routing_->page = page;
+    routing_->view = view;
+    {
+        std::lock_guard<std::mutex> hold(routingsLock);
+        routings.insert(routing_.get());
+    }
+    if (kind == tPageKind::kShownPage) setMainSurface(page ? &page->Screen() : nullptr);
 }
 
+// Views are replaced or closed on the window thread while the process that asked for it holds
+// the interpreter lock, so no handling runs meanwhile.
 tPageMouse::~tPageMouse()
 {
-    // Only the window thread sets or reads the view.
-    if (routing.view == view_) routing.view = nullptr;
+    std::lock_guard<std::mutex> hold(routingsLock);
+    routings.erase(routing_.get());
 }
 
 void tPageMouse::Offer(const tMouseMessage& offered)
@@ -448,7 +490,11 @@ void tPageMouse::Queue(const tMouseMessage& message)
 void tPageMouse::HandOver()
 {
     handingOver_ = true;
-    if (runUnderInterpreter("@mouse", [this] { HandleQueued(); })) return;
+    std::weak_ptr<char> alive = alive_;
+    if (runUnderInterpreter("@mouse", [this, alive] {
+            if (!alive.expired()) HandleQueued();
+        }))
+        return;
     // The program is closing: the messages are dropped.
     queued_.clear();
     handingOver_ = false;
@@ -456,10 +502,12 @@ void tPageMouse::HandOver()
 
 void tPageMouse::HandleQueued()
 {
-    while (!queued_.empty()) {
-        const tMouseMessage message = queued_.front();
-        queued_.pop_front();
-        handle(message);
-    }
+    withRouting(routing_.get(), [this] {
+        while (!queued_.empty()) {
+            const tMouseMessage message = queued_.front();
+            queued_.pop_front();
+            handle(message);
+        }
+    });
     handingOver_ = false;
 }

@@ -6,6 +6,7 @@
 class QWidget;
 class tlogopage;
 class tmultiobject;
+struct tMouseRouting;
 
 // One mouse message of the page view, in surface pixels.
 struct tMouseMessage {
@@ -19,7 +20,7 @@ struct tMouseMessage {
     int keys = 0;     // held with it: control 1, shift 2 (Offer reads them)
 };
 
-// The mouse on the shown page: what lies under it (surfaceHit.h: the topmost pane, over the
+// The mouse on a page a window shows: what lies under it (surfaceHit.h: the topmost pane, over the
 // page's turtles, or the topmost shown turtle of that pane or page whose look covers the point)
 // receives the press, release, click, drag, move, enter and leave events as handlers fired as
 // processes. A part whose handler still runs takes no second one:
@@ -40,8 +41,11 @@ struct tMouseMessage {
 // (interpreterHandOver.h) handles every message queued by the time it runs.
 class tPageMouse {
 public:
+    // The page the environment window shows is the one the main object's conversions use
+    // (turtle/pointerState.h); pages of other windows have a mouse of their own beside it.
+    enum class tPageKind { kShownPage, kOtherWindow };
     // `view` shows the page; it places the page on the desktop for the pointer conversions.
-    explicit tPageMouse(tlogopage* page, QWidget* view = nullptr);
+    explicit tPageMouse(tlogopage* page, QWidget* view = nullptr, tPageKind kind = tPageKind::kShownPage);
     ~tPageMouse();
 
     // On the window thread. Moves that follow each other are merged into the last.
@@ -58,6 +62,9 @@ private:
     void HandleQueued();
 
     QWidget* view_ = nullptr;
+    std::unique_ptr<tMouseRouting> routing_;
+    // Hand-overs still pending when the mouse goes find it gone.
+    std::shared_ptr<char> alive_;
     std::deque<tMouseMessage> queued_;
     tMouseMessage last_;   // the last message offered, where the pointer rests
     bool inside_ = false;  // the pointer is on the page

@@ -60,26 +60,26 @@ QCursor qCursorOf(const tMouseCursor& cursor)
 
 QCursor tPageView::ChosenCursor() { return qCursorOf(mouseCursor()); }
 
-void tPageView::ShowPage(tlogopage* page, tgrScreen* screen, tMouse mouse)
+void tPageView::ShowPage(tlogopage* page, tgrScreen* screen, tPageMouse::tPageKind kind)
 {
     page_ = page;
     screen_ = screen;
     shown_ = QImage();
-    if (mouse == tMouse::kIgnored || !page) {
+    if (!page) {
         mouse_.reset();
-        setMouseTracking(false);
         Refresh();
         update();
         return;
     }
-    mouse_ = std::make_unique<tPageMouse>(page, this);
-    // "setmousecursor" shapes the pointer over the page shown last.
-    QPointer<tPageView> view(this);
-    setCursorShower([view](const tMouseCursor& cursor) {
-        if (view) view->setCursor(qCursorOf(cursor));
-    });
-    setCursor(qCursorOf(mouseCursor()));
-    shown_ = QImage();
+    mouse_ = std::make_unique<tPageMouse>(page, this, kind);
+    if (kind == tPageMouse::tPageKind::kShownPage) {
+        // "setmousecursor" shapes the pointer over the page the environment shows.
+        QPointer<tPageView> view(this);
+        setCursorShower([view](const tMouseCursor& cursor) {
+            if (view) view->setCursor(qCursorOf(cursor));
+        });
+        setCursor(qCursorOf(mouseCursor()));
+    }
     Refresh();
 }
 

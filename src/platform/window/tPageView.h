@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <memory>
 
-class tPageMouse;
+#include "platform/window/tPageMouse.h"
+
 class tgrScreen;
 class tlogopage;
 
@@ -20,10 +21,9 @@ public:
     ~tPageView() override;
 
     // The page to show with its surface (the caller keeps the surface alive while it is
-    // shown); the mouse over the view reaches the page and its turtles. A view that does not
-    // take the mouse only shows the page (none: nothing).
-    enum class tMouse { kTaken, kIgnored };
-    void ShowPage(tlogopage* page, tgrScreen* screen, tMouse mouse = tMouse::kTaken);
+    // shown; none shows nothing); the mouse over the view reaches the page and its turtles.
+    void ShowPage(tlogopage* page, tgrScreen* screen,
+                  tPageMouse::tPageKind kind = tPageMouse::tPageKind::kShownPage);
     // Composes the surface when its change count moved; true when the picture shown changed.
     bool Refresh();
     const QImage& Shown() const { return shown_; }

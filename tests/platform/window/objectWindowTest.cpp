@@ -79,6 +79,29 @@ TEST_F(ObjectWindows, AWindowShowsThePageItShowsAndNothingOnceThatPageIsGone)
     EXPECT_TRUE(waitFor([&] { return view->Shown().isNull(); }));
 }
 
+TEST_F(ObjectWindows, TheMouseReachesTheTurtlesOfAWindowsPageAndStillThoseOfTheShownPage)
+{
+    // A 200 x 150 page has its origin at (100, 75); the turtle's look covers (100, 71) there.
+    ASSERT_EQ(Run("new \"window [name w size [200 150]] ask \"w [new \"page [name one size [200 150]]] "
+                  "ask \"w'one [new \"turtle [name ann]] ask \"w'one'ann [setevent \"onclick [print \"ann]] "
+                  "T'setevent \"onclick [print \"t1]"),
+              "");
+    QWidget* shown = TopLevel("w");
+    ASSERT_NE(shown, nullptr);
+    auto* view = shown->findChild<tPageView*>();
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(waitFor([&] { return view->isVisible() && !view->Shown().isNull(); }));
+    const int annBefore = CountPrinted("ann");
+    const int t1Before = CountPrinted("t1");
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(100, 71));
+    EXPECT_TRUE(waitFor([&] { return CountPrinted("ann") == annBefore + 1; }));
+    QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
+    EXPECT_TRUE(waitFor([&] { return CountPrinted("t1") == t1Before + 1; }));
+    EXPECT_EQ(CountPrinted("ann"), annBefore + 1);
+    // The shown page's conversions still work on the shown page.
+    EXPECT_EQ(Run("T'eraseevent \"onclick show upperleft"), "[-398 249]\n");
+}
+
 TEST_F(ObjectWindows, ClosingHidesTheWindowUnlessItsOnEraseHandlerDecides)
 {
     ASSERT_EQ(Run("new \"window [name w]"), "");
