@@ -102,14 +102,22 @@ tControlBounds boundsOf(tmultiobject& control)
     return bounds;
 }
 
-void placeAt(tmultiobject& control, tRealPoint corner)
+template <class Change>
+void changeBounds(tmultiobject& control, Change change)
 {
     const tControlKind& kind = kindOf(control);
     onInterfaceThread([&] {
         tControlBounds bounds = kind.bounds(control);
+        change(bounds);
+        kind.setBounds(control, bounds);
+    });
+}
+
+void placeAt(tmultiobject& control, tRealPoint corner)
+{
+    changeBounds(control, [&](tControlBounds& bounds) {
         bounds.left = static_cast<int>(roundPixel(corner.x));
         bounds.top = static_cast<int>(roundPixel(corner.y));
-        kind.setBounds(control, bounds);
     });
 }
 
@@ -145,13 +153,16 @@ tlogoobject* getSize(tmultiobject& control)
 void setSize(tmultiobject& control, tlogoobject* value)
 {
     const auto [width, height] = controlSides(value);
-    const tControlKind& kind = kindOf(control);
-    onInterfaceThread([&] {
-        tControlBounds bounds = kind.bounds(control);
+    changeBounds(control, [&](tControlBounds& bounds) {
         bounds.width = width;
         bounds.height = height;
-        kind.setBounds(control, bounds);
     });
+}
+
+// The switch a property number names.
+bool& switchField(tControlState& state, int32_t number)
+{
+    return number == kShown ? state.shown : number == kEnabled ? state.enabled : state.frozen;
 }
 
 // "shown" and "enabled" are told to the kind; "frozen" only matters to the mouse.
@@ -160,7 +171,7 @@ void setSwitch(tmultiobject& control, int32_t number, bool value)
     const tControlKind& kind = kindOf(control);
     bool changed = false;
     changeState(control, [&](tControlState& state) {
-        bool& field = number == kShown ? state.shown : number == kEnabled ? state.enabled : state.frozen;
+        bool& field = switchField(state, number);
         changed = field != value;
         field = value;
     });
@@ -168,15 +179,10 @@ void setSwitch(tmultiobject& control, int32_t number, bool value)
 }
 
 template <int32_t Number>
-bool switchOf(const tControlState& state)
-{
-    return Number == kShown ? state.shown : Number == kEnabled ? state.enabled : state.frozen;
-}
-
-template <int32_t Number>
 tlogoobject* getSwitch(tmultiobject& control)
 {
-    return NewBoolean(switchOf<Number>(controlState(control)));
+    tControlState state = controlState(control);
+    return NewBoolean(switchField(state, Number));
 }
 template <int32_t Number>
 void setSwitchValue(tmultiobject& control, tlogoobject* value)
