@@ -51,12 +51,11 @@ tgrShownState shownStateOf(const tLogoTurtleParams& t)
 std::atomic<int32_t> turtleCount{0};
 }  // namespace
 
-tgrScreen::tgrScreen(int width, int height) : picture(width, height, QImage::Format_RGB32)
+tgrScreen::tgrScreen(int width, int height) : picture(width, height, 0xFFFFFF)
 {
     FitRange();
     originX = width / 2;
     originY = height / 2;
-    Clean();
 }
 
 tgrScreen::~tgrScreen()
@@ -68,12 +67,17 @@ tgrScreen::~tgrScreen()
 void tgrScreen::Clean()
 {
     std::lock_guard<std::mutex> hold(pictureLock);
-    picture.fill(QColor::fromRgb(0xFF000000u | backgroundColour));
+    picture.Fill(backgroundColour);
 }
 
 void tgrScreen::Resize(int width, int height)
 {
     std::lock_guard<std::mutex> hold(pictureLock);
+    // Nothing is drawn on a picture not made yet: it is only made at the new size.
+    if (picture.ResizeUnmade(width, height, backgroundColour)) {
+        FitRange();
+        return;
+    }
     // What is drawn stays where it is: a smaller picture cuts it, a larger one adds background.
     QImage resized(width, height, QImage::Format_RGB32);
     resized.fill(QColor::fromRgb(0xFF000000u | backgroundColour));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "turtle/realGeometry.h"
+#include "turtle/surfacePicture.h"
 #include "turtle/tTurtleShape.h"
 #include "values/tLogoRef.h"
 #include "values/tlogoobject.h"
@@ -39,7 +40,8 @@ public:
 
     // Fills the whole picture with the background colour.
     void Clean();
-    // A new picture of that size, filled with the background colour; the origin stays.
+    // The picture takes that size keeping what is drawn (cut, or background where it grows); the
+    // origin and the surfaces lying on it stay.
     void Resize(int width, int height);
     // The full range after the picture changed its size; the caller holds the picture's lock.
     void FitRange();
@@ -81,7 +83,7 @@ public:
     int Left() const { return left_; }
     int Top() const { return top_; }
 
-    QImage picture;  // Format_RGB32
+    tSurfacePicture picture;  // Format_RGB32, made on first use
     std::mutex pictureLock;
     tRealRect range;  // the full range: 0 .. width - 1, 0 .. height - 1
     int originX = 0;

@@ -46,7 +46,7 @@ bool undoDrawing()
     std::lock_guard<std::mutex> holdStore(undo.lock);
     if (!undo.owner) return false;
     std::lock_guard<std::mutex> holdPicture(undo.owner->pictureLock);
-    std::swap(undo.owner->picture, undo.picture);
+    std::swap(undo.owner->picture.Image(), undo.picture);
     undo.owner->FitRange();
     return true;
 }
