@@ -168,14 +168,14 @@ bool& switchField(tControlState& state, int32_t number)
 // "shown" and "enabled" are told to the kind; "frozen" only matters to the mouse.
 void setSwitch(tmultiobject& control, int32_t number, bool value)
 {
-    const tControlKind& kind = kindOf(control);
+    const tControlKind* kind = number == kFrozen ? nullptr : &kindOf(control);
     bool changed = false;
     changeState(control, [&](tControlState& state) {
         bool& field = switchField(state, number);
         changed = field != value;
         field = value;
     });
-    if (changed && number != kFrozen && kind.stateChanged) onInterfaceThread([&] { kind.stateChanged(control); });
+    if (changed && kind && kind->stateChanged) onInterfaceThread([&] { kind->stateChanged(control); });
 }
 
 template <int32_t Number>
@@ -270,8 +270,13 @@ void declareControlProperties(tmultiobject& kindClass, const tControlKind& kind)
     declareProperty(kindClass, boundPropertyDeclaration(kHint, {}, 0, hintProperty()));
     declareProperty(kindClass, boundPropertyDeclaration(kEnabled, {}, 0, kEnabledFunctions));
     declareProperty(kindClass, boundPropertyDeclaration(kShown, {}, 0, kShownFunctions));
-    declareProperty(kindClass, boundPropertyDeclaration(kFrozen, {}, 0, kFrozenFunctions));
+    declareFrozenProperty(kindClass);
     registerPrimitives(*kindClass.procTable, kControlRows);
+}
+
+void declareFrozenProperty(tmultiobject& kindClass)
+{
+    declareProperty(kindClass, boundPropertyDeclaration(kFrozen, {}, 0, kFrozenFunctions));
 }
 
 void removeControlPlacement(tmultiobject& kindClass)

@@ -41,6 +41,10 @@ struct tControlState {
 // part through `kind`, which must outlive the program (kinds keep it in a static).
 void declareControlProperties(tmultiobject& kindClass, const tControlKind& kind);
 
+// "frozen" alone, for a kind without the other common properties (the turtle): the mouse
+// neither moves nor resizes its objects.
+void declareFrozenProperty(tmultiobject& kindClass);
+
 // For a kind that fills what it is shown in (a page): takes "aPos", "pos" and "shown" out of
 // the class again, with ".setapos", ".setpos", "showme" and "hideme".
 void removeControlPlacement(tmultiobject& kindClass);

@@ -6,6 +6,7 @@
 
 #include "values/tPseudoVarDesc.h"
 
+#include "turtle/controlProperties.h"
 #include "turtle/kindAdditions.h"
 #include "turtle/pagePrimitives.h"
 #include "turtle/pagePrintPrimitives.h"
@@ -54,6 +55,7 @@ void tTurtlePrototype::SetUpTables()
     registerPageDrawingPrimitives(*procTable);
     declareTurtleProperties(*this);
     declareTurtleLookProperties(*this);
+    declareFrozenProperty(*this);
     const tKindAdditions& added = kindAdditions();
     for (tKindAdditions::tFamily family : added.turtleFamilies) family(*procTable);
     for (tKindAdditions::tFamily family : added.pageFamilies) family(*procTable);
