@@ -15,6 +15,7 @@
 #include "mainobj/startup/startupSequence.h"
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
+#include "platform/controls/tQtControlFront.h"
 #include "platform/dialogs/tQtDialogFront.h"
 #include "platform/editor/tObjectExplorer.h"
 #include "platform/editor/tQtEditorFront.h"
@@ -148,6 +149,7 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     mainWindow->SetCloser([windowObject] { requestWindowClose(windowObject, &closeWindow); });
     if (environment.shownPage) installKeyMenuWindow(environment.shownPage);
     mainWindow->ShowPage(environment.shownPage, shownScreen.get());
+    installControlFront(std::make_shared<tQtControlFront>(&mainWindow->PageView(), shownScreen.get()));
 
     auto start = std::make_shared<tProcessStart>(std::move(environment.lineRunnerStart));
     start->name = "@commandarea";

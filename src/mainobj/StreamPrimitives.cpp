@@ -10,6 +10,10 @@
 #include "mainobj/tClipboardOutput.h"
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/tPrimitiveCall.h"
+#include "mainobj/textBoxOutput.h"
+#include "objects/currentObject.h"
+#include "objects/objectNames.h"
+#include "values/eLogoException.h"
 #include "values/LogoReader.h"
 #include "values/tLogoList.h"
 #include "values/tLogoBool.h"
@@ -80,6 +84,23 @@ tlogoobject* printto(tPrimitiveCall& call)
     return nullptr;
 }
 
+// The text box is found before anything is closed: a name that is no text box leaves the
+// stream selected as it was.
+tlogoobject* printtotextbox(tPrimitiveCall& call)
+{
+    tMainLogoObject& main = mainLogoObject();
+    if (closesStream(call[0])) {
+        main.SelectOutput(nullptr);
+        return nullptr;
+    }
+    tmultiobject* named = call[0]->IsWord() ? resolveObjectPath(&currentObject(), call[0]->WordText()) : nullptr;
+    std::unique_ptr<tTextOutput> output = named ? openTextBoxOutput(*named) : nullptr;
+    if (!output) throw eLogoException(erNoTextboxName, call[0]);
+    main.SelectOutput(nullptr);
+    main.SelectOutput(std::move(output));
+    return nullptr;
+}
+
 tlogoobject* readfrom(tPrimitiveCall& call)
 {
     tMainLogoObject& main = mainLogoObject();
@@ -120,6 +141,7 @@ constexpr tPrimitiveRow kStreamRows[] = {
     {"show", 1, kVariableInputs | kFullInputs, &show},
     {"printline", 1, kVariableInputs | kFullInputs, &printline},
     {"printto", 1, kFixedInputs, &printto},
+    {"printtotextbox", 1, kFixedInputs, &printtotextbox},
     {"readfrom", 1, kFixedInputs, &readfrom},
     {"readlist", 0, kFixedInputs, &readlist},
     {"readword", 0, kFixedInputs, &readword},

@@ -1,0 +1,105 @@
+#include "controls/controlKinds.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "controls/controlProperties.h"
+#include "controls/tLogoControl.h"
+#include "language/Language.h"
+#include "mainobj/keyboard/keyMenuProperty.h"
+#include "mainobj/tMainLogoObject.h"
+#include "objects/objectList.h"
+#include "values/tLogoRef.h"
+#include "values/tLogoString.h"
+#include "values/tLogoVarTab.h"
+#include "values/tPseudoVarDesc.h"
+#include "values/valuePools.h"
+
+namespace {
+
+struct tKindEntry {
+    const char* key;  // of the "class" and "prefix" dictionary sections
+    tSimpleControlKind kind;
+    void (*declareOwnProperties)(tmultiobject& kindClass);
+};
+
+constexpr tKindEntry kKindRows[] = {
+    {"textbox", tSimpleControlKind::kTextBox, &declareTextBoxProperties},
+    {"button", tSimpleControlKind::kButton, &declareButtonProperties},
+    {"switch", tSimpleControlKind::kSwitch, &declareSwitchProperties},
+    {"slider", tSimpleControlKind::kSlider, &declareSliderProperties},
+};
+
+const tKindEntry& rowOf(tSimpleControlKind kind)
+{
+    return *std::find_if(std::begin(kKindRows), std::end(kKindRows), [kind](const tKindEntry& row) { return row.kind == kind; });
+}
+
+std::string firstWord(const std::string& words) { return words.substr(0, words.find(' ')); }
+
+// The bounds of a slider come before its value; where the control lies and whether it is shown
+// are read while it is made.
+const std::vector<int32_t> kHead{30, 31, 32};
+const std::vector<int32_t> kReadWhileMade{1, 4, 5, 6, 7, 10};
+
+// The head, then every other property the kind declares, in declaration order.
+std::shared_ptr<const std::vector<int32_t>> propertyOrder(tmultiobject& kindClass)
+{
+    std::vector<int32_t> order;
+    auto declared = [&kindClass](int32_t number) {
+        for (tTabDesc* entry = kindClass.varTable->first; entry; entry = entry->next)
+            if (auto* declaration = dynamic_cast<tPseudoVarPrototype*>(entry); declaration && declaration->kind == number)
+                return true;
+        return false;
+    };
+    for (int32_t number : kHead)
+        if (declared(number)) order.push_back(number);
+    for (tTabDesc* entry = kindClass.varTable->first; entry; entry = entry->next) {
+        auto* declaration = dynamic_cast<tPseudoVarPrototype*>(entry);
+        if (!declaration) continue;
+        const int32_t number = declaration->kind;
+        if (std::find(order.begin(), order.end(), number) == order.end() &&
+            std::find(kReadWhileMade.begin(), kReadWhileMade.end(), number) == kReadWhileMade.end())
+            order.push_back(number);
+    }
+    return std::make_shared<const std::vector<int32_t>>(std::move(order));
+}
+
+}  // namespace
+
+tLogoFinalControlPrototype::tLogoFinalControlPrototype(tSimpleControlKind kind, const std::string& name)
+    : tControlObject(nullptr, name, tmultiobject::kOnlyMain), kind(kind)
+{
+}
+
+void tLogoFinalControlPrototype::SetUpTables()
+{
+    tControlObject::SetUpTables();
+    declareControlPlacementProperties(*this);
+    rowOf(kind).declareOwnProperties(*this);
+    declareKeyMenuProperty(*this);
+    paramsToMove = propertyOrder(*this);
+}
+
+void registerControlKinds()
+{
+    tMainLogoObject& main = mainLogoObject();
+    for (const tKindEntry& row : kKindRows) {
+        const std::string name = primaryWord("class", row.key);
+        if (main.FindOwn(nameCode(name))) continue;
+        tLogoRef<tLogoFinalControlPrototype> made(new tLogoFinalControlPrototype(row.kind, name));
+        made->isPrototype = true;
+        made->instanceClass = &tLogoControl::Make;
+        made->SetUpTables();
+        made->varTable->Define(nameCode(primaryWord("name", "namePrefix")), NewWord(firstWord(primaryWord("prefix", row.key))), 0);
+        linkObject(made.get());
+        main.Register(made.get());
+    }
+}
+
+const tLogoFinalControlPrototype* controlKindClassOf(const tmultiobject& object)
+{
+    for (const tmultiobject* at = &object; at; at = at->FirstParent())
+        if (auto* kindClass = dynamic_cast<const tLogoFinalControlPrototype*>(at)) return kindClass;
+    return nullptr;
+}

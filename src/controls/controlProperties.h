@@ -1,0 +1,19 @@
+#pragma once
+
+class tmultiobject;
+
+// The properties the simple controls declare on their kind classes.
+
+// Where a control lies and whether it answers: the common control properties and commands
+// ("aPos", "pos" in the logo coordinates of the page or pane it lies on, "size", "enabled",
+// "shown", "frozen", "showme", "hideme" ...), and "width", "height" and a "hint" the window's
+// tooltip follows.
+void declareControlPlacementProperties(tmultiobject& kindClass);
+
+// What each kind shows and holds: a text box its text ("value") and "oneLine"; a button its
+// "caption", whether it is "down" and whether it latches ("switch"); a switch its "caption" and
+// whether it is on ("down"); a slider "min", "max", its "value" and "vertical".
+void declareTextBoxProperties(tmultiobject& kindClass);
+void declareButtonProperties(tmultiobject& kindClass);
+void declareSwitchProperties(tmultiobject& kindClass);
+void declareSliderProperties(tmultiobject& kindClass);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "objects/eventNames.h"
+
+class tLogoControlParams;
+
+// What the user does to a control, as the window reports it. Each report stores the new state at
+// once (on the window thread, without telling the window back) and names the events it fires;
+// the window then fires them under the interpreter lock with fireControlEvents.
+
+// A button pressed (true) or let go: a plain button is down while held and fires "onPush" and
+// then "onRelease"; a latching button and a switch turn over on each press, firing "onPush" when
+// they go down (on) and "onRelease" when they come up (off).
+std::vector<tEventKey> reportPush(tLogoControlParams& control, bool pressed);
+// A text box's text edited ("onChange"), or the edit finished ("onChanged").
+std::vector<tEventKey> reportEdit(tLogoControlParams& control, const std::string& text, bool finished);
+// A slider's value moved ("onChange") or set down ("onChanged"); kept inside its bounds.
+std::vector<tEventKey> reportSlide(tLogoControlParams& control, int value, bool finished);
+
+// Fires the events as processes with the control's object as the current object, while the
+// object lives. An "onChange" that comes while the control's last one still runs is left out,
+// so a fast slider does not pile processes up; its handler reads the latest value anyway, and
+// "onChanged" follows at the end.
+void fireControlEvents(tLogoControlParams& control, const std::vector<tEventKey>& events);

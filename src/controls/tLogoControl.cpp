@@ -1,0 +1,119 @@
+#include "controls/tLogoControl.h"
+
+#include <tuple>
+
+#include "controls/controlKinds.h"
+#include "controls/controlGeometry.h"
+#include "objects/creationList.h"
+#include "objects/objectProperties.h"
+#include "turtle/controlProperties.h"
+#include "turtle/tgrScreen.h"
+#include "turtle/turtleAccess.h"
+#include "values/eLogoException.h"
+#include "values/tLogoRef.h"
+
+namespace {
+
+constexpr int32_t kSize = 5;
+constexpr int32_t kWidth = 6;
+constexpr int32_t kHeight = 7;
+
+// What a learner gets without giving a size: room for a few words, a caption, a short track.
+struct tDefaultSize {
+    int width;
+    int height;
+};
+tDefaultSize defaultSize(tSimpleControlKind kind)
+{
+    switch (kind) {
+    case tSimpleControlKind::kTextBox: return {150, 80};
+    case tSimpleControlKind::kButton: return {80, 26};
+    case tSimpleControlKind::kSwitch: return {100, 22};
+    case tSimpleControlKind::kSlider: return {150, 24};
+    }
+    return {80, 26};
+}
+
+// Where the place lies on its page: panes add up their corners until the page.
+void placeOnPage(tmultiobject* place, tSimpleControlState& state)
+{
+    state.placeLeft = 0;
+    state.placeTop = 0;
+    state.page = nullptr;
+    for (tmultiobject* at = place; at; at = at->place) {
+        tgrScreen* surface = screenOf(*at);
+        if (!surface) return;
+        if (at->IsPage()) {
+            state.page = surface;
+            return;
+        }
+        state.placeLeft += surface->Left();
+        state.placeTop += surface->Top();
+    }
+}
+
+}  // namespace
+
+tLogoControlParams& tLogoControl::Params() { return *SharedParams(); }
+
+std::shared_ptr<tLogoControlParams> tLogoControl::SharedParams()
+{
+    if (!params_) {
+        const tLogoFinalControlPrototype* kindClass = controlKindClassOf(*this);
+        if (!kindClass) throw eLogoException(erInitGraphic);
+        params_ = std::make_shared<tLogoControlParams>(kindClass->kind, this);
+    }
+    return params_;
+}
+
+void tLogoControl::Change(const std::function<void(tSimpleControlState&)>& change)
+{
+    Params().Change([&](tSimpleControlState& state) {
+        placeOnPage(place, state);
+        change(state);
+    });
+}
+
+void tLogoControl::MakeVisualPart()
+{
+    tgrScreen* surface = place ? screenOf(*place) : nullptr;
+    if (!surface) throw eLogoException(erInvalidPlace, place);
+    const tDefaultSize fallback = defaultSize(Params().State().kind);
+    int width = fallback.width;
+    int height = fallback.height;
+    if (tLogoRef<tlogoobject> size = takeCreationValue(kSize)) std::tie(width, height) = controlSides(size.get());
+    if (tLogoRef<tlogoobject> given = takeCreationValue(kWidth)) width = controlSide(given.get());
+    if (tLogoRef<tlogoobject> given = takeCreationValue(kHeight)) height = controlSide(given.get());
+    tLogoRef<tlogoobject> corner;
+    const int which = takeCreationAlternative({property::kAPos, property::kPos}, corner);
+    const tPixelPoint at = which < 0 ? tPixelPoint{0, 0}
+                                     : which == 0 ? pixelPointOf(corner.get()) : placePixelsOf(*surface, corner.get());
+    tLogoRef<tlogoobject> shown = takeCreationValue(property::kShown);
+    const bool visible = shown ? shown->AsBoolean() : true;
+    setControlShown(*this, visible);
+    Change([&](tSimpleControlState& state) {
+        state.left = at.x;
+        state.top = at.y;
+        state.width = width;
+        state.height = height;
+        state.shown = visible;
+        // A button or switch without a caption shows its name, so a new one is never blank.
+        if (state.kind == tSimpleControlKind::kButton || state.kind == tSimpleControlKind::kSwitch) state.text = name;
+    });
+}
+
+void tLogoControl::Withdraw()
+{
+    if (params_) params_->Withdraw();
+}
+
+void tLogoControl::CreationCompleted() { Params().Announce(); }
+
+tControlObject* tLogoControl::Make(tLogoStack& stack, const std::string& name) { return new tLogoControl(&stack, name, 1); }
+
+tLogoControl& controlOf(tmultiobject& object)
+{
+    auto* control = dynamic_cast<tLogoControl*>(&object);
+    if (!control) throw eLogoException(erInitGraphic);
+    return *control;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "controls/tLogoControlParams.h"
+#include "objects/tControlObject.h"
+
+// An instance of a simple control (text box, button, switch, slider), or a class made from one
+// of their kinds. It lies on a page or a pane, in that surface's pixels, and its state is kept
+// in its graphic part, which the window shows.
+class tLogoControl : public tControlObject {
+public:
+    using tControlObject::tControlObject;
+
+    const char* ClassName() const override { return "tLogoControl"; }
+    // Takes its bounds from the creation list ("aPos" or "pos", "size", "width", "height",
+    // "shown"), or the kind's default size at the surface's top-left corner; a place that is not
+    // a page or a pane fails erInvalidPlace.
+    void MakeVisualPart() override;
+    // The window shows it from now on.
+    void CreationCompleted() override;
+
+    // The graphic part, made on first use with the kind of the control's kind class.
+    tLogoControlParams& Params();
+    std::shared_ptr<tLogoControlParams> SharedParams();
+    // Changes the state, with where the place lies on its page brought up to date.
+    void Change(const std::function<void(tSimpleControlState&)>& change);
+
+    // The object is destroyed: the window takes the control away.
+    void Withdraw();
+
+    // What "new" makes for the kind classes.
+    static tControlObject* Make(tLogoStack& stack, const std::string& name);
+
+private:
+    std::shared_ptr<tLogoControlParams> params_;
+};
+
+// The control an object is; erInitGraphic when it is none.
+tLogoControl& controlOf(tmultiobject& object);

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+
+class tmultiobject;
+
+// The kinds of simple controls: what a learner puts on a page besides turtles and panes.
+enum class tSimpleControlKind : uint8_t { kTextBox, kButton, kSwitch, kSlider };
+
+// Everything the window needs to show a simple control, copied out in one piece.
+struct tSimpleControlState {
+    tSimpleControlKind kind = tSimpleControlKind::kButton;
+    // Bounds in the pixels of the page or pane the control lies on.
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    // The top-left corner of that page or pane on its page: the window places controls on
+    // panes over the page it shows.
+    int placeLeft = 0;
+    int placeTop = 0;
+    // The drawing surface of the page the control lies on (identity only, never read here).
+    const void* page = nullptr;
+    bool shown = true;
+    bool enabled = true;
+    std::string hint;
+    // A text box's text; a button's or switch's caption. Words in the language's code page.
+    std::string text;
+    bool oneLine = false;  // a text box of one line: Enter ends the edit
+    // A button held down, a switch on.
+    bool down = false;
+    // A button that stays down when pressed and comes up when pressed again.
+    bool latching = false;
+    int minimum = 0;
+    int maximum = 100;
+    int value = 0;
+    bool vertical = false;
+    // The user changed the text or value since the last "onChanged".
+    bool unsettled = false;
+};
+
+// The graphic part of a simple control. Logo processes change it under the interpreter lock,
+// the window thread reads it (and stores what the user typed or moved) without that lock, so
+// the state has a lock of its own and the window is told of every change to show it.
+class tLogoControlParams : public std::enable_shared_from_this<tLogoControlParams> {
+public:
+    tLogoControlParams(tSimpleControlKind kind, tmultiobject* owner);
+
+    tSimpleControlState State() const;
+    // Changes the state and tells the window, once the control is announced.
+    void Change(const std::function<void(tSimpleControlState&)>& change);
+    // From now on the window shows the control (creation is complete).
+    void Announce();
+    // Stores what the user did, which the window shows already: the window is not told.
+    void TakeFromUser(const std::function<void(tSimpleControlState&)>& change);
+    // The control is gone: the window takes it away and user actions reach nothing.
+    void Withdraw();
+
+    // Whether the window shows the control: announced and not withdrawn.
+    bool Announced() const;
+
+    // The object, while it lives; only read under the interpreter lock.
+    tmultiobject* Owner() const { return owner_; }
+
+    // Set while a handler started by a change of the user ("onChange") runs, so that a slider
+    // dragged fast does not pile processes up; under the state lock.
+    bool TakeChangeSlot();
+    void FreeChangeSlot();
+
+private:
+    void Tell();
+
+    mutable std::mutex lock_;
+    tSimpleControlState state_;
+    tmultiobject* owner_;
+    bool announced_ = false;
+    bool changeRunning_ = false;
+};

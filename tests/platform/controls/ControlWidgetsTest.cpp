@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+
+#include <memory>
+
+#include "controls/controlFront.h"
+#include "controls/startControls.h"
+#include "platform/controls/tQtControlFront.h"
+#include "platform/window/tCommandLine.h"
+#include "platform/window/tPageView.h"
+#include "processes/tInterpreterLock.h"
+#include "windowTestFixture.h"
+
+namespace {
+
+// The window with the controls' widgets over its page, as the program sets them up.
+class ControlWidgets : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = fixture().window.get();
+        static const bool installed = [] {
+            {
+                tInterpreterLock::Holder setUp;
+                startControls();
+            }
+            installControlFront(std::make_shared<tQtControlFront>(&fixture().window->PageView(), fixture().screen.get()));
+            return true;
+        }();
+        (void)installed;
+    }
+
+    void Type(const QString& line)
+    {
+        window->CommandLine().setFocus();
+        QTest::keyClicks(&window->CommandLine(), line);
+        QTest::keyClick(&window->CommandLine(), Qt::Key_Return);
+    }
+
+    // Runs the line and waits until it has (it prints a mark when done).
+    bool Run(const QString& line)
+    {
+        static int runs = 0;
+        const QString mark = QStringLiteral("done%1").arg(++runs);
+        Type(line + " print \"" + mark);
+        return waitFor([&] { return OutputHas(mark); });
+    }
+
+    bool OutputHas(const QString& line) const
+    {
+        return ("\n" + window->Output().toPlainText() + "\n").contains("\n" + line + "\n");
+    }
+
+    int Count(const QString& line) const
+    {
+        return ("\n" + window->Output().toPlainText() + "\n").count("\n" + line + "\n");
+    }
+
+    template <class Widget>
+    Widget* Shown(const QString& text = {})
+    {
+        Widget* found = nullptr;
+        waitFor([&] {
+            for (Widget* widget : window->PageView().findChildren<Widget*>())
+                if (widget->isVisible() && (text.isEmpty() || widget->property("text").toString() == text)) found = widget;
+            return found != nullptr;
+        });
+        return found;
+    }
+
+    tEnvironmentWindow* window = nullptr;
+};
+
+TEST_F(ControlWidgets, AButtonLiesWhereItsPositionSaysAndPressingItFiresPushThenRelease)
+{
+    ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"button [name okbutton apos [30 40] size [90 30] caption OK]] "
+                    "ask \"okbutton [setevent \"onpush [print \"pushed] setevent \"onrelease [print \"released]]"));
+    QPushButton* button = Shown<QPushButton>("OK");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->geometry(), QRect(30, 40, 90, 30));
+    QTest::mousePress(button, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return OutputHas("pushed"); }));
+    EXPECT_FALSE(OutputHas("released")) << "released before it was let go";
+    QTest::mouseRelease(button, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return OutputHas("released"); }));
+    // Setting the caption from Logo shows in the widget.
+    ASSERT_TRUE(Run("okbutton'setcaption \"Go"));
+    EXPECT_TRUE(waitFor([&] { return button->text() == "Go"; }));
+}
+
+TEST_F(ControlWidgets, TypingInATextBoxFiresChangeAndLeavingItFiresChanged)
+{
+    ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"textbox [name notes apos [10 200]]] "
+                    "ask \"notes [setevent \"onchange [print \"changing] setevent \"onchanged [print (word \"changed: value)]]"));
+    auto* area = Shown<QPlainTextEdit>();
+    ASSERT_NE(area, nullptr);
+    area->setFocus();
+    QTest::keyClicks(area, "hi");
+    ASSERT_TRUE(waitFor([&] { return OutputHas("changing"); }));
+    window->CommandLine().setFocus();
+    ASSERT_TRUE(waitFor([&] { return OutputHas("changed:hi"); }));
+    EXPECT_EQ(Count("changed:hi"), 1);
+    // Printed text reaches the area, as the text box's value.
+    ASSERT_TRUE(Run("printtotextbox \"notes print \"there printtotextbox []"));
+    EXPECT_TRUE(waitFor([&] { return area->toPlainText() == "hithere\n"; })) << area->toPlainText().toStdString();
+}
+
+TEST_F(ControlWidgets, ASwitchTurnsOverOnEachClickAndASliderFollowsItsValue)
+{
+    ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"switch [name sound apos [300 10] caption Sound] "
+                    "new \"slider [name speed apos [300 50] min 0 max 10 value 3]] "
+                    "ask \"sound [setevent \"onpush [print \"on] setevent \"onrelease [print \"off]]"));
+    auto* box = Shown<QCheckBox>("Sound");
+    ASSERT_NE(box, nullptr);
+    QTest::mouseClick(box, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return OutputHas("on"); }));
+    ASSERT_TRUE(Run("print sound'down"));
+    EXPECT_TRUE(OutputHas("true"));
+    QTest::mouseClick(box, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return OutputHas("off"); }));
+
+    auto* slider = Shown<QSlider>();
+    ASSERT_NE(slider, nullptr);
+    EXPECT_TRUE(waitFor([&] { return slider->maximum() == 10 && slider->value() == 3; }));
+    ASSERT_TRUE(Run("speed'setvalue 7"));
+    EXPECT_TRUE(waitFor([&] { return slider->value() == 7; }));
+    ASSERT_TRUE(Run("ask \"speed [setevent \"onchanged [print (word \"speed: value)]]"));
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_TRUE(waitFor([&] { return OutputHas("speed:8"); }));
+}
+
+TEST_F(ControlWidgets, AnErasedControlLeavesThePage)
+{
+    ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"button [name gone caption Bye]]"));
+    ASSERT_NE(Shown<QPushButton>("Bye"), nullptr);
+    ASSERT_TRUE(Run("eraseobject \"gone"));
+    EXPECT_TRUE(waitFor([&] {
+        for (QPushButton* button : window->PageView().findChildren<QPushButton*>())
+            if (button->text() == "Bye") return false;
+        return true;
+    }));
+}
+
+}  // namespace
