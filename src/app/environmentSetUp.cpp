@@ -1,4 +1,6 @@
 #include "app/environmentSetUp.h"
+#include "controls/controlKinds.h"
+#include "controls/startControls.h"
 
 #include "images/projects/startObjects.h"
 #include "images/projects/startProjects.h"
@@ -46,7 +48,7 @@ void showPageToTypedLines(tlogopage* shown)
     };
     auto livesOnPage = [](tmultiobject& objectClass) {
         auto surfaceKind = [](tmultiobject* at) {
-            return dynamic_cast<tTurtlePrototype*>(at) || dynamic_cast<tPanePrototype*>(at);
+            return dynamic_cast<tTurtlePrototype*>(at) || dynamic_cast<tPanePrototype*>(at) || isControlKindClass(*at);
         };
         if (surfaceKind(&objectClass)) return true;
         for (tmultiobject* ancestor : objectClass.ancestors)
@@ -84,6 +86,7 @@ tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_p
     }
     tInterpreterLock::Holder building;
     registerGraphicKinds();
+    startControls();
     startNet();
     startNetSockets();
     tMainLogoObject& main = mainLogoObject();
