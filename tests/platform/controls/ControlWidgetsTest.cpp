@@ -110,6 +110,23 @@ TEST_F(ControlWidgets, TypingInATextBoxFiresChangeAndLeavingItFiresChanged)
     EXPECT_TRUE(waitFor([&] { return area->toPlainText() == "hithere\n"; })) << area->toPlainText().toStdString();
 }
 
+TEST_F(ControlWidgets, AOneLineTextBoxEndsAnEditWithEnter)
+{
+    ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"textbox [name answer apos [10 300] oneline true]] "
+                    "ask \"answer [setevent \"onchanged [print (word \"answer: value)]]"));
+    auto* field = Shown<QLineEdit>();
+    ASSERT_NE(field, nullptr);
+    field->setFocus();
+    QTest::keyClicks(field, "42");
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_TRUE(waitFor([&] { return OutputHas("answer:42"); }));
+    // Set from Logo, the field shows the text and nothing is fired.
+    ASSERT_TRUE(Run("answer'setvalue \"seven"));
+    EXPECT_TRUE(waitFor([&] { return field->text() == "seven"; }));
+    EXPECT_EQ(Count("answer:42"), 1);
+    EXPECT_FALSE(OutputHas("answer:seven"));
+}
+
 TEST_F(ControlWidgets, ASwitchTurnsOverOnEachClickAndASliderFollowsItsValue)
 {
     ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"switch [name sound apos [300 10] caption Sound] "
