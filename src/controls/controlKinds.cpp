@@ -9,6 +9,7 @@
 #include "mainobj/keyboard/keyMenuProperty.h"
 #include "mainobj/tMainLogoObject.h"
 #include "objects/objectList.h"
+#include "objects/propertyOrder.h"
 #include "values/tLogoRef.h"
 #include "values/tLogoString.h"
 #include "values/tLogoVarTab.h"
@@ -42,29 +43,6 @@ std::string firstWord(const std::string& words) { return words.substr(0, words.f
 const std::vector<int32_t> kHead{30, 31, 32};
 const std::vector<int32_t> kReadWhileMade{1, 4, 5, 6, 7, 10};
 
-// The head, then every other property the kind declares, in declaration order.
-std::shared_ptr<const std::vector<int32_t>> propertyOrder(tmultiobject& kindClass)
-{
-    std::vector<int32_t> order;
-    auto declared = [&kindClass](int32_t number) {
-        for (tTabDesc* entry = kindClass.varTable->first; entry; entry = entry->next)
-            if (auto* declaration = dynamic_cast<tPseudoVarPrototype*>(entry); declaration && declaration->kind == number)
-                return true;
-        return false;
-    };
-    for (int32_t number : kHead)
-        if (declared(number)) order.push_back(number);
-    for (tTabDesc* entry = kindClass.varTable->first; entry; entry = entry->next) {
-        auto* declaration = dynamic_cast<tPseudoVarPrototype*>(entry);
-        if (!declaration) continue;
-        const int32_t number = declaration->kind;
-        if (std::find(order.begin(), order.end(), number) == order.end() &&
-            std::find(kReadWhileMade.begin(), kReadWhileMade.end(), number) == kReadWhileMade.end())
-            order.push_back(number);
-    }
-    return std::make_shared<const std::vector<int32_t>>(std::move(order));
-}
-
 }  // namespace
 
 tLogoFinalControlPrototype::tLogoFinalControlPrototype(tSimpleControlKind kind, const std::string& name)
@@ -78,7 +56,7 @@ void tLogoFinalControlPrototype::SetUpTables()
     declareControlPlacementProperties(*this);
     rowOf(kind).declareOwnProperties(*this);
     declareKeyMenuProperty(*this);
-    paramsToMove = propertyOrder(*this);
+    paramsToMove = propertyOrder(*this, kHead, kReadWhileMade);
 }
 
 void registerControlKinds()

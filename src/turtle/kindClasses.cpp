@@ -1,11 +1,6 @@
 #include "turtle/kindClasses.h"
 
-#include <algorithm>
-#include <memory>
-#include <vector>
-
-#include "values/tPseudoVarDesc.h"
-
+#include "objects/propertyOrder.h"
 #include "turtle/controlProperties.h"
 #include "turtle/kindAdditions.h"
 #include "turtle/pagePrimitives.h"
@@ -14,28 +9,6 @@
 #include "turtle/tlogopane.h"
 #include "turtle/turtlePrimitives.h"
 #include "turtle/windowKind.h"
-
-namespace {
-
-// The order in which a new instance takes its properties from its creation list or else from
-// its class: the head first, then every other property the kind declares, in the order it
-// declared them, except those the kind reads itself while it makes its visual part.
-std::shared_ptr<const std::vector<int32_t>> propertyOrder(tmultiobject& kindClass, const std::vector<int32_t>& head,
-                                                          const std::vector<int32_t>& excluded)
-{
-    std::vector<int32_t> order = head;
-    for (tTabDesc* entry = kindClass.varTable->first; entry; entry = entry->next) {
-        auto* declaration = dynamic_cast<tPseudoVarPrototype*>(entry);
-        if (!declaration) continue;
-        const int32_t number = declaration->kind;
-        if (std::find(order.begin(), order.end(), number) == order.end() &&
-            std::find(excluded.begin(), excluded.end(), number) == excluded.end())
-            order.push_back(number);
-    }
-    return std::make_shared<const std::vector<int32_t>>(std::move(order));
-}
-
-}  // namespace
 
 void tTurtlePrototype::SetUpTables()
 {
