@@ -11,6 +11,7 @@
 
 #include "offscreenApplication.h"
 #include "platform/printing/tQtButtonBar.h"
+#include "platform/window/tEnvironmentWindow.h"
 
 // The window's button bar: where it sits, what its buttons show, and the lines they type.
 
@@ -83,6 +84,16 @@ TEST_F(QtButtonBar, HiddenBarsAndBubblesOff)
     EXPECT_EQ(Buttons().size(), 1u) << "the bar shows the new buttons in place of the old";
     EXPECT_FALSE(bar.Bar()->isVisible());
     EXPECT_EQ(buttonBarHeight(), 0);
+}
+
+// In the environment window the bar lies below the menu bar, above the page and command area.
+TEST_F(QtButtonBar, TheEnvironmentWindowHasItAboveItsPage)
+{
+    tEnvironmentWindow environment;
+    tQtButtonBarFront environmentBar(&environment, [](std::string) {});
+    ASSERT_NE(environment.layout(), nullptr);
+    EXPECT_EQ(environment.layout()->itemAt(0)->widget(), environmentBar.Bar());
+    EXPECT_EQ(environment.layout()->count(), 2);
 }
 
 }  // namespace
