@@ -14,10 +14,6 @@
 
 namespace {
 
-constexpr int32_t kSize = 5;
-constexpr int32_t kWidth = 6;
-constexpr int32_t kHeight = 7;
-
 // What a learner gets without giving a size: room for a few words, a caption, a short track.
 struct tDefaultSize {
     int width;
@@ -81,9 +77,9 @@ void tLogoControl::MakeVisualPart()
     const tDefaultSize fallback = defaultSize(Params().State().kind);
     int width = fallback.width;
     int height = fallback.height;
-    if (tLogoRef<tlogoobject> size = takeCreationValue(kSize)) std::tie(width, height) = controlSides(size.get());
-    if (tLogoRef<tlogoobject> given = takeCreationValue(kWidth)) width = controlSide(given.get());
-    if (tLogoRef<tlogoobject> given = takeCreationValue(kHeight)) height = controlSide(given.get());
+    if (tLogoRef<tlogoobject> size = takeCreationValue(property::kSize)) std::tie(width, height) = controlSides(size.get());
+    if (tLogoRef<tlogoobject> given = takeCreationValue(property::kWidth)) width = controlSide(given.get());
+    if (tLogoRef<tlogoobject> given = takeCreationValue(property::kHeight)) height = controlSide(given.get());
     tLogoRef<tlogoobject> corner;
     const int which = takeCreationAlternative({property::kAPos, property::kPos}, corner);
     const tPixelPoint at = which < 0 ? tPixelPoint{0, 0}

@@ -6,6 +6,7 @@
 #include "mainobj/primitiveTable.h"
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/tPrimitiveCall.h"
+#include "objects/objectProperties.h"
 #include "objects/propertyDeclaration.h"
 #include "objects/tmultiobject.h"
 #include "turtle/kindAdditions.h"
@@ -189,8 +190,6 @@ constexpr tPrimitiveRow kMainPointerRows[] = {
     {"finishselection", 1, kFixedInputs, &finishselection},
 };
 
-constexpr int32_t kAutoDrag = 64;
-
 tlogoobject* getAutoDrag(tmultiobject& object)
 {
     const tObjectPointer* record = findObjectPointer(object);
@@ -203,7 +202,7 @@ const tBoundProperty kAutoDragFunctions{&getAutoDrag, &setAutoDrag};
 
 void declareTurtleAutoDrag(tmultiobject& turtleClass)
 {
-    declareProperty(turtleClass, boundPropertyDeclaration(kAutoDrag, {}, 0, kAutoDragFunctions));
+    declareProperty(turtleClass, boundPropertyDeclaration(property::kAutoDrag, {}, 0, kAutoDragFunctions));
 }
 
 }  // namespace

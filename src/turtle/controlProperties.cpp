@@ -27,14 +27,6 @@
 
 namespace {
 
-constexpr int32_t kAPos = 1;
-constexpr int32_t kPos = 4;
-constexpr int32_t kSize = 5;
-constexpr int32_t kHint = 8;
-constexpr int32_t kEnabled = 9;
-constexpr int32_t kShown = 10;
-constexpr int32_t kFrozen = 178;
-
 // The window thread reads the switches while the mouse moves; processes set them.
 struct tControlRegistry {
     std::mutex lock;
@@ -162,13 +154,13 @@ void setSize(tmultiobject& control, tlogoobject* value)
 // The switch a property number names.
 bool& switchField(tControlState& state, int32_t number)
 {
-    return number == kShown ? state.shown : number == kEnabled ? state.enabled : state.frozen;
+    return number == property::kShown ? state.shown : number == property::kEnabled ? state.enabled : state.frozen;
 }
 
 // "shown" and "enabled" are told to the kind; "frozen" only matters to the mouse.
 void setSwitch(tmultiobject& control, int32_t number, bool value)
 {
-    const tControlKind* kind = number == kFrozen ? nullptr : &kindOf(control);
+    const tControlKind* kind = number == property::kFrozen ? nullptr : &kindOf(control);
     bool changed = false;
     changeState(control, [&](tControlState& state) {
         bool& field = switchField(state, number);
@@ -195,9 +187,9 @@ void setSwitchValue(tmultiobject& control, tlogoobject* value)
 const tBoundProperty kAPosFunctions{&getAPos, &setAPos, true};
 const tBoundProperty kPosFunctions{&getPos, &setPos, true};
 const tBoundProperty kSizeFunctions{&getSize, &setSize, true};
-const tBoundProperty kEnabledFunctions{&getSwitch<kEnabled>, &setSwitchValue<kEnabled>, true};
-const tBoundProperty kShownFunctions{&getSwitch<kShown>, &setSwitchValue<kShown>, true};
-const tBoundProperty kFrozenFunctions{&getSwitch<kFrozen>, &setSwitchValue<kFrozen>, false};
+const tBoundProperty kEnabledFunctions{&getSwitch<property::kEnabled>, &setSwitchValue<property::kEnabled>, true};
+const tBoundProperty kShownFunctions{&getSwitch<property::kShown>, &setSwitchValue<property::kShown>, true};
+const tBoundProperty kFrozenFunctions{&getSwitch<property::kFrozen>, &setSwitchValue<property::kFrozen>, false};
 
 // A command sets the property as assigning it would: the marks of what it affects are
 // cleared first.
@@ -221,7 +213,7 @@ template <void (*Set)(tmultiobject&, tlogoobject*)>
 tlogoobject* placeCommand(tPrimitiveCall& call)
 {
     tmultiobject& control = addressedObject();
-    clearMarks(control, {kPos, kAPos});
+    clearMarks(control, {property::kPos, property::kAPos});
     Set(control, call[0]);
     return nullptr;
 }
@@ -237,12 +229,12 @@ tlogoobject* clickedpos(tPrimitiveCall&)
 tlogoobject* isfrozen(tPrimitiveCall&) { return NewBoolean(isFrozen(addressedObject())); }
 
 constexpr tPrimitiveRow kControlRows[] = {
-    {"showme", 0, kFixedInputs, &switchCommand<kShown, true>},
-    {"hideme", 0, kFixedInputs, &switchCommand<kShown, false>},
-    {"enable", 0, kFixedInputs, &switchCommand<kEnabled, true>},
-    {"disable", 0, kFixedInputs, &switchCommand<kEnabled, false>},
-    {"freezeme", 0, kFixedInputs, &switchCommand<kFrozen, true>},
-    {"unfreezeme", 0, kFixedInputs, &switchCommand<kFrozen, false>},
+    {"showme", 0, kFixedInputs, &switchCommand<property::kShown, true>},
+    {"hideme", 0, kFixedInputs, &switchCommand<property::kShown, false>},
+    {"enable", 0, kFixedInputs, &switchCommand<property::kEnabled, true>},
+    {"disable", 0, kFixedInputs, &switchCommand<property::kEnabled, false>},
+    {"freezeme", 0, kFixedInputs, &switchCommand<property::kFrozen, true>},
+    {"unfreezeme", 0, kFixedInputs, &switchCommand<property::kFrozen, false>},
     {".setapos", 1, kFixedInputs, &placeCommand<&setAPos>},
     {".setpos", 1, kFixedInputs, &placeCommand<&setPos>},
     {"clickedpos", 0, kFixedInputs, &clickedpos},
@@ -264,24 +256,24 @@ void declareControlProperties(tmultiobject& kindClass, const tControlKind& kind)
         all.kinds[&kindClass] = &kind;
     }
     const uint8_t derived = propertyFlag::kDerived;
-    declareProperty(kindClass, boundPropertyDeclaration(kAPos, {kAPos, kPos}, 0, kAPosFunctions));
-    declareProperty(kindClass, boundPropertyDeclaration(kPos, {kAPos, kPos}, derived, kPosFunctions));
-    declareProperty(kindClass, boundPropertyDeclaration(kSize, {}, 0, kSizeFunctions));
-    declareProperty(kindClass, boundPropertyDeclaration(kHint, {}, 0, hintProperty()));
-    declareProperty(kindClass, boundPropertyDeclaration(kEnabled, {}, 0, kEnabledFunctions));
-    declareProperty(kindClass, boundPropertyDeclaration(kShown, {}, 0, kShownFunctions));
+    declareProperty(kindClass, boundPropertyDeclaration(property::kAPos, {property::kAPos, property::kPos}, 0, kAPosFunctions));
+    declareProperty(kindClass, boundPropertyDeclaration(property::kPos, {property::kAPos, property::kPos}, derived, kPosFunctions));
+    declareProperty(kindClass, boundPropertyDeclaration(property::kSize, {}, 0, kSizeFunctions));
+    declareProperty(kindClass, boundPropertyDeclaration(property::kHint, {}, 0, hintProperty()));
+    declareProperty(kindClass, boundPropertyDeclaration(property::kEnabled, {}, 0, kEnabledFunctions));
+    declareProperty(kindClass, boundPropertyDeclaration(property::kShown, {}, 0, kShownFunctions));
     declareFrozenProperty(kindClass);
     registerPrimitives(*kindClass.procTable, kControlRows);
 }
 
 void declareFrozenProperty(tmultiobject& kindClass)
 {
-    declareProperty(kindClass, boundPropertyDeclaration(kFrozen, {}, 0, kFrozenFunctions));
+    declareProperty(kindClass, boundPropertyDeclaration(property::kFrozen, {}, 0, kFrozenFunctions));
 }
 
 void removeControlPlacement(tmultiobject& kindClass)
 {
-    for (int32_t number : {kAPos, kPos, kShown}) removeProperty(kindClass, number);
+    for (int32_t number : {property::kAPos, property::kPos, property::kShown}) removeProperty(kindClass, number);
     for (const char* key : {".setapos", ".setpos", "showme", "hideme"}) removeCommand(kindClass, key);
 }
 

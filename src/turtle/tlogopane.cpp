@@ -27,10 +27,6 @@
 namespace {
 
 constexpr int kPaneSide = 100;
-constexpr int32_t kSize = 5;
-constexpr int32_t kWidth = 6;
-constexpr int32_t kHeight = 7;
-constexpr int32_t kAutoDrag = 64;
 
 // The surface the pane lies on: its place's.
 tgrScreen& groundOf(tmultiobject& pane)
@@ -162,9 +158,9 @@ void tlogopane::MakeVisualPart()
     if (screenOf(*this)) return;
     int width = kPaneSide;
     int height = kPaneSide;
-    if (tLogoRef<tlogoobject> size = takeCreationValue(kSize)) std::tie(width, height) = controlSides(size.get());
-    if (tLogoRef<tlogoobject> given = takeCreationValue(kWidth)) width = controlSide(given.get());
-    if (tLogoRef<tlogoobject> given = takeCreationValue(kHeight)) height = controlSide(given.get());
+    if (tLogoRef<tlogoobject> size = takeCreationValue(property::kSize)) std::tie(width, height) = controlSides(size.get());
+    if (tLogoRef<tlogoobject> given = takeCreationValue(property::kWidth)) width = controlSide(given.get());
+    if (tLogoRef<tlogoobject> given = takeCreationValue(property::kHeight)) height = controlSide(given.get());
     tgrScreen& ground = groundOf(*this);
     auto* surface = new tgrScreen(width, height);
     attachScreen(*this, surface);
@@ -188,5 +184,5 @@ void declarePaneProperties(tmultiobject& paneClass)
     const uint8_t derived = propertyFlag::kDerived;
     declareProperty(paneClass, boundPropertyDeclaration(6, extent, derived, kWidthFunctions));
     declareProperty(paneClass, boundPropertyDeclaration(7, extent, derived, kHeightFunctions));
-    declareProperty(paneClass, boundPropertyDeclaration(kAutoDrag, {}, 0, kAutoDragFunctions));
+    declareProperty(paneClass, boundPropertyDeclaration(property::kAutoDrag, {}, 0, kAutoDragFunctions));
 }
