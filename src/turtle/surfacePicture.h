@@ -10,7 +10,8 @@
 // The picture of a drawing surface, made and filled with its background on first use: a page
 // nobody draws on or shows (every console run that draws nothing) never pays for writing its
 // megabytes of pixels. Until then it remembers its size and the colour it is to be filled with.
-// Used like the QImage it holds: its methods, `&picture` for a QPainter, and as a QImage&.
+// Used like the QImage it holds: the calls the drawing code makes, `&picture` for a QPainter, and
+// as a QImage&.
 class tSurfacePicture {
 public:
     tSurfacePicture(int width, int height, uint32_t backgroundColour)
@@ -27,7 +28,6 @@ public:
     }
     operator QImage&() const { return Image(); }
     QImage* operator&() const { return &Image(); }
-    QImage* operator->() const { return &Image(); }
     tSurfacePicture& operator=(const QImage& image)
     {
         Image() = image;
@@ -67,23 +67,8 @@ public:
     QRgb pixel(int x, int y) const { return Image().pixel(x, y); }
     void setPixel(int x, int y, uint rgb) { Image().setPixel(x, y, rgb); }
     QImage copy(const QRect& part = QRect()) const { return Image().copy(part); }
-    QImage copy(int x, int y, int w, int h) const { return Image().copy(x, y, w, h); }
     void fill(const QColor& colour) { Image().fill(colour); }
-    void fill(uint pixel) { Image().fill(pixel); }
     qint64 cacheKey() const { return Image().cacheKey(); }
-    bool isNull() const { return width() <= 0 || height() <= 0; }
-    QImage::Format format() const { return QImage::Format_RGB32; }
-    uchar* bits() { return Image().bits(); }
-    const uchar* constBits() const { return Image().constBits(); }
-    uchar* scanLine(int y) { return Image().scanLine(y); }
-    const uchar* constScanLine(int y) const { return Image().constScanLine(y); }
-    qsizetype bytesPerLine() const { return Image().bytesPerLine(); }
-    bool valid(int x, int y) const { return x >= 0 && y >= 0 && x < width() && y < height(); }
-    QImage scaled(const QSize& size, Qt::AspectRatioMode aspect = Qt::IgnoreAspectRatio,
-                  Qt::TransformationMode mode = Qt::FastTransformation) const
-    {
-        return Image().scaled(size, aspect, mode);
-    }
 
 private:
     void Make() const
