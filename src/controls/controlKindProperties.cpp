@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/controlPropertyNumbers.h"
 #include "controls/controlPropertyRows.h"
 #include "controls/tLogoControl.h"
 #include "values/tLogoBool.h"
@@ -12,15 +13,7 @@
 
 namespace {
 
-constexpr int32_t kValue = 11;
-constexpr int32_t kCaption = 21;
-constexpr int32_t kDown = 24;
-constexpr int32_t kMin = 30;
-constexpr int32_t kMax = 31;
-constexpr int32_t kSliderValue = 32;
-constexpr int32_t kVertical = 33;
-constexpr int32_t kSwitch = 133;
-constexpr int32_t kOneLine = 181;
+using namespace controlProperty;
 
 tSimpleControlState stateOf(tmultiobject& object) { return controlOf(object).Params().State(); }
 

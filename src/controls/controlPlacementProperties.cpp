@@ -4,7 +4,9 @@
 
 #include "controls/controlPropertyRows.h"
 #include "controls/tLogoControl.h"
+#include "objects/objectProperties.h"
 #include "turtle/controlProperties.h"
+#include "turtle/hintProperty.h"
 #include "values/tLogoInt.h"
 #include "values/tLogoString.h"
 #include "values/valuePools.h"
@@ -40,7 +42,14 @@ void switchesChanged(tmultiobject& object)
     });
 }
 
-const tControlKind kSimpleControls{&boundsOf, &setBoundsOf, &switchesChanged};
+// The window's tooltip shows a copy of the hint kept with every object's.
+void hintChanged(tmultiobject& object)
+{
+    std::string hint = hintOf(object);
+    controlOf(object).Change([&hint](tSimpleControlState& state) { state.hint = std::move(hint); });
+}
+
+const tControlKind kSimpleControls{&boundsOf, &setBoundsOf, &switchesChanged, &hintChanged};
 
 void resize(tmultiobject& object, int width, int height)
 {
@@ -56,21 +65,10 @@ void setWidth(tmultiobject& object, tlogoobject* value) { resize(object, control
 tlogoobject* getHeight(tmultiobject& object) { return NewInteger(stateOf(object).height); }
 void setHeight(tmultiobject& object, tlogoobject* value) { resize(object, stateOf(object).width, controlSide(value)); }
 
-// Kept with the state, so that the window's tooltip follows every change.
-tlogoobject* getHint(tmultiobject& object) { return NewLiteralWord(stateOf(object).hint); }
-void setHint(tmultiobject& object, tlogoobject* value)
-{
-    std::string hint = value->PrintText(0);
-    // Texts made for other programs end in a zero character; a tooltip does not show it.
-    if (!hint.empty() && hint.back() == '\0') hint.pop_back();
-    controlOf(object).Change([&hint](tSimpleControlState& state) { state.hint = std::move(hint); });
-}
-
 // "size" carries the extent; "width" and "height" are its parts.
 const tControlPropertyRow kOwnRows[] = {
-    {6, {5, 6, 7}, propertyFlag::kDerived, {&getWidth, &setWidth}},
-    {7, {5, 6, 7}, propertyFlag::kDerived, {&getHeight, &setHeight}},
-    {8, {8}, 0, {&getHint, &setHint}},
+    {property::kWidth, {property::kSize, property::kWidth, property::kHeight}, propertyFlag::kDerived, {&getWidth, &setWidth}},
+    {property::kHeight, {property::kSize, property::kWidth, property::kHeight}, propertyFlag::kDerived, {&getHeight, &setHeight}},
 };
 
 }  // namespace

@@ -6,8 +6,8 @@ class tmultiobject;
 
 // Where a control lies and whether it answers: the common control properties and commands
 // ("aPos", "pos" in the logo coordinates of the page or pane it lies on, "size", "enabled",
-// "shown", "frozen", "showme", "hideme" ...), and "width", "height" and a "hint" the window's
-// tooltip follows.
+// "shown", "hint", "frozen", "showme", "hideme" ...) with the window's tooltip following the
+// hint, and "width" and "height".
 void declareControlPlacementProperties(tmultiobject& kindClass);
 
 // What each kind shows and holds: a text box its text ("value") and "oneLine"; a button its

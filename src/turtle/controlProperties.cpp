@@ -22,6 +22,8 @@
 #include "values/registration.h"
 #include "values/tLogoBool.h"
 #include "values/tLogoList.h"
+#include "values/tLogoRef.h"
+#include "values/tLogoString.h"
 #include "values/tLogoTab.h"
 #include "values/valuePools.h"
 
@@ -182,6 +184,21 @@ void setSwitchValue(tmultiobject& control, tlogoobject* value)
     setSwitch(control, Number, value->AsBoolean());
 }
 
+// The hint is kept with every object's hint; a kind that shows its own tooltip is told. Texts
+// made for other programs end in a zero character, which a tooltip does not show.
+tlogoobject* getHint(tmultiobject& control) { return hintProperty().get(control); }
+void setHint(tmultiobject& control, tlogoobject* value)
+{
+    const tControlKind& kind = kindOf(control);
+    tLogoRef<tlogoobject> hint(value);
+    if (value->IsWord() && !value->IsNumber()) {
+        const std::string& text = value->WordText();
+        if (!text.empty() && text.back() == '\0') hint = NewLiteralWord(text.substr(0, text.size() - 1));
+    }
+    hintProperty().set(control, hint.get());
+    if (kind.hintChanged) onInterfaceThread([&] { kind.hintChanged(control); });
+}
+
 // Position, size and the two switches the window shows touch the user interface; "frozen"
 // only decides what the mouse may do.
 const tBoundProperty kAPosFunctions{&getAPos, &setAPos, true};
@@ -190,6 +207,7 @@ const tBoundProperty kSizeFunctions{&getSize, &setSize, true};
 const tBoundProperty kEnabledFunctions{&getSwitch<property::kEnabled>, &setSwitchValue<property::kEnabled>, true};
 const tBoundProperty kShownFunctions{&getSwitch<property::kShown>, &setSwitchValue<property::kShown>, true};
 const tBoundProperty kFrozenFunctions{&getSwitch<property::kFrozen>, &setSwitchValue<property::kFrozen>, false};
+const tBoundProperty kHintFunctions{&getHint, &setHint, true};
 
 // A command sets the property as assigning it would: the marks of what it affects are
 // cleared first.
@@ -259,7 +277,7 @@ void declareControlProperties(tmultiobject& kindClass, const tControlKind& kind)
     declareProperty(kindClass, boundPropertyDeclaration(property::kAPos, {property::kAPos, property::kPos}, 0, kAPosFunctions));
     declareProperty(kindClass, boundPropertyDeclaration(property::kPos, {property::kAPos, property::kPos}, derived, kPosFunctions));
     declareProperty(kindClass, boundPropertyDeclaration(property::kSize, {}, 0, kSizeFunctions));
-    declareProperty(kindClass, boundPropertyDeclaration(property::kHint, {}, 0, hintProperty()));
+    declareProperty(kindClass, boundPropertyDeclaration(property::kHint, {}, 0, kHintFunctions));
     declareProperty(kindClass, boundPropertyDeclaration(property::kEnabled, {}, 0, kEnabledFunctions));
     declareProperty(kindClass, boundPropertyDeclaration(property::kShown, {}, 0, kShownFunctions));
     declareFrozenProperty(kindClass);

@@ -24,6 +24,9 @@ struct tControlKind {
     // "shown" or "enabled" changed (controlState already answers the new value); none when
     // the state alone is all the kind keeps.
     void (*stateChanged)(tmultiobject& control) = nullptr;
+    // "hint" changed (hintOf already answers the new text); none when the kind shows no
+    // tooltip of its own.
+    void (*hintChanged)(tmultiobject& control) = nullptr;
 };
 
 // The switches the common properties keep for each control, in the object model, so that the
