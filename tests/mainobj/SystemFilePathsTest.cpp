@@ -84,6 +84,23 @@ TEST_F(SystemFilePathsTest, ResolvesByKindMarkerAndSearch)
     }
 }
 
+// With none of the kind's folders there, the name is taken in the working folder, and a file
+// there whose name differs only in letter case is the one meant, searched for or not.
+TEST_F(SystemFilePathsTest, WorkingFolderFileDifferingInCaseWhenNoFolderOfTheKindExists)
+{
+    const fs::path before = fs::current_path();
+    fs::current_path(work);
+    std::ofstream("zxnotes.zxp") << "x";
+    setSearchFolders(fkProject, {"nowhere", "$"});
+    const std::string found = resolveFileName("zxnotes", fkProject, {.search = true});
+    const std::string written = resolveFileName("ZXNOTES.ZXP", fkProject, {});
+    const std::string missing = resolveFileName("other", fkProject, {.search = true});
+    fs::current_path(before);
+    EXPECT_EQ(found, "zxnotes.zxp");
+    EXPECT_EQ(written, "zxnotes.zxp");
+    EXPECT_EQ(missing, "other.ZXP");
+}
+
 TEST_F(SystemFilePathsTest, SetFoldersAreNormalised)
 {
     setSearchFolders(fkHelp, {"", "a", "b/", "%", "<Desktop>", "$x"});

@@ -142,8 +142,9 @@ std::string searched(tFileKind kind, const std::string& file, tResolveFlags flag
             found = true;
         }
     }
-    // With no folder of the kind at hand the name stays relative to the working folder.
-    return firstExisting + (found ? asExisting(firstExisting, file) : file);
+    // With no folder of the kind at hand the name stays relative to the working folder, where
+    // a file differing only in letter case is the one meant as much as in any other folder.
+    return firstExisting + asExisting(firstExisting, file);
 }
 
 }  // namespace
