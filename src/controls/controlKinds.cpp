@@ -5,6 +5,7 @@
 
 #include "controls/controlProperties.h"
 #include "controls/tLogoControl.h"
+#include "controls/toolButtonProperties.h"
 #include "language/Language.h"
 #include "mainobj/keyboard/keyMenuProperty.h"
 #include "mainobj/tMainLogoObject.h"
@@ -29,6 +30,7 @@ constexpr tKindEntry kKindRows[] = {
     {"button", tSimpleControlKind::kButton, &declareButtonProperties},
     {"switch", tSimpleControlKind::kSwitch, &declareSwitchProperties},
     {"slider", tSimpleControlKind::kSlider, &declareSliderProperties},
+    {"toolbutton", tSimpleControlKind::kToolButton, &declareToolButtonProperties},
 };
 
 const tKindEntry& rowOf(tSimpleControlKind kind)
@@ -38,9 +40,9 @@ const tKindEntry& rowOf(tSimpleControlKind kind)
 
 std::string firstWord(const std::string& words) { return words.substr(0, words.find(' ')); }
 
-// The bounds of a slider come before its value; where the control lies and whether it is shown
-// are read while it is made.
-const std::vector<int32_t> kHead{30, 31, 32};
+// The bounds of a slider come before its value, a tool button's group and allUp before its
+// down state; where the control lies and whether it is shown are read while it is made.
+const std::vector<int32_t> kHead{30, 31, 32, 27, 25};
 const std::vector<int32_t> kReadWhileMade{1, 4, 5, 6, 7, 10};
 
 }  // namespace

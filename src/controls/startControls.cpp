@@ -3,6 +3,7 @@
 #include "controls/controlKinds.h"
 #include "controls/tLogoControl.h"
 #include "controls/tTextBoxOutput.h"
+#include "controls/toolButtons.h"
 #include "mainobj/textBoxOutput.h"
 #include "objects/destructionHooks.h"
 
@@ -23,4 +24,5 @@ void startControls()
     started = true;
     addDestructionHook(&withdrawDestroyed);
     installTextBoxOutputs(&tTextBoxOutput::Open);
+    startToolButtons();
 }

@@ -26,6 +26,7 @@ tDefaultSize defaultSize(tSimpleControlKind kind)
     case tSimpleControlKind::kButton: return {80, 26};
     case tSimpleControlKind::kSwitch: return {100, 22};
     case tSimpleControlKind::kSlider: return {150, 24};
+    case tSimpleControlKind::kToolButton: return {28, 28};
     }
     return {80, 26};
 }
@@ -94,7 +95,9 @@ void tLogoControl::MakeVisualPart()
         state.height = height;
         state.shown = visible;
         // A button or switch without a caption shows its name, so a new one is never blank.
-        if (state.kind == tSimpleControlKind::kButton || state.kind == tSimpleControlKind::kSwitch) state.text = name;
+        if (state.kind == tSimpleControlKind::kButton || state.kind == tSimpleControlKind::kSwitch ||
+            state.kind == tSimpleControlKind::kToolButton)
+            state.text = name;
     });
 }
 

@@ -6,10 +6,12 @@
 #include <mutex>
 #include <string>
 
+#include "controls/toolState.h"
+
 class tmultiobject;
 
 // The kinds of simple controls: what a learner puts on a page besides turtles and panes.
-enum class tSimpleControlKind : uint8_t { kTextBox, kButton, kSwitch, kSlider };
+enum class tSimpleControlKind : uint8_t { kTextBox, kButton, kSwitch, kSlider, kToolButton };
 
 // Everything the window needs to show a simple control, copied out in one piece.
 struct tSimpleControlState {
@@ -41,6 +43,7 @@ struct tSimpleControlState {
     bool vertical = false;
     // The user changed the text or value since the last "onChanged".
     bool unsettled = false;
+    tToolState tool;
 };
 
 // The graphic part of a simple control. Logo processes change it under the interpreter lock,

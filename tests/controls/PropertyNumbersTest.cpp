@@ -14,7 +14,8 @@ TEST(ControlPropertyNumbers, EachNumberNamesItsKey)
         const char* key;
     } rows[] = {
         {kValue, "value"}, {kFontText, "font_text"}, {kColour, "colour"}, {kBgColourText, "bgcolour_text"},
-        {kCaption, "caption"}, {kDown, "down"}, {kPicture, "picture"}, {kMin, "min"}, {kMax, "max"},
+        {kCaption, "caption"}, {kOneShot, "oneShot"}, {kStyle, "style"}, {kDown, "down"}, {kAllUp, "allUp"},
+        {kFlat, "flat"}, {kGroup, "group"}, {kPicture, "picture"}, {kMin, "min"}, {kMax, "max"},
         {kSliderValue, "value_slider"}, {kVertical, "vertical"}, {kPenColour, "penColour"}, {kPenWidth, "penWidth"},
         {kBgColourSlider, "bgcolour_slider"}, {kSwitch, "switch"}, {kUseWho, "useWho"},
         {kTransparentSlider, "transparent_slider"}, {kControlledObject, "controlledObject"}, {kOneLine, "oneLine"},

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "controls/controlUserActions.h"
+#include "platform/controls/toolWidgets.h"
 #include "platform/window/windowText.h"
 
 namespace {
@@ -105,6 +106,7 @@ QWidget* makeControlWidget(const std::shared_ptr<tLogoControlParams>& control, c
     case tSimpleControlKind::kButton: return makeButton(control, parent, fire);
     case tSimpleControlKind::kSwitch: return makeSwitch(control, parent, fire);
     case tSimpleControlKind::kSlider: return makeSlider(control, parent, fire);
+    case tSimpleControlKind::kToolButton: return makeToolButtonWidget(control, parent);
     }
     return nullptr;
 }
@@ -114,6 +116,7 @@ void showControlState(QWidget& widget, const tSimpleControlState& state)
     const QSignalBlocker quiet(&widget);
     widget.setEnabled(state.enabled);
     widget.setToolTip(fromLogoText(state.hint));
+    if (showToolButtonState(widget, state)) return;
     if (auto* field = qobject_cast<QLineEdit*>(&widget)) {
         const QString text = shownText(state.text);
         if (field->text() != text) field->setText(text);

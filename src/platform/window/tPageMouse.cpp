@@ -24,6 +24,7 @@
 #include "turtle/tLogoTurtleParams.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/selectionFrame.h"
+#include "turtle/toolAction.h"
 #include "turtle/tlogopage.h"
 #include "turtle/tlogopane.h"
 #include "turtle/turtleAccess.h"
@@ -35,6 +36,7 @@ struct tMouseTarget {
     int pendingButton = 0;
     bool pendingEnter = false;
     bool pendingLeave = false;
+    bool clickSuppressed = false;  // the left press started a tool action: no click follows
 };
 
 // What a page's mouse knows of the objects under it. Touched only under the interpreter
@@ -290,6 +292,20 @@ std::optional<Qt::CursorShape> selectionCursorAt(const tMouseMessage& message)
     return std::nullopt;
 }
 
+// The active tool button acts on an object that accepts tools, instead of its press and click.
+bool toolActs(tmultiobject& object)
+{
+    routing().targets[&object].busy = true;
+    tmultiobject* target = &object;
+    tMouseRouting* mouse = handled;
+    if (!startToolAction(object, {[mouse, target] { withRouting(mouse, [&] { handlerEnded(target); }); }, target})) {
+        routing().targets[&object].busy = false;
+        return false;
+    }
+    routing().targets[&object].clickSuppressed = true;
+    return true;
+}
+
 void press(const tMouseMessage& message, const tSurfaceHit& hit)
 {
     if (routing().paneMoving.Active()) return;
@@ -305,6 +321,8 @@ void press(const tMouseMessage& message, const tSurfaceHit& hit)
     routing().pressed = &target == routing().page ? nullptr : &target;
     routing().pressedSurface = hit.placed.owner;
     routing().doubleClicked = message.kind == tMouseMessage::kDoubleClick && message.button == 0;
+    if (message.button == 0) routing().targets[&target].clickSuppressed = false;
+    if (message.button == 0 && !busy(target) && toolActs(target)) return;
     if (routing().doubleClicked) {
         const bool hasDoubleClick = eventHandler(target, eventCode(tEventKey::onDoubleClick)) != nullptr;
         fireUnlessBusy(target, hasDoubleClick ? tEventKey::onDoubleClick : tEventKey::onClick);
@@ -377,7 +395,7 @@ void release(const tMouseMessage& message, const tSurfaceHit& hit)
     if (message.button == 0 && !routing().doubleClicked) {
         const bool offTheTurtle = pressed && hit.object != pressed && routing().pressedSurface != pressed;
         tmultiobject* clicked = offTheTurtle ? routing().pressedSurface : &target;
-        if (clicked) fireUnlessBusy(*clicked, tEventKey::onClick);
+        if (clicked && !routing().targets[&target].clickSuppressed) fireUnlessBusy(*clicked, tEventKey::onClick);
     }
     fireRelease(target, message.button);
     if (message.button == 0) routing().doubleClicked = false;

@@ -1,0 +1,53 @@
+#include "platform/controls/toolWidgets.h"
+
+#include <QToolButton>
+
+#include "controls/controlUserActions.h"
+#include "controls/toolButtons.h"
+#include "objects/tmultiobject.h"
+#include "platform/window/interpreterHandOver.h"
+#include "platform/window/windowText.h"
+
+namespace {
+
+// The window thread may not take the interpreter lock: a process takes it for the press.
+void reportPress(const std::shared_ptr<tLogoControlParams>& control, bool pressed)
+{
+    runUnderInterpreter("@toolbutton", [control, pressed] {
+        if (tmultiobject* button = control->Owner()) fireControlEvents(*control, toolButtonPressedByUser(*button, pressed));
+    });
+}
+
+}  // namespace
+
+QWidget* makeToolButtonWidget(const std::shared_ptr<tLogoControlParams>& control, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    // A tool turns over once the click is complete, a plain button follows the button held.
+    QObject::connect(button, &QToolButton::pressed, button, [control, button] {
+        if (!button->isCheckable()) reportPress(control, true);
+    });
+    QObject::connect(button, &QToolButton::released, button, [control, button] {
+        if (!button->isCheckable()) reportPress(control, false);
+    });
+    QObject::connect(button, &QToolButton::clicked, button, [control, button] {
+        if (button->isCheckable()) reportPress(control, true);
+    });
+    return button;
+}
+
+bool showToolButtonState(QWidget& widget, const tSimpleControlState& state)
+{
+    auto* button = qobject_cast<QToolButton*>(&widget);
+    if (!button) return false;
+    button->setText(fromLogoText(state.text));
+    button->setToolButtonStyle(static_cast<Qt::ToolButtonStyle>(state.tool.style));
+    button->setAutoRaise(state.tool.flat);
+    const bool tool = state.tool.group != 0;
+    button->setCheckable(tool);
+    if (tool)
+        button->setChecked(state.down);
+    else
+        button->setDown(state.down);
+    return true;
+}
