@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
 #include <strings.h>
 
 #include "language/Language.h"
@@ -30,7 +31,11 @@ constexpr tKindWord kKindWords[] = {
     {"text", fkText},       {"web", fkWeb},        {"button", fkButton},
 };
 
+// Logo processes change the state under the interpreter lock; the window thread resolves the
+// name of a project that a later copy hands over without it, so changes and that resolution
+// also take `guard`.
 struct tPathState {
+    std::mutex guard;
     bool initialised = false;
     std::array<std::vector<std::string>, kFileKinds> folders;
     std::string workFolder;
@@ -124,13 +129,19 @@ std::string asExisting(const std::string& folder, const std::string& file)
     return existing.empty() ? file : existing;
 }
 
-std::string searched(tFileKind kind, const std::string& file, tResolveFlags flags)
+std::vector<std::string> foldersToSearch(tFileKind kind)
 {
     tPathState& paths = state();
+    std::lock_guard<std::mutex> hold(paths.guard);
     if (!paths.initialised) throw eLogoException(uiString("strings", "pathsNotInitialised"), nullptr);
+    return paths.folders[kind];
+}
+
+std::string searched(tFileKind kind, const std::string& file, tResolveFlags flags)
+{
     std::string firstExisting;
     bool found = false;
-    for (const std::string& entry : paths.folders[kind]) {
+    for (const std::string& entry : foldersToSearch(kind)) {
         std::string folder;
         if (!expandMarker(entry, folder)) continue;
         if (flags.search) {
@@ -156,6 +167,7 @@ void setUpFilePaths()
                       image = directory("image"), media = directory("media"), text = directory("text"),
                       web = directory("web"), button = directory("button");
     tPathState& paths = state();
+    std::lock_guard<std::mutex> hold(paths.guard);
     paths.folders = {{
         {pr},
         {wk, wk + project, pr + project, pr},
@@ -190,8 +202,8 @@ bool expandMarker(std::string_view entry, std::string& expanded)
         folder = programFolder();
         break;
     case kWorkMarker:
-        if (state().workFolder.empty()) return false;
-        folder = state().workFolder;
+        folder = workFolder();
+        if (folder.empty()) return false;
         break;
     case kAppDataMarker:
         folder = appDataFolder();
@@ -237,9 +249,10 @@ const std::vector<std::string>& searchFolders(tFileKind kind) { return state().f
 
 void setSearchFolders(tFileKind kind, const std::vector<std::string>& folders)
 {
-    std::vector<std::string>& list = state().folders[kind];
-    list.clear();
+    std::vector<std::string> list;
     for (const std::string& folder : folders) list.push_back(normalisedEntry(folder));
+    std::lock_guard<std::mutex> hold(state().guard);
+    state().folders[kind] = std::move(list);
 }
 
 std::string firstExistingFolder(tFileKind kind)
@@ -251,9 +264,17 @@ std::string firstExistingFolder(tFileKind kind)
     return {};
 }
 
-void setWorkFolder(std::string_view folder) { state().workFolder = folder; }
+void setWorkFolder(std::string_view folder)
+{
+    std::lock_guard<std::mutex> hold(state().guard);
+    state().workFolder = folder;
+}
 
-std::string workFolder() { return state().workFolder; }
+std::string workFolder()
+{
+    std::lock_guard<std::mutex> hold(state().guard);
+    return state().workFolder;
+}
 
 bool namesClipboard(std::string_view name)
 {

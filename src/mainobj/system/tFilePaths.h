@@ -33,7 +33,7 @@ void setUpFilePaths();
 // The kind a word names in the language's "pathnames" section; -1 when it names none.
 int fileKindOfWord(std::string_view word);
 
-// A clipboard word comes back unchanged.
+// A clipboard word comes back unchanged. Safe without the interpreter lock too.
 std::string resolveFileName(std::string_view name, tFileKind kind, tResolveFlags flags);
 // A folder entry or a name with its leading marker replaced; an entry on the unset work
 // folder gives nothing.

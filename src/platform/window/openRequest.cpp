@@ -3,7 +3,13 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "images/lgfChunks.h"
+#include "images/lgfText.h"
 #include "language/Language.h"
+#include "language/StreamKeys.h"
+#include "language/tFileStream.h"
+#include "language/texecodedstream.h"
+#include "mainobj/system/tFilePaths.h"
 #include "mainobj/system/workspaceChanged.h"
 #include "processes/tSpecialProcess.h"
 #include "values/tLogoInt.h"
@@ -57,21 +63,49 @@ private:
     const std::string project_;
 };
 
+// The Logo language the project file records, as "loadproject" reads it: as stored (an exported
+// project is written without the filter), else behind the project filter. "*" when the file is
+// no container, empty when it names no language (an english project).
+std::string recordedLanguage(const std::string& path)
+{
+    tFileStream stored(path, tFileStream::openRead);
+    const std::string asStored = readLanguageChunk(stored);
+    if (asStored != "*") return asStored;
+    seekTo(stored, 0);
+    texecodedstream filter(stored, kProjectKey);
+    return readLanguageChunk(filter);
+}
+
+// A project that cannot be read is taken: loading it reports why.
+bool inCurrentLanguage(const std::string& path)
+{
+    std::string language;
+    try {
+        language = recordedLanguage(path);
+    } catch (...) {
+        return true;
+    }
+    return language == "*" || language.empty() || sameWord(language, currentLanguage());
+}
+
 }  // namespace
 
 bool openRequested(QWidget* mainWindow, const std::string& projectFile, const tProcessStart& like)
 {
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return false;
+    const std::string project = projectFile.empty() ? std::string() : resolveFileName(projectFile, fkProject, {.search = true});
+    // Loading it would only fail after the learner has been asked about unsaved work.
+    if (!project.empty() && !inCurrentLanguage(project)) return false;
     if (mainWindow->isMinimized()) mainWindow->showNormal();
     mainWindow->raise();
     mainWindow->activateWindow();
-    if (projectFile.empty()) return true;
+    if (project.empty()) return true;
     // The later copy has its answer at once; the question, if any, comes in the process.
     tProcessStart start;
     start.name = "@menu";
     start.kind = ipMenu;
     start.startObject = like.startObject;
     start.commander = like.commander;
-    tLogoprocess::Start<tProjectOpening>(std::move(start), projectFile);
+    tLogoprocess::Start<tProjectOpening>(std::move(start), project);
     return true;
 }

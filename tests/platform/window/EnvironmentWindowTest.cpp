@@ -13,7 +13,13 @@
 #include <QTextFragment>
 
 #include <atomic>
+#include <optional>
 #include <thread>
+
+#include "images/lgfText.h"
+#include "language/StreamKeys.h"
+#include "language/tFileStream.h"
+#include "language/texecodedstream.h"
 
 #include "mainobj/system/dialogFront.h"
 #include "platform/singlecopy/tSingleCopy.h"
@@ -383,6 +389,41 @@ TEST_F(EnvironmentWindow, AHandedOverProjectAsksAboutUnsavedWorkFirst)
             << OutputText().toStdString();
         EXPECT_EQ(QFileInfo::exists(QString::fromStdString(savedFirst)), c.saved);
     }
+}
+
+// A project recorded in another Logo language is refused at once, before anything is asked or
+// loaded, whether written behind the project filter or (exported) without it; the name is
+// resolved as "loadproject" resolves it, so one given without its extension is checked and
+// loaded as well.
+TEST_F(EnvironmentWindow, AHandedOverProjectInAnotherLanguageIsRefused)
+{
+    QTemporaryDir folder;
+    tProcessStart like;
+    like.startObject = tLogoRef<tlogoobject>(&mainLogoObject());
+    like.commander = window->Commander();
+    for (const bool filtered : {true, false}) {
+        SCOPED_TRACE(filtered ? "behind the filter" : "exported");
+        const std::string name = folder.filePath(filtered ? QStringLiteral("coded") : QStringLiteral("exported")).toStdString();
+        {
+            tFileStream file(name + ".zxp", tFileStream::create);
+            std::optional<texecodedstream> filter;
+            tStream& stream = filtered ? filter.emplace(file, kProjectKey) : static_cast<tStream&>(file);
+            const int64_t body = beginProjectStream(stream, "deutsch");
+            const std::string text = "make \"foreign 1\r\n";
+            stream.WriteExact(text.data(), static_cast<int64_t>(text.size()));
+            closeTextChunk(stream, body, false);
+        }
+        EXPECT_FALSE(openRequested(window, name, like));
+        EXPECT_FALSE(tallthreads::Instance().Exists("@menu"));
+    }
+
+    const std::string english = folder.filePath(QStringLiteral("english")).toStdString();
+    Type(QString::fromStdString("make \"taken 5 save \"|" + english + "| .setchanged \"false make \"taken 0 print \"englishsaved"));
+    ASSERT_TRUE(waitFor([&] { return OutputHas("englishsaved\n"); })) << OutputText().toStdString();
+    ASSERT_TRUE(openRequested(window, english, like));
+    EXPECT_TRUE(waitFor([&] { return !tallthreads::Instance().Exists("@menu"); }));
+    Type("print (list :taken name? \"foreign)");
+    EXPECT_TRUE(waitFor([&] { return OutputText().endsWith("\n5 false\n"); })) << OutputText().toStdString();
 }
 
 // The pointer resting over the turtle shows the turtle's hint, elsewhere the page's.
