@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <QToolButton>
+
+#include <memory>
+
+#include "controls/controlFront.h"
+#include "controls/startControls.h"
+#include "pageMouseTest.h"
+#include "platform/controls/tQtControlFront.h"
+
+// Tool buttons in the environment window: pressing one chooses the tool, and while it is chosen
+// a left press on an object that accepts tools runs the tool's "onTool" in that object instead
+// of the object's click.
+
+namespace {
+
+class ToolButtons : public PageMouse {
+protected:
+    void SetUp() override
+    {
+        PageMouse::SetUp();
+        {
+            tInterpreterLock::Holder setUp;
+            startControls();
+        }
+        if (!controlFront())
+            installControlFront(std::make_shared<tQtControlFront>(&fixture().window->PageView(), fixture().screen.get()));
+    }
+    // Later tests find the page and its turtle as they were.
+    void TearDown() override
+    {
+        Run("foreach [pen eraser] [if objname? ? [eraseobject ?]] T'eraseevent \"onclick P'eraseevent \"onclick "
+            "ask \"mainwindow1'page1't1 [haveown \"acceptstools \"false]");
+    }
+
+    // The shown tool button with that caption, once it is shown.
+    QToolButton* Shown(const QString& caption)
+    {
+        QToolButton* found = nullptr;
+        waitFor([&] {
+            for (QToolButton* button : page->findChildren<QToolButton*>())
+                if (button->isVisible() && button->text() == caption) found = button;
+            return found != nullptr;
+        });
+        return found;
+    }
+};
+
+TEST_F(ToolButtons, PressingAToolChoosesItAndPressingItAgainLetsGoOfIt)
+{
+    ASSERT_EQ(Run("P'new \"toolbutton [name pen caption Pen apos [600 10]] "
+                  "pen'setevent \"onpush [print \"chosen] pen'setevent \"onrelease [print \"dropped]"),
+              "");
+    QToolButton* button = Shown("Pen");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->geometry(), QRect(600, 10, 28, 28));
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return Printed("chosen"); }));
+    EXPECT_EQ(Run("show (list activetoolbutton'myname pen'down)"), "[pen true]\n");
+    EXPECT_TRUE(waitFor([&] { return button->isChecked(); }));
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return Printed("dropped"); }));
+    EXPECT_EQ(Run("show (list activetoolbutton? pen'down)"), "[false false]\n");
+    EXPECT_TRUE(waitFor([&] { return !button->isChecked(); }));
+}
+
+TEST_F(ToolButtons, TheChosenToolActsOnWhatAcceptsToolsInsteadOfItsClick)
+{
+    ASSERT_EQ(Run("T'pu T'home T'setevent \"onclick [print \"turtleclick] P'setevent \"onclick [print \"pageclick] "
+                  "ask \"mainwindow1'page1't1 [haveown \"acceptstools \"true] "
+                  "P'new \"toolbutton [name pen caption Pen apos [600 10] down true] "
+                  "pen'setevent \"ontool [print (word \"tool: myname)]"),
+              "");
+    QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
+    ASSERT_TRUE(waitFor([&] { return Printed("tool:t1"); }));
+    // The page does not accept tools: its click is its own.
+    QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, kOnThePage);
+    ASSERT_TRUE(waitFor([&] { return Printed("pageclick"); }));
+    EXPECT_FALSE(Printed("turtleclick"));
+    EXPECT_EQ(CountPrinted("tool:t1"), 1);
+    // Without a tool the turtle hears its click again.
+    ASSERT_EQ(Run("pen'setdown \"false"), "");
+    QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
+    EXPECT_TRUE(waitFor([&] { return Printed("turtleclick"); }));
+    EXPECT_EQ(CountPrinted("tool:t1"), 1);
+}
+
+TEST_F(ToolButtons, AOneShotToolComesUpAfterOneAction)
+{
+    ASSERT_EQ(Run("T'pu T'home ask \"mainwindow1'page1't1 [haveown \"acceptstools \"true] "
+                  "P'new \"toolbutton [name eraser caption Eraser apos [600 50] oneshot true] "
+                  "eraser'setevent \"ontool [print \"erased]"),
+              "");
+    QToolButton* button = Shown("Eraser");
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    // The button turns over at once; the tool is chosen once the press has reached the program.
+    ASSERT_TRUE(waitFor([&] { return Run("show activetoolbutton?") == "true\n"; }));
+    EXPECT_TRUE(button->isChecked());
+    QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
+    ASSERT_TRUE(waitFor([&] { return Printed("erased"); }));
+    EXPECT_TRUE(waitFor([&] { return !button->isChecked(); }));
+    EXPECT_EQ(Run("show (list activetoolbutton? eraser'down)"), "[false false]\n");
+}
+
+}  // namespace
