@@ -2,6 +2,7 @@
 
 #include <array>
 #include <mutex>
+#include <optional>
 #include <string_view>
 
 #include "language/Language.h"
@@ -48,7 +49,8 @@ constexpr std::array<tNamedShape, 23> kShapes{{
 }};
 
 std::mutex cursorLock;
-tMouseCursor chosen;
+// Made on the first choice: a picture at start-up would load the graphics libraries for it.
+std::optional<tMouseCursor> chosen;
 tCursorShower shower;
 
 // Opaque pixels become black or white by their brightness; transparent ones stay.
@@ -126,7 +128,7 @@ constexpr tPrimitiveRow kCursorRows[] = {
 tMouseCursor mouseCursor()
 {
     std::lock_guard<std::mutex> hold(cursorLock);
-    return chosen;
+    return chosen ? *chosen : tMouseCursor{};
 }
 
 void setCursorShower(tCursorShower cursorShower)

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 
 // The picture of a drawing surface, made and filled with its background on first use: a page
 // nobody draws on or shows (every console run that draws nothing) never pays for writing its
@@ -24,7 +25,7 @@ public:
     QImage& Image() const
     {
         if (!made_.load(std::memory_order_acquire)) Make();
-        return image_;
+        return *image_;
     }
     operator QImage&() const { return Image(); }
     QImage* operator&() const { return &Image(); }
@@ -44,7 +45,7 @@ public:
                 return;
             }
         }
-        image_.fill(QColor::fromRgb(0xFF000000u | rgb));
+        image_->fill(QColor::fromRgb(0xFF000000u | rgb));
     }
     // A picture not made yet takes the size (and the colour it will be filled with): true. A
     // made one is left to the caller, who keeps what is drawn on it: false.
@@ -58,8 +59,8 @@ public:
         return true;
     }
 
-    int width() const { return made_.load(std::memory_order_acquire) ? image_.width() : width_; }
-    int height() const { return made_.load(std::memory_order_acquire) ? image_.height() : height_; }
+    int width() const { return made_.load(std::memory_order_acquire) ? image_->width() : width_; }
+    int height() const { return made_.load(std::memory_order_acquire) ? image_->height() : height_; }
     QSize size() const { return {width(), height()}; }
     QRect rect() const { return {0, 0, width(), height()}; }
 
@@ -75,14 +76,15 @@ private:
     {
         std::lock_guard<std::mutex> hold(making_);
         if (made_.load(std::memory_order_relaxed)) return;
-        image_ = QImage(width_, height_, QImage::Format_RGB32);
-        image_.fill(QColor::fromRgb(0xFF000000u | fillColour_));
+        image_.emplace(width_, height_, QImage::Format_RGB32);
+        image_->fill(QColor::fromRgb(0xFF000000u | fillColour_));
         made_.store(true, std::memory_order_release);
     }
 
     mutable std::mutex making_;
     mutable std::atomic<bool> made_{false};
-    mutable QImage image_;  // Format_RGB32 once made
+    // Not even an empty QImage before: that would load the graphics libraries at start-up.
+    mutable std::optional<QImage> image_;  // Format_RGB32 once made
     int width_;
     int height_;
     uint32_t fillColour_;  // 0xRRGGBB, under making_ until made

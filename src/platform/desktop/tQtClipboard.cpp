@@ -70,7 +70,9 @@ std::string tQtClipboard::Data(std::string_view format)
         else if (format == kText && data.hasText())
             held = wordFromUnicode(data.text());
         else if (format == kImage && data.hasImage())
-            held = bitmapFile(qvariant_cast<QImage>(data.imageData()));
+            // The clipboard's own conversion: reading the image out of the mime data here would
+            // tie the program to Qt Gui's meta-object data, which it reaches only on first use.
+            held = bitmapFile(desktopClipboard()->image());
     });
     return answered ? held : tClipboard::Data(format);
 }
