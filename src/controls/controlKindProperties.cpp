@@ -99,6 +99,12 @@ void declareButtonProperties(tmultiobject& kindClass)
     declareControlPropertyRows(kindClass, rows);
 }
 
+void declareCaptionProperty(tmultiobject& kindClass)
+{
+    static const tControlPropertyRow rows[] = {kCaptionRow};
+    declareControlPropertyRows(kindClass, rows);
+}
+
 void declareSwitchProperties(tmultiobject& kindClass)
 {
     static const tControlPropertyRow rows[] = {kCaptionRow, kDownRow};

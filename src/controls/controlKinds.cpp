@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/controlProperties.h"
+#include "controls/pickerProperties.h"
 #include "controls/tLogoControl.h"
 #include "controls/toolButtonProperties.h"
 #include "language/Language.h"
@@ -31,6 +32,11 @@ constexpr tKindEntry kKindRows[] = {
     {"switch", tSimpleControlKind::kSwitch, &declareSwitchProperties},
     {"slider", tSimpleControlKind::kSlider, &declareSliderProperties},
     {"toolbutton", tSimpleControlKind::kToolButton, &declareToolButtonProperties},
+    {"colourbutton", tSimpleControlKind::kColourButton, &declareColourButtonProperties},
+    {"colorslider", tSimpleControlKind::kColourSlider, &declareColourSliderProperties},
+    {"widthswitch", tSimpleControlKind::kWidthSwitch, &declareWidthSwitchProperties},
+    {"melodybutton", tSimpleControlKind::kMelodyButton, &declareMelodyButtonProperties},
+    {"pageswitch", tSimpleControlKind::kPageSwitch, &declarePageSwitchProperties},
 };
 
 const tKindEntry& rowOf(tSimpleControlKind kind)
@@ -40,9 +46,10 @@ const tKindEntry& rowOf(tSimpleControlKind kind)
 
 std::string firstWord(const std::string& words) { return words.substr(0, words.find(' ')); }
 
-// The bounds of a slider come before its value, a tool button's group and allUp before its
-// down state; where the control lies and whether it is shown are read while it is made.
-const std::vector<int32_t> kHead{30, 31, 32, 27, 25};
+// The bounds of a slider come before its value, a colour slider's row before its shade, a
+// tool button's group and allUp before its down state; where the control lies and whether it
+// is shown are read while it is made.
+const std::vector<int32_t> kHead{30, 31, 14, 32, 27, 25};
 const std::vector<int32_t> kReadWhileMade{1, 4, 5, 6, 7, 10};
 
 }  // namespace

@@ -17,3 +17,5 @@ void declareTextBoxProperties(tmultiobject& kindClass);
 void declareButtonProperties(tmultiobject& kindClass);
 void declareSwitchProperties(tmultiobject& kindClass);
 void declareSliderProperties(tmultiobject& kindClass);
+// The "caption" alone, for kinds that show one beside what they hold.
+void declareCaptionProperty(tmultiobject& kindClass);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "controls/pickerResponses.h"
 #include "controls/tLogoControlParams.h"
 #include "objects/objectEvents.h"
 #include "objects/tmultiobject.h"
@@ -67,10 +68,38 @@ std::vector<tEventKey> reportSlide(tLogoControlParams& control, int value, bool 
     return events;
 }
 
+namespace {
+
+// A pick done in one step.
+template <class Field, class Value>
+std::vector<tEventKey> reportPick(tLogoControlParams& control, Field field, const Value& picked)
+{
+    std::vector<tEventKey> events;
+    control.TakeFromUser([&](tSimpleControlState& state) {
+        const bool changed = state.*field != picked;
+        state.*field = picked;
+        events = changeEvents(state, changed, true);
+    });
+    return events;
+}
+
+}  // namespace
+
+std::vector<tEventKey> reportColour(tLogoControlParams& control, uint32_t colour)
+{
+    return reportPick(control, &tSimpleControlState::colour, colour);
+}
+
+std::vector<tEventKey> reportPage(tLogoControlParams& control, const std::string& page)
+{
+    return reportPick(control, &tSimpleControlState::shownPage, page);
+}
+
 void fireControlEvents(tLogoControlParams& control, const std::vector<tEventKey>& events)
 {
     tmultiobject* object = control.Owner();
     if (!object) return;
+    respondToPick(control, events);
     for (tEventKey event : events) {
         if (event != tEventKey::onChange) {
             fireEvent(*object, eventCode(event));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,14 @@ std::vector<tEventKey> reportPush(tLogoControlParams& control, bool pressed);
 std::vector<tEventKey> reportEdit(tLogoControlParams& control, const std::string& text, bool finished);
 // A slider's value moved ("onChange") or set down ("onChanged"); kept inside its bounds.
 std::vector<tEventKey> reportSlide(tLogoControlParams& control, int value, bool finished);
+// A colour picked with a colour button's chooser, or a page picked on a page switch (by its
+// name): a pick is done at once, so both "onChange" and "onChanged" when it differs.
+std::vector<tEventKey> reportColour(tLogoControlParams& control, uint32_t colour);
+std::vector<tEventKey> reportPage(tLogoControlParams& control, const std::string& page);
 
 // Fires the events as processes with the control's object as the current object, while the
 // object lives. An "onChange" that comes while the control's last one still runs is left out,
 // so a fast slider does not pile processes up; its handler reads the latest value anyway, and
-// "onChanged" follows at the end.
+// "onChanged" follows at the end. A picker first does what it does with the pick
+// (pickerResponses.h).
 void fireControlEvents(tLogoControlParams& control, const std::vector<tEventKey>& events);

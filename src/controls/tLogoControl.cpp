@@ -1,15 +1,20 @@
 #include "controls/tLogoControl.h"
 
+#include <string_view>
 #include <tuple>
 
 #include "controls/controlKinds.h"
 #include "controls/controlGeometry.h"
+#include "controls/pickedPages.h"
+#include "controls/pickerProperties.h"
 #include "objects/creationList.h"
 #include "objects/objectProperties.h"
+#include "turtle/colours/colourTables.h"
 #include "turtle/controlProperties.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/turtleAccess.h"
 #include "values/eLogoException.h"
+#include "values/tLogoList.h"
 #include "values/tLogoRef.h"
 
 namespace {
@@ -27,6 +32,11 @@ tDefaultSize defaultSize(tSimpleControlKind kind)
     case tSimpleControlKind::kSwitch: return {100, 22};
     case tSimpleControlKind::kSlider: return {150, 24};
     case tSimpleControlKind::kToolButton: return {28, 28};
+    case tSimpleControlKind::kColourButton: return {40, 26};
+    case tSimpleControlKind::kColourSlider: return {150, 24};
+    case tSimpleControlKind::kWidthSwitch: return {80, 26};
+    case tSimpleControlKind::kMelodyButton: return {80, 26};
+    case tSimpleControlKind::kPageSwitch: return {300, 26};
     }
     return {80, 26};
 }
@@ -46,6 +56,23 @@ void placeOnPage(tmultiobject* place, tSimpleControlState& state)
         }
         state.placeLeft += surface->Left();
         state.placeTop += surface->Top();
+    }
+}
+
+// Where a picker starts: a colour slider at the plain red, a width switch at the thinnest pen.
+void startPicker(tSimpleControlState& state)
+{
+    if (state.kind == tSimpleControlKind::kColourSlider) {
+        state.minimum = 1;
+        state.maximum = kShadeCount;
+        state.value = kPlainShade;
+        for (size_t row = 0; row < kShadeRows.size(); ++row)
+            if (std::string_view(kShadeRows[row].key) == "red") state.shadeRow = static_cast<int>(row);
+    }
+    if (state.kind == tSimpleControlKind::kWidthSwitch) {
+        state.minimum = 1;
+        state.maximum = kWidestPickedPen;
+        state.value = 1;
     }
 }
 
@@ -96,9 +123,11 @@ void tLogoControl::MakeVisualPart()
         state.shown = visible;
         // A button or switch without a caption shows its name, so a new one is never blank.
         if (state.kind == tSimpleControlKind::kButton || state.kind == tSimpleControlKind::kSwitch ||
-            state.kind == tSimpleControlKind::kToolButton)
+            state.kind == tSimpleControlKind::kToolButton || state.kind == tSimpleControlKind::kMelodyButton)
             state.text = name;
+        startPicker(state);
     });
+    if (Params().State().kind == tSimpleControlKind::kPageSwitch) ShowPages();
 }
 
 void tLogoControl::Withdraw()
@@ -107,6 +136,20 @@ void tLogoControl::Withdraw()
 }
 
 void tLogoControl::CreationCompleted() { Params().Announce(); }
+
+void tLogoControl::ShowPages()
+{
+    std::vector<std::string> pages = windowPagesAround(*this);
+    std::string shown = pageShownAround(*this);
+    Change([&](tSimpleControlState& state) {
+        state.pages = std::move(pages);
+        state.shownPage = std::move(shown);
+    });
+}
+
+tlogoobject* tLogoControl::Controlled() { return controlled_ ? controlled_.get() : new tLogoList; }
+
+void tLogoControl::SetControlled(tlogoobject* objects) { controlled_ = objects; }
 
 tControlObject* tLogoControl::Make(tLogoStack& stack, const std::string& name) { return new tLogoControl(&stack, name, 1); }
 

@@ -6,6 +6,7 @@
 
 #include "controls/tLogoControlParams.h"
 #include "objects/tControlObject.h"
+#include "values/tLogoRef.h"
 
 // An instance of a simple control (text box, button, switch, slider), or a class made from one
 // of their kinds. It lies on a page or a pane, in that surface's pixels, and its state is kept
@@ -28,6 +29,15 @@ public:
     // Changes the state, with where the place lies on its page brought up to date.
     void Change(const std::function<void(tSimpleControlState&)>& change);
 
+    // A page switch offers the pages of its window again, with the one shown (under the
+    // interpreter lock).
+    void ShowPages();
+
+    // Whose pens a picker sets: a name, a list of names, or the empty list. Under the
+    // interpreter lock.
+    tlogoobject* Controlled();
+    void SetControlled(tlogoobject* objects);
+
     // The object is destroyed: the window takes the control away.
     void Withdraw();
 
@@ -36,6 +46,7 @@ public:
 
 private:
     std::shared_ptr<tLogoControlParams> params_;
+    tLogoRef<tlogoobject> controlled_;
 };
 
 // The control an object is; erInitGraphic when it is none.

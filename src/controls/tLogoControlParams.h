@@ -5,13 +5,17 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "controls/toolState.h"
 
 class tmultiobject;
 
 // The kinds of simple controls: what a learner puts on a page besides turtles and panes.
-enum class tSimpleControlKind : uint8_t { kTextBox, kButton, kSwitch, kSlider, kToolButton };
+enum class tSimpleControlKind : uint8_t { kTextBox, kButton, kSwitch, kSlider, kToolButton,
+    // The pickers: of a colour, of a shade along a row of colours, of a pen width; a button that
+    // plays a melody; the tabs that switch the shown page of a window.
+    kColourButton, kColourSlider, kWidthSwitch, kMelodyButton, kPageSwitch };
 
 // Everything the window needs to show a simple control, copied out in one piece.
 struct tSimpleControlState {
@@ -41,6 +45,15 @@ struct tSimpleControlState {
     int maximum = 100;
     int value = 0;
     bool vertical = false;
+    // A colour button's colour (0x00RRGGBB); a colour slider runs over the shades (its value,
+    // 1 to 12) of one row of the shade table.
+    uint32_t colour = 0;
+    int shadeRow = 0;
+    // A melody button's melody, its tokens separated by blanks.
+    std::string melody;
+    // The pages a page switch offers (their names) and the one its window shows.
+    std::vector<std::string> pages;
+    std::string shownPage;
     // The user changed the text or value since the last "onChanged".
     bool unsettled = false;
     tToolState tool;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "controls/controlUserActions.h"
+#include "platform/controls/pickerWidgets.h"
 #include "platform/controls/toolWidgets.h"
 #include "platform/window/windowText.h"
 
@@ -62,14 +63,6 @@ QWidget* makeTextBox(const tControl& control, const tSimpleControlState& state, 
     return area;
 }
 
-QWidget* makeButton(const tControl& control, QWidget* parent, const tFireEvents& fire)
-{
-    auto* button = new QPushButton(parent);
-    QObject::connect(button, &QPushButton::pressed, button, [control, fire] { fire(control, reportPush(*control, true)); });
-    QObject::connect(button, &QPushButton::released, button, [control, fire] { fire(control, reportPush(*control, false)); });
-    return button;
-}
-
 QWidget* makeSwitch(const tControl& control, QWidget* parent, const tFireEvents& fire)
 {
     auto* box = new QCheckBox(parent);
@@ -78,7 +71,17 @@ QWidget* makeSwitch(const tControl& control, QWidget* parent, const tFireEvents&
     return box;
 }
 
-QWidget* makeSlider(const tControl& control, QWidget* parent, const tFireEvents& fire)
+}  // namespace
+
+QWidget* makePushButton(const tControl& control, QWidget* parent, const tFireEvents& fire)
+{
+    auto* button = new QPushButton(parent);
+    QObject::connect(button, &QPushButton::pressed, button, [control, fire] { fire(control, reportPush(*control, true)); });
+    QObject::connect(button, &QPushButton::released, button, [control, fire] { fire(control, reportPush(*control, false)); });
+    return button;
+}
+
+QWidget* makeTrackSlider(const tControl& control, QWidget* parent, const tFireEvents& fire)
 {
     auto* slider = new QSlider(parent);
     QObject::connect(slider, &QSlider::valueChanged, slider, [control, fire, slider](int value) {
@@ -91,8 +94,6 @@ QWidget* makeSlider(const tControl& control, QWidget* parent, const tFireEvents&
     return slider;
 }
 
-}  // namespace
-
 bool widgetFits(const tSimpleControlState& made, const tSimpleControlState& now)
 {
     return made.kind == now.kind && (made.kind != tSimpleControlKind::kTextBox || made.oneLine == now.oneLine);
@@ -103,10 +104,15 @@ QWidget* makeControlWidget(const std::shared_ptr<tLogoControlParams>& control, c
 {
     switch (state.kind) {
     case tSimpleControlKind::kTextBox: return makeTextBox(control, state, parent, fire);
-    case tSimpleControlKind::kButton: return makeButton(control, parent, fire);
+    case tSimpleControlKind::kButton: return makePushButton(control, parent, fire);
     case tSimpleControlKind::kSwitch: return makeSwitch(control, parent, fire);
-    case tSimpleControlKind::kSlider: return makeSlider(control, parent, fire);
+    case tSimpleControlKind::kSlider: return makeTrackSlider(control, parent, fire);
     case tSimpleControlKind::kToolButton: return makeToolButtonWidget(control, parent);
+    case tSimpleControlKind::kColourButton:
+    case tSimpleControlKind::kColourSlider:
+    case tSimpleControlKind::kWidthSwitch:
+    case tSimpleControlKind::kMelodyButton:
+    case tSimpleControlKind::kPageSwitch: return makePickerWidget(control, state, parent, fire);
     }
     return nullptr;
 }
@@ -116,7 +122,7 @@ void showControlState(QWidget& widget, const tSimpleControlState& state)
     const QSignalBlocker quiet(&widget);
     widget.setEnabled(state.enabled);
     widget.setToolTip(fromLogoText(state.hint));
-    if (showToolButtonState(widget, state)) return;
+    if (showToolButtonState(widget, state) || showPickerState(widget, state)) return;
     if (auto* field = qobject_cast<QLineEdit*>(&widget)) {
         const QString text = shownText(state.text);
         if (field->text() != text) field->setText(text);

@@ -22,5 +22,10 @@ bool widgetFits(const tSimpleControlState& made, const tSimpleControlState& now)
 QWidget* makeControlWidget(const std::shared_ptr<tLogoControlParams>& control, const tSimpleControlState& state,
                            QWidget* parent, tFireEvents fire);
 
+// The plain widgets other kinds build on: a push button down while held, a slider whose moves
+// are the user's slides.
+QWidget* makePushButton(const std::shared_ptr<tLogoControlParams>& control, QWidget* parent, const tFireEvents& fire);
+QWidget* makeTrackSlider(const std::shared_ptr<tLogoControlParams>& control, QWidget* parent, const tFireEvents& fire);
+
 // Shows the state in a widget made for it, without reporting anything back as the user's.
 void showControlState(QWidget& widget, const tSimpleControlState& state);
