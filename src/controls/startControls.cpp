@@ -3,7 +3,7 @@
 #include "controls/controlKinds.h"
 #include "controls/tLogoControl.h"
 #include "controls/tTextBoxOutput.h"
-#include "controls/toolButtons.h"
+#include "controls/startTools.h"
 #include "mainobj/textBoxOutput.h"
 #include "objects/destructionHooks.h"
 
@@ -24,5 +24,5 @@ void startControls()
     started = true;
     addDestructionHook(&withdrawDestroyed);
     installTextBoxOutputs(&tTextBoxOutput::Open);
-    startToolButtons();
+    startTools();
 }

@@ -30,6 +30,8 @@ public:
     tControlBounds bounds{120, 120, 796, 499};
     // The title; the window's name shows while it is empty.
     std::string caption;
+    // A tool window: a small window that floats over the environment's.
+    bool floating = false;
     // The page it shows: one of its own, held by its objects table; none before the first.
     tlogopage* shownPage = nullptr;
     // The name of the page to show that its creation list asked for before the page was made

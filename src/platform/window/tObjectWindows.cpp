@@ -15,6 +15,7 @@
 tObjectWindow::tObjectWindow(tSplitwindow& object) : object_(object), view_(new tPageView(this))
 {
     setObjectName(fromLogoText(object.name));
+    if (object.floating) setWindowFlag(Qt::Tool);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);

@@ -1,0 +1,10 @@
+#include "controls/startTools.h"
+
+#include "controls/toolButtons.h"
+#include "controls/toolWindows.h"
+
+void startTools()
+{
+    startToolButtons();
+    registerToolWindowKind();
+}
