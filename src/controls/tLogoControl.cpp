@@ -41,24 +41,6 @@ tDefaultSize defaultSize(tSimpleControlKind kind)
     return {80, 26};
 }
 
-// Where the place lies on its page: panes add up their corners until the page.
-void placeOnPage(tmultiobject* place, tSimpleControlState& state)
-{
-    state.placeLeft = 0;
-    state.placeTop = 0;
-    state.page = nullptr;
-    for (tmultiobject* at = place; at; at = at->place) {
-        tgrScreen* surface = screenOf(*at);
-        if (!surface) return;
-        if (at->IsPage()) {
-            state.page = surface;
-            return;
-        }
-        state.placeLeft += surface->Left();
-        state.placeTop += surface->Top();
-    }
-}
-
 // Where a picker starts: a colour slider at the plain red, a width switch at the thinnest pen.
 void startPicker(tSimpleControlState& state)
 {
@@ -92,8 +74,9 @@ std::shared_ptr<tLogoControlParams> tLogoControl::SharedParams()
 
 void tLogoControl::Change(const std::function<void(tSimpleControlState&)>& change)
 {
+    tgrScreen* ground = place ? screenOf(*place) : nullptr;
     Params().Change([&](tSimpleControlState& state) {
-        placeOnPage(place, state);
+        state.ground = ground;
         change(state);
     });
 }

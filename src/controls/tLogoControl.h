@@ -26,7 +26,7 @@ public:
     // The graphic part, made on first use with the kind of the control's kind class.
     tLogoControlParams& Params();
     std::shared_ptr<tLogoControlParams> SharedParams();
-    // Changes the state, with where the place lies on its page brought up to date.
+    // Changes the state, with the surface of the place it lies on brought up to date.
     void Change(const std::function<void(tSimpleControlState&)>& change);
 
     // A page switch offers the pages of its window again, with the one shown (under the

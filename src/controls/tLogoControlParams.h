@@ -25,12 +25,9 @@ struct tSimpleControlState {
     int top = 0;
     int width = 0;
     int height = 0;
-    // The top-left corner of that page or pane on its page: the window places controls on
-    // panes over the page it shows.
-    int placeLeft = 0;
-    int placeTop = 0;
-    // The drawing surface of the page the control lies on (identity only, never read here).
-    const void* page = nullptr;
+    // The drawing surface of the page or pane the control lies on (identity only, never read
+    // here): the window finds where it lies on the page it shows, and whether it is shown.
+    const void* ground = nullptr;
     bool shown = true;
     bool enabled = true;
     std::string hint;

@@ -88,6 +88,22 @@ TEST_F(ControlWidgets, ASwitchTurnsOverOnEachClickAndASliderFollowsItsValue)
     EXPECT_TRUE(waitFor([&] { return OutputHas("speed:8"); }));
 }
 
+TEST_F(ControlWidgets, AControlOnAPaneFollowsThePaneWhenItMovesAndHidesWithIt)
+{
+    ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"pane [name panel apos [200 300] size [200 100]]] "
+                    "ask \"panel [new \"button [name inside apos [10 20] size [60 20] caption Inside]]"));
+    QPushButton* button = Shown<QPushButton>("Inside");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->geometry(), QRect(210, 320, 60, 20));
+    ASSERT_TRUE(Run("panel'setapos [250 310]"));
+    EXPECT_TRUE(waitFor([&] { return button->geometry() == QRect(260, 330, 60, 20); })) << "the pane moved";
+    ASSERT_TRUE(Run("ask \"panel [hideme]"));
+    EXPECT_TRUE(waitFor([&] { return !button->isVisible(); })) << "the pane was hidden";
+    ASSERT_TRUE(Run("ask \"panel [showme]"));
+    EXPECT_TRUE(waitFor([&] { return button->isVisible(); }));
+    ASSERT_TRUE(Run("eraseobject \"panel"));
+}
+
 TEST_F(ControlWidgets, AnErasedControlLeavesThePage)
 {
     ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"button [name gone caption Bye]]"));
