@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QToolButton>
 
 #include <memory>
@@ -8,6 +9,8 @@
 #include "controls/startControls.h"
 #include "pageMouseTest.h"
 #include "platform/controls/tQtControlFront.h"
+#include "platform/window/tObjectWindows.h"
+#include "turtle/windowFront.h"
 
 // Tool buttons in the environment window: pressing one chooses the tool, and while it is chosen
 // a left press on an object that accepts tools runs the tool's "onTool" in that object instead
@@ -26,11 +29,12 @@ protected:
         }
         if (!controlFront())
             installControlFront(std::make_shared<tQtControlFront>(&fixture().window->PageView(), fixture().screen.get()));
+        if (!windowFront()) installWindowFront(std::make_shared<tObjectWindowFront>());
     }
     // Later tests find the page and its turtle as they were.
     void TearDown() override
     {
-        Run("foreach [pen eraser] [if objname? ? [eraseobject ?]] T'eraseevent \"onclick P'eraseevent \"onclick "
+        Run("foreach [pen eraser palette] [if objname? ? [eraseobject ?]] T'eraseevent \"onclick P'eraseevent \"onclick "
             "ask \"mainwindow1'page1't1 [haveown \"acceptstools \"false]");
     }
 
@@ -102,6 +106,20 @@ TEST_F(ToolButtons, AOneShotToolComesUpAfterOneAction)
     ASSERT_TRUE(waitFor([&] { return Printed("erased"); }));
     EXPECT_TRUE(waitFor([&] { return !button->isChecked(); }));
     EXPECT_EQ(Run("show (list activetoolbutton? eraser'down)"), "[false false]\n");
+}
+
+TEST_F(ToolButtons, AToolWindowFloatsOverTheEnvironmentsWindow)
+{
+    ASSERT_EQ(Run("new \"toolwindow [name palette apos [30 40]]"), "");
+    QWidget* shown = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == "palette" && widget->isVisible()) shown = widget;
+        return shown != nullptr;
+    }));
+    EXPECT_EQ(shown->windowType(), Qt::Tool);
+    EXPECT_EQ(shown->pos(), QPoint(30, 40));
+    EXPECT_EQ(shown->size(), QSize(120, 320));
 }
 
 }  // namespace
