@@ -26,21 +26,6 @@
 
 namespace {
 
-// One word per line; a carriage return, a line feed or both end a line, and a last line end
-// starts no further line.
-tlogoobject* lines(std::string_view text)
-{
-    tListBuilder list;
-    while (!text.empty()) {
-        const size_t end = text.find_first_of("\r\n");
-        list.Append(NewLiteralWord(text.substr(0, end)));
-        if (end == std::string_view::npos) break;
-        const size_t next = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
-        text.remove_prefix(next);
-    }
-    return list.Take();
-}
-
 // A list is written as its lines, anything else as its text.
 std::string textOf(tlogoobject* value)
 {
@@ -119,16 +104,16 @@ tlogoobject* loadtext(tPrimitiveCall& call)
             bytes = remote->readFile(word);
         if (!bytes) throw eLogoException(erFileProblem, call[0]);
         try {
-            return lines(textInBytes(*bytes, index));
+            return textLines(textInBytes(*bytes, index));
         } catch (const eStreamError&) {
             throw eLogoException(erFileProblem, call[0]);
         }
     }
     const tChunkName chunk = localChunk(word);
-    if (namesClipboard(chunk.name)) return lines(clipboardText());
+    if (namesClipboard(chunk.name)) return textLines(clipboardText());
     try {
         tFileStream file(chunk.name, tFileStream::openRead);
-        return lines(textInStream(file, chunk.index));
+        return textLines(textInStream(file, chunk.index));
     } catch (const eStreamError&) {
         throw eLogoException(erFileProblem, std::string_view(chunk.name));
     }

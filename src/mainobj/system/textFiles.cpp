@@ -5,6 +5,9 @@
 
 #include "mainobj/tClipboard.h"
 #include "values/eLogoException.h"
+#include "values/tListBuilder.h"
+#include "values/tLogoString.h"
+#include "values/valuePools.h"
 
 std::string readTextFile(const std::string& path)
 {
@@ -27,4 +30,17 @@ std::string clipboardText()
     std::string text = clipboard().Text();
     if (text.empty()) throw eLogoException(erClipboard);
     return text;
+}
+
+tlogoobject* textLines(std::string_view text)
+{
+    tListBuilder list;
+    while (!text.empty()) {
+        const size_t end = text.find_first_of("\r\n");
+        list.Append(NewLiteralWord(text.substr(0, end)));
+        if (end == std::string_view::npos) break;
+        const size_t next = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
+        text.remove_prefix(next);
+    }
+    return list.Take();
 }
