@@ -91,6 +91,7 @@ void declareTextBoxProperties(tmultiobject& kindClass)
 {
     static const tControlPropertyRow rows[] = {kTextRow, kOneLineRow};
     declareControlPropertyRows(kindClass, rows);
+    declareTextBoxLook(kindClass);
 }
 
 void declareButtonProperties(tmultiobject& kindClass)
@@ -115,4 +116,5 @@ void declareSliderProperties(tmultiobject& kindClass)
 {
     static const tControlPropertyRow rows[] = {kMinRow, kMaxRow, kSliderValueRow, kVerticalRow};
     declareControlPropertyRows(kindClass, rows);
+    declareSliderLook(kindClass);
 }

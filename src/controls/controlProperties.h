@@ -17,5 +17,9 @@ void declareTextBoxProperties(tmultiobject& kindClass);
 void declareButtonProperties(tmultiobject& kindClass);
 void declareSwitchProperties(tmultiobject& kindClass);
 void declareSliderProperties(tmultiobject& kindClass);
+// How a text box writes ("font", "colour") and what it lies on ("bgcolour"); a slider's
+// "bgcolour" and whether it lets what lies under it show ("transparent").
+void declareTextBoxLook(tmultiobject& kindClass);
+void declareSliderLook(tmultiobject& kindClass);
 // The "caption" alone, for kinds that show one beside what they hold.
 void declareCaptionProperty(tmultiobject& kindClass);

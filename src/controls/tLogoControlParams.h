@@ -4,10 +4,12 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "controls/toolState.h"
+#include "turtle/tFontRecord.h"
 
 class tmultiobject;
 
@@ -51,6 +53,11 @@ struct tSimpleControlState {
     // The pages a page switch offers (their names) and the one its window shows.
     std::vector<std::string> pages;
     std::string shownPage;
+    // A text box's font and colours, a slider's ground: none until set, the widget's own look.
+    std::optional<tFontRecord> font;
+    std::optional<uint32_t> textColour;  // 0x00RRGGBB
+    std::optional<uint32_t> background;
+    bool transparent = false;  // a slider shows what lies under it
     // The user changed the text or value since the last "onChanged".
     bool unsettled = false;
     tToolState tool;

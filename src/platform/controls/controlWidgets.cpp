@@ -1,8 +1,10 @@
 #include "platform/controls/controlWidgets.h"
 
 #include <QCheckBox>
+#include <QColor>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -14,6 +16,7 @@
 #include "platform/controls/pickerWidgets.h"
 #include "platform/controls/toolWidgets.h"
 #include "platform/window/windowText.h"
+#include "turtle/labelText.h"
 
 namespace {
 
@@ -71,6 +74,20 @@ QWidget* makeSwitch(const tControl& control, QWidget* parent, const tFireEvents&
     return box;
 }
 
+QColor qColour(uint32_t rgb) { return QColor::fromRgb(0xFF000000u | rgb); }
+
+// What a program set of a text box's or slider's look; the rest stays the widget's own.
+void showLook(QWidget& widget, const tSimpleControlState& state)
+{
+    if (state.font) widget.setFont(fontOf(*state.font));
+    QPalette palette = widget.palette();
+    if (state.textColour) palette.setColor(QPalette::Text, qColour(*state.textColour));
+    const bool textBox = state.kind == tSimpleControlKind::kTextBox;
+    if (state.background) palette.setColor(textBox ? QPalette::Base : QPalette::Window, qColour(*state.background));
+    widget.setPalette(palette);
+    if (state.kind == tSimpleControlKind::kSlider) widget.setAutoFillBackground(state.background && !state.transparent);
+}
+
 }  // namespace
 
 QWidget* makePushButton(const tControl& control, QWidget* parent, const tFireEvents& fire)
@@ -123,6 +140,7 @@ void showControlState(QWidget& widget, const tSimpleControlState& state)
     widget.setEnabled(state.enabled);
     widget.setToolTip(fromLogoText(state.hint));
     if (showToolButtonState(widget, state) || showPickerState(widget, state)) return;
+    showLook(widget, state);
     if (auto* field = qobject_cast<QLineEdit*>(&widget)) {
         const QString text = shownText(state.text);
         if (field->text() != text) field->setText(text);

@@ -104,6 +104,31 @@ TEST_F(ControlWidgets, AControlOnAPaneFollowsThePaneWhenItMovesAndHidesWithIt)
     ASSERT_TRUE(Run("eraseobject \"panel"));
 }
 
+TEST_F(ControlWidgets, ATextBoxWritesInItsFontAndColoursAndASliderShowsItsGround)
+{
+    ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"textbox [name styled apos [10 400] font [[Arial] [14]] colour red bgcolour yellow] "
+                    "new \"slider [name grounded apos [200 400] bgcolour blue]]"));
+    // Other tests' text boxes may still lie on the page: the styled one writes in red.
+    QPlainTextEdit* area = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        for (QPlainTextEdit* shown : window->PageView().findChildren<QPlainTextEdit*>())
+            if (shown->isVisible() && shown->palette().color(QPalette::Text) == QColor(255, 0, 0)) area = shown;
+        return area != nullptr;
+    }));
+    EXPECT_EQ(area->palette().color(QPalette::Base), QColor(255, 255, 0));
+    EXPECT_EQ(area->font().family(), "Arial");
+    QSlider* slider = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        for (QSlider* shown : window->PageView().findChildren<QSlider*>())
+            if (shown->isVisible() && shown->autoFillBackground()) slider = shown;
+        return slider != nullptr;
+    }));
+    EXPECT_EQ(slider->palette().color(QPalette::Window), QColor(0, 0, 255));
+    ASSERT_TRUE(Run("grounded'settransparent \"true"));
+    EXPECT_TRUE(waitFor([&] { return !slider->autoFillBackground(); })) << "a transparent slider shows the page";
+    ASSERT_TRUE(Run("eraseobject [styled grounded]"));
+}
+
 TEST_F(ControlWidgets, AnErasedControlLeavesThePage)
 {
     ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"button [name gone caption Bye]]"));
