@@ -6,7 +6,7 @@
 #include <iostream>
 #include <mutex>
 
-#include "app/terminalText.h"
+#include "language/windows1252Text.h"
 #include "interpreter/ErrorMessages.h"
 #include "values/eLogoException.h"
 #include "values/eTerminateException.h"

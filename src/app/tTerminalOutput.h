@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/terminalText.h"
+#include "language/windows1252Text.h"
 #include "mainobj/tTextOutput.h"
 
 // Printed text on a terminal: converted to UTF-8 on its way out.

@@ -2,6 +2,7 @@
 
 #include "images/projects/ProjectPrimitives.h"
 #include "images/projects/objectCopies.h"
+#include "images/projects/WebExportPrimitives.h"
 #include "images/projects/WorkspacePrimitives.h"
 #include "mainobj/tMainLogoObject.h"
 
@@ -10,4 +11,5 @@ void startProjects()
     registerProjectPrimitives(*mainLogoObject().procTable);
     registerWorkspacePrimitives(*mainLogoObject().procTable);
     registerObjectCopyPrimitives(*mainLogoObject().procTable);
+    registerWebExportPrimitives(*mainLogoObject().procTable);
 }

@@ -1,4 +1,4 @@
-#include "app/terminalText.h"
+#include "language/windows1252Text.h"
 
 #include <cstdint>
 
@@ -10,13 +10,6 @@ constexpr char16_t kHighControls[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
-
-char32_t codePointOf(unsigned char byte)
-{
-    if (byte < 0x80 || byte >= 0xA0) return byte;
-    char16_t mapped = kHighControls[byte - 0x80];
-    return mapped ? mapped : byte;
-}
 
 void appendUtf8(std::string& out, char32_t c)
 {
@@ -42,11 +35,18 @@ char byteFor(char32_t c)
 
 }  // namespace
 
+char32_t codePointOfWindows1252(unsigned char byte)
+{
+    if (byte < 0x80 || byte >= 0xA0) return byte;
+    char16_t mapped = kHighControls[byte - 0x80];
+    return mapped ? mapped : byte;
+}
+
 std::string utf8FromWindows1252(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    for (char byte : text) appendUtf8(out, codePointOf(static_cast<unsigned char>(byte)));
+    for (char byte : text) appendUtf8(out, codePointOfWindows1252(static_cast<unsigned char>(byte)));
     return out;
 }
 
