@@ -27,6 +27,7 @@
 #include "platform/window/splashForm.h"
 #include "platform/window/tEnvironmentWindow.h"
 #include "platform/window/tObjectWindows.h"
+#include "platform/window/tWebWindows.h"
 #include "platform/window/widgetApplication.h"
 #include "platform/window/windowClosing.h"
 #include "platform/window/windowText.h"
@@ -133,6 +134,7 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     // The bar's buttons type their instructions into the command area.
     installButtonBarFront(std::make_shared<tQtButtonBarFront>(mainWindow, [commander](std::string line) { commander->TypeLine(std::move(line)); }));
     installWindowFront(std::make_shared<tObjectWindowFront>());
+    installWebFront(std::make_shared<tWebWindowFront>());
 
     std::error_code failure;
     const std::filesystem::path here = std::filesystem::current_path(failure);
