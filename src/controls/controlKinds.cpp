@@ -32,6 +32,7 @@ constexpr tKindEntry kKindRows[] = {
     {"switch", tSimpleControlKind::kSwitch, &declareSwitchProperties},
     {"slider", tSimpleControlKind::kSlider, &declareSliderProperties},
     {"toolbutton", tSimpleControlKind::kToolButton, &declareToolButtonProperties},
+    {"separator", tSimpleControlKind::kSeparator, nullptr},
     {"colourbutton", tSimpleControlKind::kColourButton, &declareColourButtonProperties},
     {"colorslider", tSimpleControlKind::kColourSlider, &declareColourSliderProperties},
     {"widthswitch", tSimpleControlKind::kWidthSwitch, &declareWidthSwitchProperties},
@@ -63,7 +64,7 @@ void tLogoFinalControlPrototype::SetUpTables()
 {
     tControlObject::SetUpTables();
     declareControlPlacementProperties(*this);
-    rowOf(kind).declareOwnProperties(*this);
+    if (rowOf(kind).declareOwnProperties) rowOf(kind).declareOwnProperties(*this);
     declareKeyMenuProperty(*this);
     paramsToMove = propertyOrder(*this, kHead, kReadWhileMade);
 }

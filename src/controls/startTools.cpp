@@ -1,5 +1,6 @@
 #include "controls/startTools.h"
 
+#include "controls/toolBars.h"
 #include "controls/toolButtons.h"
 #include "controls/toolWindows.h"
 
@@ -7,4 +8,5 @@ void startTools()
 {
     startToolButtons();
     registerToolWindowKind();
+    registerToolBarKind();
 }

@@ -1,5 +1,5 @@
 #pragma once
 
 // Sets the tools up at start-up, with the simple controls: letting go of the active tool button
-// raises it, and the class object "toolwindow" is built. Later calls do nothing more.
+// raises it, and the class objects "toolwindow" and "toolbar" are built. Later calls do nothing more.
 void startTools();

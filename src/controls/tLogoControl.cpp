@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "controls/controlKinds.h"
+#include "controls/toolBars.h"
 #include "controls/controlGeometry.h"
 #include "controls/pickedPages.h"
 #include "controls/pickerProperties.h"
@@ -32,6 +33,7 @@ tDefaultSize defaultSize(tSimpleControlKind kind)
     case tSimpleControlKind::kSwitch: return {100, 22};
     case tSimpleControlKind::kSlider: return {150, 24};
     case tSimpleControlKind::kToolButton: return {28, 28};
+    case tSimpleControlKind::kSeparator: return {8, 28};
     case tSimpleControlKind::kColourButton: return {40, 26};
     case tSimpleControlKind::kColourSlider: return {150, 24};
     case tSimpleControlKind::kWidthSwitch: return {80, 26};
@@ -93,7 +95,7 @@ void tLogoControl::MakeVisualPart()
     if (tLogoRef<tlogoobject> given = takeCreationValue(property::kHeight)) height = controlSide(given.get());
     tLogoRef<tlogoobject> corner;
     const int which = takeCreationAlternative({property::kAPos, property::kPos}, corner);
-    const tPixelPoint at = which < 0 ? tPixelPoint{0, 0}
+    const tPixelPoint at = which < 0 ? firstFreeCorner(*this)
                                      : which == 0 ? pixelPointOf(corner.get()) : placePixelsOf(*surface, corner.get());
     tLogoRef<tlogoobject> shown = takeCreationValue(property::kShown);
     const bool visible = shown ? shown->AsBoolean() : true;

@@ -17,7 +17,9 @@ class tmultiobject;
 enum class tSimpleControlKind : uint8_t { kTextBox, kButton, kSwitch, kSlider, kToolButton,
     // The pickers: of a colour, of a shade along a row of colours, of a pen width; a button that
     // plays a melody; the tabs that switch the shown page of a window.
-    kColourButton, kColourSlider, kWidthSwitch, kMelodyButton, kPageSwitch };
+    kColourButton, kColourSlider, kWidthSwitch, kMelodyButton, kPageSwitch,
+    // A line between the tool buttons of a tool bar.
+    kSeparator };
 
 // Everything the window needs to show a simple control, copied out in one piece.
 struct tSimpleControlState {

@@ -125,6 +125,7 @@ QWidget* makeControlWidget(const std::shared_ptr<tLogoControlParams>& control, c
     case tSimpleControlKind::kSwitch: return makeSwitch(control, parent, fire);
     case tSimpleControlKind::kSlider: return makeTrackSlider(control, parent, fire);
     case tSimpleControlKind::kToolButton: return makeToolButtonWidget(control, parent);
+    case tSimpleControlKind::kSeparator: return makeSeparatorWidget(parent);
     case tSimpleControlKind::kColourButton:
     case tSimpleControlKind::kColourSlider:
     case tSimpleControlKind::kWidthSwitch:

@@ -1,5 +1,6 @@
 #include "platform/controls/toolWidgets.h"
 
+#include <QFrame>
 #include <QToolButton>
 
 #include "controls/controlUserActions.h"
@@ -18,7 +19,21 @@ void reportPress(const std::shared_ptr<tLogoControlParams>& control, bool presse
     });
 }
 
+// Told apart from the other frames (text areas are frames too) by its class.
+class tSeparatorLine : public QFrame {
+public:
+    using QFrame::QFrame;
+};
+
+void showSeparator(tSeparatorLine& line, const tSimpleControlState& state)
+{
+    line.setFrameShape(state.height >= state.width ? QFrame::VLine : QFrame::HLine);
+    line.setFrameShadow(QFrame::Sunken);
+}
+
 }  // namespace
+
+QWidget* makeSeparatorWidget(QWidget* parent) { return new tSeparatorLine(parent); }
 
 QWidget* makeToolButtonWidget(const std::shared_ptr<tLogoControlParams>& control, QWidget* parent)
 {
@@ -38,6 +53,10 @@ QWidget* makeToolButtonWidget(const std::shared_ptr<tLogoControlParams>& control
 
 bool showToolButtonState(QWidget& widget, const tSimpleControlState& state)
 {
+    if (auto* line = dynamic_cast<tSeparatorLine*>(&widget)) {
+        showSeparator(*line, state);
+        return true;
+    }
     auto* button = qobject_cast<QToolButton*>(&widget);
     if (!button) return false;
     button->setText(fromLogoText(state.text));

@@ -12,5 +12,8 @@
 // interpreter lock, which fires its events.
 QWidget* makeToolButtonWidget(const std::shared_ptr<tLogoControlParams>& control, QWidget* parent);
 
-// Shows the state when the widget is a tool button's; false when it is none.
+// The widget of a separator: a sunken line along its longer side.
+QWidget* makeSeparatorWidget(QWidget* parent);
+
+// Shows the state when the widget is a tool button's or a separator's; false when it is neither.
 bool showToolButtonState(QWidget& widget, const tSimpleControlState& state);

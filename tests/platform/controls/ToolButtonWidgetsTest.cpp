@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFrame>
 #include <QToolButton>
 
 #include <memory>
@@ -34,7 +35,7 @@ protected:
     // Later tests find the page and its turtle as they were.
     void TearDown() override
     {
-        Run("foreach [pen eraser palette] [if objname? ? [eraseobject ?]] T'eraseevent \"onclick P'eraseevent \"onclick "
+        Run("foreach [pen eraser palette strip] [if objname? ? [eraseobject ?]] T'eraseevent \"onclick P'eraseevent \"onclick "
             "ask \"mainwindow1'page1't1 [haveown \"acceptstools \"false]");
     }
 
@@ -120,6 +121,23 @@ TEST_F(ToolButtons, AToolWindowFloatsOverTheEnvironmentsWindow)
     EXPECT_EQ(shown->windowType(), Qt::Tool);
     EXPECT_EQ(shown->pos(), QPoint(30, 40));
     EXPECT_EQ(shown->size(), QSize(120, 320));
+}
+
+TEST_F(ToolButtons, AToolBarLinesItsToolsAndSeparatorsUpOverThePage)
+{
+    ASSERT_EQ(Run("P'new \"toolbar [name strip apos [0 400]] "
+                  "ask \"strip [new \"toolbutton [caption A] new \"separator [] new \"toolbutton [caption B]]"),
+              "");
+    QToolButton* second = Shown("B");
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->geometry(), QRect(42, 402, 28, 28));
+    QFrame* line = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        for (QFrame* frame : page->findChildren<QFrame*>())
+            if (frame->isVisible() && frame->frameShape() == QFrame::VLine) line = frame;
+        return line != nullptr;
+    }));
+    EXPECT_EQ(line->geometry(), QRect(32, 402, 8, 28));
 }
 
 }  // namespace
