@@ -11,13 +11,20 @@
 #include "mainobj/tPrimitiveCall.h"
 #include "objects/currentObject.h"
 #include "objects/objectList.h"
+#include "objects/objectProperties.h"
+#include "objects/propertyDeclaration.h"
+#include "objects/propertyVariables.h"
 #include "objects/tControlObject.h"
 #include "objects/tmultiobject.h"
 #include "values/eLogoException.h"
 #include "values/tLogoList.h"
+#include "values/tLogoRef.h"
 #include "values/tProcDesc.h"
+#include "values/tPseudoVarDesc.h"
 
 // "edit": the learner's procedures as text in the editor, to be changed and defined again.
+// "changeme": the current object's properties as instructions that set them, to be changed and
+// run.
 
 namespace {
 
@@ -63,7 +70,7 @@ std::string definitionOf(tlogoobject* name)
     return prefix + primaryWord("other", "to") + " " + name->WordText() + "\r\n" + primaryWord("other", "end");
 }
 
-tlogoobject* edit(tPrimitiveCall& call)
+std::shared_ptr<tEditorFront> editorFront()
 {
     std::shared_ptr<tEditorFront> front;
     {
@@ -71,6 +78,12 @@ tlogoobject* edit(tPrimitiveCall& call)
         front = installedFront();
     }
     if (!front) throw eLogoException(erZembrixEditor);
+    return front;
+}
+
+tlogoobject* edit(tPrimitiveCall& call)
+{
+    std::shared_ptr<tEditorFront> front = editorFront();
     std::vector<tlogoobject*> names;
     for (int i = 0; i < call.count(); ++i) {
         if (call[i]->IsList()) {
@@ -91,8 +104,52 @@ tlogoobject* edit(tPrimitiveCall& call)
     return nullptr;
 }
 
+// One line per property that can be set and is not derived, in the order the object's kind declares them, each
+// setting the value the property has now: "t1'set "heading 90". Naming and placing the object
+// are left to their own primitives, and values that are no words or lists (images) cannot be
+// written as text.
+std::string propertyLines(tmultiobject& object)
+{
+    std::vector<tTabDesc*> entries;
+    if (object.varTable)
+        object.varTable->ForEachInOrder(
+            [](void* data, tTabDesc* entry) { static_cast<std::vector<tTabDesc*>*>(data)->push_back(entry); }, &entries);
+    const std::string setter = fullName(object) + "'" + primaryName("set") + " \"";
+    std::string text;
+    for (tTabDesc* entry : entries) {
+        auto* property = dynamic_cast<tPseudoVarDesc*>(entry);
+        // A derived property says again what another one says; set after it, it would undo a
+        // change made there.
+        if (!property || !property->setter || (property->flags & propertyFlag::kDerived)) continue;
+        if (property->kind == property::kName || property->kind == property::kPreferredName ||
+            property->kind == property::kMyPlace)
+            continue;
+        tlogoobject* value = readPropertyValue(*property);
+        if (!value) continue;
+        tLogoRef<tlogoobject> held(value);
+        if (!value->IsWord() && !value->IsList()) continue;
+        // As an input is typed: a word that is no number behind a quote.
+        const std::string quote = value->IsWord() && !value->IsNumber() ? "\"" : "";
+        text += setter + codeName(entry->code) + " " + quote + value->SourceText(1) + "\r\n";
+    }
+    return text;
+}
+
+tlogoobject* changeme(tPrimitiveCall&)
+{
+    std::shared_ptr<tEditorFront> front = editorFront();
+    tmultiobject& here = currentObject();
+    // The main object has no properties: there is nothing to change.
+    if (&here == mainObject()) throw eLogoException(erNoActiveObj);
+    const std::string text = propertyLines(here);
+    if (text.empty()) throw eLogoException(erNoActiveObj);
+    front->Open(fullName(here), text);
+    return nullptr;
+}
+
 constexpr tPrimitiveRow kEditRows[] = {
     {"edit", 1, kVariableInputs, &edit},
+    {"changeme", 0, kFixedInputs, &changeme},
 };
 
 }  // namespace
