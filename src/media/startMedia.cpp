@@ -5,6 +5,7 @@
 #include "media/MediaChoosers.h"
 #include "media/SoundFilePrimitives.h"
 #include "media/SpeechPrimitives.h"
+#include "media/mediaPlayerKind.h"
 #include "media/waveTokens.h"
 #include "music/waveFiles.h"
 
@@ -16,4 +17,5 @@ void startMedia()
     registerMciPrimitive(primitives);
     registerMediaChoosers(primitives);
     setWaveSounder(&soundWaveToken);
+    registerMediaPlayerKind();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "media/soundExcerpt.h"
 #include "media/soundFiles.h"
 #include "media/tSoundPlayback.h"
 #include "values/eLogoException.h"
@@ -14,18 +15,6 @@ std::string keyOf(const std::string& alias)
     std::string key;
     for (char c : alias) key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return key;
-}
-
-// The frames of `sound` between two times in milliseconds.
-std::shared_ptr<const tPcmSound> between(const tPcmSound& sound, int64_t from, int64_t to)
-{
-    auto part = std::make_shared<tPcmSound>();
-    part->rate = sound.rate;
-    part->channels = sound.channels;
-    const int64_t first = std::min(sound.Frames(), from * sound.rate / 1000);
-    const int64_t last = std::clamp(to * sound.rate / 1000, first, sound.Frames());
-    part->samples.assign(sound.samples.begin() + first * sound.channels, sound.samples.begin() + last * sound.channels);
-    return part;
 }
 
 }  // namespace
@@ -75,7 +64,7 @@ std::shared_ptr<tSoundPlayback> tMediaDevices::Play(tOpened& opened, const tMciC
     if (command.from) opened.start = std::min(*command.from, length);
     if (opened.start >= length) opened.start = 0;  // played to the end: again from the start
     const int64_t end = command.to ? std::max(*command.to, opened.start) : length;
-    opened.playback = std::make_shared<tSoundPlayback>(between(*opened.sound, opened.start, end), command.repeat);
+    opened.playback = std::make_shared<tSoundPlayback>(soundBetween(*opened.sound, opened.start, end), command.repeat);
     return opened.playback;
 }
 

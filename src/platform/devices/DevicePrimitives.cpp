@@ -7,6 +7,7 @@
 #include "mainobj/tMainLogoObject.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "platform/devices/deviceAccess.h"
+#include "platform/devices/joystickKind.h"
 #include "values/eLogoException.h"
 #include "values/tListBuilder.h"
 #include "values/tLogoInt.h"
@@ -81,4 +82,5 @@ void startDevices()
     tLogoTab& table = *mainLogoObject().procTable;
     registerPrimitives(table, kJoystickRows);
     registerLiteralPrimitives(table, kPortRows);
+    registerJoystickKind();
 }
