@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 #include "controls/controlFront.h"
@@ -39,16 +40,24 @@ protected:
             "ask \"mainwindow1'page1't1 [haveown \"acceptstools \"false]");
     }
 
-    // The shown tool button with that caption, once it is shown.
-    QToolButton* Shown(const QString& caption)
+    // A shown widget among the candidates that fits, once there is one; none after the wait.
+    template <class Widget>
+    static Widget* ShownOne(const std::function<QList<Widget*>()>& candidates, const std::function<bool(Widget&)>& fits)
     {
-        QToolButton* found = nullptr;
+        Widget* found = nullptr;
         waitFor([&] {
-            for (QToolButton* button : page->findChildren<QToolButton*>())
-                if (button->isVisible() && button->text() == caption) found = button;
+            for (Widget* widget : candidates())
+                if (widget->isVisible() && fits(*widget)) found = widget;
             return found != nullptr;
         });
         return found;
+    }
+
+    // The shown tool button with that caption.
+    QToolButton* Shown(const QString& caption)
+    {
+        return ShownOne<QToolButton>([this] { return page->findChildren<QToolButton*>(); },
+                                     [&](QToolButton& button) { return button.text() == caption; });
     }
 };
 
@@ -64,6 +73,13 @@ TEST_F(ToolButtons, PressingAToolChoosesItAndPressingItAgainLetsGoOfIt)
     ASSERT_TRUE(waitFor([&] { return Printed("chosen"); }));
     EXPECT_EQ(Run("show (list activetoolbutton'myname pen'down)"), "[pen true]\n");
     EXPECT_TRUE(waitFor([&] { return button->isChecked(); }));
+    // Escape lets go of the tool and raises its button, firing nothing.
+    QTest::keyClick(page, Qt::Key_Escape);
+    EXPECT_TRUE(waitFor([&] { return Run("show (list activetoolbutton? pen'down)") == "[false false]\n"; }));
+    EXPECT_TRUE(waitFor([&] { return !button->isChecked(); }));
+    EXPECT_FALSE(Printed("dropped"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return CountPrinted("chosen") == 2; }));
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return Printed("dropped"); }));
     EXPECT_EQ(Run("show (list activetoolbutton? pen'down)"), "[false false]\n");
@@ -112,12 +128,9 @@ TEST_F(ToolButtons, AOneShotToolComesUpAfterOneAction)
 TEST_F(ToolButtons, AToolWindowFloatsOverTheEnvironmentsWindow)
 {
     ASSERT_EQ(Run("new \"toolwindow [name palette apos [30 40]]"), "");
-    QWidget* shown = nullptr;
-    ASSERT_TRUE(waitFor([&] {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->objectName() == "palette" && widget->isVisible()) shown = widget;
-        return shown != nullptr;
-    }));
+    QWidget* shown =
+        ShownOne<QWidget>(&QApplication::topLevelWidgets, [](QWidget& widget) { return widget.objectName() == "palette"; });
+    ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->windowType(), Qt::Tool);
     EXPECT_EQ(shown->pos(), QPoint(30, 40));
     EXPECT_EQ(shown->size(), QSize(120, 320));
@@ -131,12 +144,9 @@ TEST_F(ToolButtons, AToolBarLinesItsToolsAndSeparatorsUpOverThePage)
     QToolButton* second = Shown("B");
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->geometry(), QRect(42, 402, 28, 28));
-    QFrame* line = nullptr;
-    ASSERT_TRUE(waitFor([&] {
-        for (QFrame* frame : page->findChildren<QFrame*>())
-            if (frame->isVisible() && frame->frameShape() == QFrame::VLine) line = frame;
-        return line != nullptr;
-    }));
+    QFrame* line = ShownOne<QFrame>([this] { return page->findChildren<QFrame*>(); },
+                                    [](QFrame& frame) { return frame.frameShape() == QFrame::VLine; });
+    ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->geometry(), QRect(32, 402, 8, 28));
 }
 
