@@ -16,6 +16,7 @@
 #include "mainobj/tCommandRunner.h"
 #include "mainobj/tMainLogoObject.h"
 #include "platform/controls/tQtControlFront.h"
+#include "platform/dialogs/imageEditor.h"
 #include "platform/dialogs/tQtDialogFront.h"
 #include "platform/editor/tObjectExplorer.h"
 #include "platform/editor/tQtEditorFront.h"
@@ -130,6 +131,7 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     installEditorFront(std::make_shared<tQtEditorFront>([commander](std::string line) { commander->TypeLine(std::move(line)); }));
     installExplorerFront(std::make_shared<tQtExplorerFront>());
     installDialogFront(std::make_shared<tQtDialogFront>(mainWindow));
+    installImageEditor(qtImageEditor(mainWindow));
     installPrintFront(std::make_shared<tQtPrintFront>(mainWindow));
     // The bar's buttons type their instructions into the command area.
     installButtonBarFront(std::make_shared<tQtButtonBarFront>(mainWindow, [commander](std::string line) { commander->TypeLine(std::move(line)); }));

@@ -1,5 +1,6 @@
 #include "images/startImages.h"
 
+#include "images/ImageEditPrimitive.h"
 #include "images/ImageMethods.h"
 #include "images/ImagePrimitives.h"
 #include "images/imageShapes.h"
@@ -11,6 +12,7 @@ void startImages()
 {
     buildImageMethodTable();
     registerImagePrimitives(*mainLogoObject().procTable);
+    registerImageEditPrimitive(*mainLogoObject().procTable);
     setTurtleShapeMaker(&shapeOfValue);
     startPictures();
     installLgfTextFiles();

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -19,6 +21,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/dialogs/imageEditor.h"
 #include "platform/dialogs/tQtDialogFront.h"
 #include "platform/tQtWindowThread.h"
 #include "processes/tLogoprocess.h"
@@ -299,6 +302,46 @@ TEST_F(QtDialogs, StoppingTheAskingProcessClosesItsDialog)
     EXPECT_TRUE(WaitFor([&] { return asker->endedSignal.IsSet(); }));
     EXPECT_FALSE(asker->answered);
     installWindowThread(nullptr);
+}
+
+TEST_F(QtDialogs, ImageEditorPaintsPickedAndTransparentPixelsAndOkGivesThemBack)
+{
+    QImage picture(4, 4, QImage::Format_ARGB32);
+    picture.fill(qRgb(0, 0, 255));
+    std::optional<std::optional<QImage>> result;
+    qtImageEditor(nullptr)("turtle.lgf", picture, [&](std::optional<QImage> painted) { result = std::move(painted); });
+    QDialog* dialog = Shown<QDialog>();
+    ASSERT_NE(dialog, nullptr);
+    auto* pixels = dialog->findChild<QWidget*>(QStringLiteral("pixels"));
+    ASSERT_NE(pixels, nullptr);
+    const int zoom = pixels->width() / 4;
+    auto at = [zoom](int x, int y) { return QPoint(x * zoom + zoom / 2, y * zoom + zoom / 2); };
+    QTest::mouseClick(pixels, Qt::LeftButton, {}, at(1, 2));   // black, the first colour
+    QTest::mouseClick(pixels, Qt::RightButton, {}, at(3, 3));  // takes the blue
+    QTest::mouseClick(pixels, Qt::LeftButton, {}, at(1, 3));
+    dialog->findChild<QCheckBox*>()->setChecked(true);         // now it makes transparent
+    QTest::mouseClick(pixels, Qt::LeftButton, {}, at(0, 0));
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    ASSERT_TRUE(WaitFor([&] { return result.has_value(); }));
+    ASSERT_TRUE(result->has_value());
+    const QImage& painted = **result;
+    EXPECT_EQ(painted.pixel(1, 2), qRgb(0, 0, 0));
+    EXPECT_EQ(painted.pixel(1, 3), qRgb(0, 0, 255));
+    EXPECT_EQ(qAlpha(painted.pixel(0, 0)), 0);
+    EXPECT_EQ(painted.pixel(2, 2), qRgb(0, 0, 255));
+}
+
+TEST_F(QtDialogs, ImageEditorCancelledGivesNothing)
+{
+    QImage picture(4, 4, QImage::Format_ARGB32);
+    picture.fill(Qt::white);
+    std::optional<std::optional<QImage>> result;
+    qtImageEditor(nullptr)("x", picture, [&](std::optional<QImage> painted) { result = std::move(painted); });
+    QDialog* dialog = Shown<QDialog>();
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    ASSERT_TRUE(WaitFor([&] { return result.has_value(); }));
+    EXPECT_FALSE(result->has_value());
 }
 
 }  // namespace
