@@ -23,6 +23,7 @@
 #include "platform/net/startNetSockets.h"
 #include "platform/desktop/startDesktop.h"
 #include "platform/web/startWeb.h"
+#include "platform/web/webKind.h"
 #include "processes/interpreterRelease.h"
 #include "processes/tCommander.h"
 #include "processes/tInterpreterLock.h"
@@ -88,6 +89,7 @@ tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_p
     registerGraphicKinds();
     startControls();
     startNet();
+    startWebKind();
     startNetSockets();
     tMainLogoObject& main = mainLogoObject();
     tProcessContext startUp(main.globalVarTable.get(), &main, true);
