@@ -98,6 +98,7 @@ void declareButtonProperties(tmultiobject& kindClass)
 {
     static const tControlPropertyRow rows[] = {kCaptionRow, kDownRow, kSwitchRow};
     declareControlPropertyRows(kindClass, rows);
+    declareButtonPicture(kindClass);
 }
 
 void declareCaptionProperty(tmultiobject& kindClass)

@@ -21,5 +21,7 @@ void declareSliderProperties(tmultiobject& kindClass);
 // "bgcolour" and whether it lets what lies under it show ("transparent").
 void declareTextBoxLook(tmultiobject& kindClass);
 void declareSliderLook(tmultiobject& kindClass);
+// A button's "picture", shown beside its caption.
+void declareButtonPicture(tmultiobject& kindClass);
 // The "caption" alone, for kinds that show one beside what they hold.
 void declareCaptionProperty(tmultiobject& kindClass);

@@ -38,6 +38,11 @@ public:
     tlogoobject* Controlled();
     void SetControlled(tlogoobject* objects);
 
+    // A button's picture as the program gave it (an image, a file name or a drawing list);
+    // none when it has none. Under the interpreter lock.
+    tlogoobject* Picture() const { return picture_.get(); }
+    void SetPicture(tlogoobject* picture) { picture_ = picture; }
+
     // The object is destroyed: the window takes the control away.
     void Withdraw();
 
@@ -47,6 +52,7 @@ public:
 private:
     std::shared_ptr<tLogoControlParams> params_;
     tLogoRef<tlogoobject> controlled_;
+    tLogoRef<tlogoobject> picture_;
 };
 
 // The control an object is; erInitGraphic when it is none.

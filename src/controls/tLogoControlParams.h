@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -60,6 +62,9 @@ struct tSimpleControlState {
     std::optional<uint32_t> textColour;  // 0x00RRGGBB
     std::optional<uint32_t> background;
     bool transparent = false;  // a slider shows what lies under it
+    // A button's picture, shown beside its caption; null when it has none. Copies share the
+    // pixels (QImage counts them atomically), so the window thread may keep one.
+    QImage picture;
     // The user changed the text or value since the last "onChanged".
     bool unsettled = false;
     tToolState tool;

@@ -3,8 +3,10 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QEvent>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -154,6 +156,8 @@ void showControlState(QWidget& widget, const tSimpleControlState& state)
         box->setChecked(state.down);
     } else if (auto* button = qobject_cast<QPushButton*>(&widget)) {
         button->setText(fromLogoText(state.text));
+        button->setIcon(state.picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(state.picture)));
+        button->setIconSize(state.picture.size());
         button->setCheckable(state.latching);
         if (state.latching)
             button->setChecked(state.down);

@@ -129,6 +129,18 @@ TEST_F(ControlWidgets, ATextBoxWritesInItsFontAndColoursAndASliderShowsItsGround
     ASSERT_TRUE(Run("eraseobject [styled grounded]"));
 }
 
+TEST_F(ControlWidgets, AButtonShowsItsPictureBesideItsCaption)
+{
+    ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"button [name pictured apos [10 460] size [120 40] caption Go picture (takepicture [0 0 30 20])]]"));
+    QPushButton* button = Shown<QPushButton>("Go");
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(waitFor([&] { return !button->icon().isNull(); }));
+    EXPECT_EQ(button->iconSize(), QSize(30, 20)) << "the picture's own size";
+    ASSERT_TRUE(Run("pictured'setpicture []"));
+    EXPECT_TRUE(waitFor([&] { return button->icon().isNull(); }));
+    ASSERT_TRUE(Run("eraseobject \"pictured"));
+}
+
 TEST_F(ControlWidgets, AnErasedControlLeavesThePage)
 {
     ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"button [name gone caption Bye]]"));
