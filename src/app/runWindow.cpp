@@ -110,7 +110,7 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
         bool accepted = false;
         if (singleCopy->HandOver(projectPath.string(), kHandOverMilliseconds, &accepted)) {
             if (accepted) return 0;
-            std::fprintf(stderr, "zembrix: the running copy has a dialog open; close it and try again\n");
+            std::fprintf(stderr, "zembrix: the running copy cannot open it now (a dialog is open there, or the project is in another Logo language)\n");
             return 1;
         }
     }
