@@ -5,6 +5,7 @@
 #include "media/MediaChoosers.h"
 #include "media/SoundFilePrimitives.h"
 #include "media/SpeechPrimitives.h"
+#include "media/VideoPrimitives.h"
 #include "media/mediaPlayerKind.h"
 #include "media/waveTokens.h"
 #include "music/waveFiles.h"
@@ -16,6 +17,7 @@ void startMedia()
     registerSpeechPrimitives(primitives);
     registerMciPrimitive(primitives);
     registerMediaChoosers(primitives);
+    registerVideoPrimitives(primitives);
     setWaveSounder(&soundWaveToken);
     registerMediaPlayerKind();
 }
