@@ -36,7 +36,7 @@ protected:
     // Later tests find the page and its turtle as they were.
     void TearDown() override
     {
-        Run("foreach [pen eraser palette strip] [if objname? ? [eraseobject ?]] T'eraseevent \"onclick P'eraseevent \"onclick "
+        Run("foreach [pen eraser palette strip clear] [if objname? ? [eraseobject ?]] T'eraseevent \"onclick P'eraseevent \"onclick "
             "ask \"mainwindow1'page1't1 [haveown \"acceptstools \"false]");
     }
 
@@ -148,6 +148,39 @@ TEST_F(ToolButtons, AToolBarLinesItsToolsAndSeparatorsUpOverThePage)
                                     [](QFrame& frame) { return frame.frameShape() == QFrame::VLine; });
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->geometry(), QRect(32, 402, 8, 28));
+}
+
+TEST_F(ToolButtons, AToolWithoutAllUpStaysDownWhenPressedAgain)
+{
+    ASSERT_EQ(Run("P'new \"toolbutton [name pen caption Pen apos [600 10] allup false] "
+                  "pen'setevent \"onrelease [print \"raisedagain]"),
+              "");
+    QToolButton* button = Shown("Pen");
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return Run("show activetoolbutton?") == "true\n"; }));
+    QTest::mouseClick(button, Qt::LeftButton);
+    // The press has reached the program once its button shows down again.
+    EXPECT_TRUE(waitFor([&] { return button->isChecked(); }));
+    EXPECT_EQ(Run("show (list activetoolbutton'myname pen'down)"), "[pen true]\n");
+    EXPECT_FALSE(Printed("raisedagain"));
+}
+
+TEST_F(ToolButtons, APlainToolBarButtonIsHeldWhilePressedAndLetsGoOfTheTool)
+{
+    ASSERT_EQ(Run("P'new \"toolbutton [name pen caption Pen apos [600 10] down true] "
+                  "P'new \"toolbutton [name clear caption Clear apos [600 50] group 0] "
+                  "clear'setevent \"onpush [print \"clearing] clear'setevent \"onrelease [print \"cleared]"),
+              "");
+    QToolButton* button = Shown("Clear");
+    ASSERT_NE(button, nullptr);
+    EXPECT_FALSE(button->isCheckable());
+    QTest::mousePress(button, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return Printed("clearing"); }));
+    EXPECT_EQ(Run("show (list clear'down activetoolbutton? pen'down)"), "[true false false]\n");
+    QTest::mouseRelease(button, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return Printed("cleared"); }));
+    EXPECT_EQ(Run("show clear'down"), "false\n");
 }
 
 }  // namespace
