@@ -24,6 +24,7 @@
 #include "platform/printing/tQtPrintFront.h"
 #include "platform/singlecopy/tSingleCopy.h"
 #include "platform/tQtWindowThread.h"
+#include "platform/video/tQtVideoFront.h"
 #include "platform/window/openRequest.h"
 #include "platform/window/splashForm.h"
 #include "platform/window/tEnvironmentWindow.h"
@@ -154,6 +155,8 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     if (environment.shownPage) installKeyMenuWindow(environment.shownPage);
     mainWindow->ShowPage(environment.shownPage, shownScreen.get());
     installControlFront(std::make_shared<tQtControlFront>(&mainWindow->PageView(), shownScreen.get()));
+    static tQtVideoFront videos(&mainWindow->PageView());
+    installVideoFront(&videos);
 
     auto start = std::make_shared<tProcessStart>(std::move(environment.lineRunnerStart));
     start->name = "@commandarea";
