@@ -35,8 +35,6 @@
 #include "turtle/tlogopage.h"
 #include "values/eLogoException.h"
 
-namespace {
-
 // Typed lines run in the main object and find the shown page's objects through this, as long
 // as the page lives (a destroyed object has left the global list). Turtles and panes, and what
 // is made from their classes, live on pages.
@@ -58,8 +56,6 @@ void showPageToTypedLines(tlogopage* shown)
     };
     setShownPageSource({living, livesOnPage});
 }
-
-}  // namespace
 
 tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_ptr<tCommander>& commander)
 {

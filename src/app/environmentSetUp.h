@@ -18,3 +18,7 @@ struct tEnvironment {
 // is where names without a folder are found and written first. Failures building the window
 // are reported through the commander; the interpreter still runs without it.
 tEnvironment setUpEnvironment(const std::string& workFolder, const std::shared_ptr<tCommander>& commander);
+
+// Typed lines find the objects of this page by name, and new turtles and panes go there; the
+// window calls it again when it shows another page.
+void showPageToTypedLines(tlogopage* shown);

@@ -96,6 +96,14 @@ void tQtControlFront::FollowSurfaces()
         if (shown.widget) Place(shown);
 }
 
+void tQtControlFront::ShowSurface(tgrScreen* shownPage)
+{
+    shownPage_ = shownPage;
+    surfaceChanges_ = shownPage ? shownPage->Changes() : 0;
+    for (const auto& [control, shown] : shown_)
+        if (shown.widget) Place(shown);
+}
+
 void tQtControlFront::Forget(const tLogoControlParams* control)
 {
     auto found = shown_.find(control);

@@ -34,6 +34,8 @@ public:
 
     // The widget that shows the control, if any (window thread).
     QWidget* WidgetOf(const tLogoControlParams& control) const;
+    // The view shows another page now: its controls show, the others hide (window thread).
+    void ShowSurface(tgrScreen* shownPage);
 
 private:
     struct tShown {
