@@ -79,9 +79,11 @@ TEST_F(PickerWidgets, AColourButtonShowsItsColourAndAPickSetsThePenOfWhatItContr
 TEST_F(PickerWidgets, AWidthSwitchOffersWidthsAndAPickSetsThePenWidth)
 {
     ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"widthswitch [name thick apos [400 50] value 7 controlledobject [t1]]]"));
-    QComboBox* box = Shown<QComboBox>();
-    ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(waitFor([&] { return box->currentText() == "7"; })) << "a width of its own is offered too";
+    QComboBox* box = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        box = Shown<QComboBox>();
+        return box && box->currentText() == "7";
+    })) << "a width of its own is offered too";
     const int four = box->findData(4);
     ASSERT_GE(four, 0);
     emit box->activated(four);
@@ -92,9 +94,12 @@ TEST_F(PickerWidgets, AColourSliderSlidesAlongTheShadesOfItsRow)
 {
     ASSERT_TRUE(Run("ask \"mainwindow1'page1 [new \"colorslider [name shades apos [400 90] colour green value green6]] "
                     "ask \"shades [setevent \"onchanged [print (list \"shade value)]]"));
-    QSlider* slider = Shown<QSlider>();
-    ASSERT_NE(slider, nullptr);
-    EXPECT_TRUE(waitFor([&] { return slider->maximum() == 12 && slider->value() == 6; }));
+    // The widget may be made again while the creation list is applied: look for it each time.
+    QSlider* slider = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        slider = Shown<QSlider>();
+        return slider && slider->maximum() == 12 && slider->value() == 6;
+    }));
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key_Right);
     // The seventh shade of green is 64 255 64.
