@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/environmentSetUp.h"
+#include "app/environmentWindowsFront.h"
 #include "mainobj/keyboard/keyMenuDispatch.h"
 #include "mainobj/startup/parameterBlock.h"
 #include "mainobj/startup/startupSequence.h"
@@ -28,7 +29,6 @@
 #include "platform/window/openRequest.h"
 #include "platform/window/splashForm.h"
 #include "platform/window/tEnvironmentWindow.h"
-#include "platform/window/tObjectWindows.h"
 #include "platform/window/tWebWindows.h"
 #include "platform/window/widgetApplication.h"
 #include "platform/window/windowClosing.h"
@@ -38,6 +38,7 @@
 #include "processes/tSpecialProcess.h"
 #include "processes/tallthreads.h"
 #include "processes/tdefaultcommander.h"
+#include "turtle/pointerState.h"
 #include "turtle/tgrScreen.h"
 #include "turtle/tlogopage.h"
 #include "values/tLogoString.h"
@@ -136,7 +137,6 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     installPrintFront(std::make_shared<tQtPrintFront>(mainWindow));
     // The bar's buttons type their instructions into the command area.
     installButtonBarFront(std::make_shared<tQtButtonBarFront>(mainWindow, [commander](std::string line) { commander->TypeLine(std::move(line)); }));
-    installWindowFront(std::make_shared<tObjectWindowFront>());
     installWebFront(std::make_shared<tWebWindowFront>());
 
     std::error_code failure;
@@ -154,7 +154,19 @@ int runWindow(int& argc, char** argv, const std::string& project, const std::vec
     mainWindow->SetCloser([windowObject] { requestWindowClose(windowObject, &closeWindow); });
     if (environment.shownPage) installKeyMenuWindow(environment.shownPage);
     mainWindow->ShowPage(environment.shownPage, shownScreen.get());
-    installControlFront(std::make_shared<tQtControlFront>(&mainWindow->PageView(), shownScreen.get()));
+    auto controls = std::make_shared<tQtControlFront>(&mainWindow->PageView(), shownScreen.get());
+    installControlFront(controls);
+    // A page switch on the environment's window object shows another of its pages here, to the
+    // mouse, the keys, the controls and the names typed lines use.
+    installWindowFront(std::make_shared<tEnvironmentWindowsFront>(windowObject, [controls](tlogopage* page) {
+        tLogoRef<tgrScreen> screen(&page->Screen());
+        mainWindow->ShowPage(page, screen.get());
+        controls->ShowSurface(screen.get());
+        setMainSurface(screen.get());
+        installKeyMenuWindow(page);
+        showPageToTypedLines(page);
+        shownScreen = std::move(screen);
+    }));
     static tQtVideoFront videos(&mainWindow->PageView());
     installVideoFront(&videos);
 
