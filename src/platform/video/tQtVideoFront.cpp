@@ -5,7 +5,9 @@
 #include <QUrl>
 #include <QVideoWidget>
 
+#include "platform/video/gstreamerElements.h"
 #include "processes/tWindowThread.h"
+#include "values/eLogoException.h"
 
 tQtVideoFront::tQtVideoFront(QWidget* page) : page(page) {}
 
@@ -24,6 +26,8 @@ tQtVideoFront::~tQtVideoFront()
 
 void tQtVideoFront::Open(const tVideoPlace& place)
 {
+    // Refused, rather than crashing the program in GStreamer.
+    if (!gstreamerCanPlayVideo()) throw eLogoException(erInitVideo);
     RunOnWindowThread([this, place] {
         tVideo& video = videos[place.path];
         if (!video.player) {

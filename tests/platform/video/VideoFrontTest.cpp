@@ -1,5 +1,7 @@
 #include "platform/video/tQtVideoFront.h"
 
+#include "platform/video/gstreamerElements.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -67,6 +69,15 @@ TEST_F(QtVideoFront, VideosStillShownGoWithTheFront)
         EXPECT_EQ(page.findChildren<QVideoWidget*>().size(), 2);
     }
     EXPECT_TRUE(page.findChildren<QVideoWidget*>().isEmpty());
+}
+
+// The check that keeps a missing GStreamer plugin from crashing the program asks GStreamer
+// itself: the elements of the base plugins are there (this machine has them), others not.
+TEST(GstreamerElements, ThoseInstalledAreFoundAndOthersNot)
+{
+    EXPECT_TRUE(gstreamerCanPlayVideo());
+    EXPECT_TRUE(gstreamerHasElements({"playbin", "videoconvert"}));
+    EXPECT_FALSE(gstreamerHasElements({"playbin", "zx-no-such-element"}));
 }
 
 }  // namespace
