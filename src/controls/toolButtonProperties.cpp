@@ -1,5 +1,6 @@
 #include "controls/toolButtonProperties.h"
 
+#include "controls/controlProperties.h"
 #include "controls/controlPropertyNumbers.h"
 #include "controls/controlPropertyRows.h"
 #include "controls/tLogoControl.h"
@@ -64,4 +65,8 @@ const tControlPropertyRow kRows[] = {
 
 }  // namespace
 
-void declareToolButtonProperties(tmultiobject& kindClass) { declareControlPropertyRows(kindClass, kRows); }
+void declareToolButtonProperties(tmultiobject& kindClass)
+{
+    declareControlPropertyRows(kindClass, kRows);
+    declareButtonPicture(kindClass);
+}

@@ -1,6 +1,8 @@
 #include "platform/controls/toolWidgets.h"
 
 #include <QFrame>
+#include <QIcon>
+#include <QPixmap>
 #include <QToolButton>
 
 #include "controls/controlUserActions.h"
@@ -60,6 +62,7 @@ bool showToolButtonState(QWidget& widget, const tSimpleControlState& state)
     auto* button = qobject_cast<QToolButton*>(&widget);
     if (!button) return false;
     button->setText(fromLogoText(state.text));
+    button->setIcon(state.picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(state.picture)));
     button->setToolButtonStyle(static_cast<Qt::ToolButtonStyle>(state.tool.style));
     button->setAutoRaise(state.tool.flat);
     const bool tool = state.tool.group != 0;

@@ -59,6 +59,17 @@ protected:
         return ShownOne<QToolButton>([this] { return page->findChildren<QToolButton*>(); },
                                      [&](QToolButton& button) { return button.text() == caption; });
     }
+
+    // Clicks the shown tool button with that caption and waits until the program has chosen the
+    // tool (the button turns over at once, before the press has reached the program); none when
+    // either does not happen.
+    QToolButton* Choose(const QString& caption)
+    {
+        QToolButton* button = Shown(caption);
+        if (!button) return nullptr;
+        QTest::mouseClick(button, Qt::LeftButton);
+        return waitFor([&] { return Run("show activetoolbutton?") == "true\n"; }) ? button : nullptr;
+    }
 };
 
 TEST_F(ToolButtons, PressingAToolChoosesItAndPressingItAgainLetsGoOfIt)
@@ -69,6 +80,9 @@ TEST_F(ToolButtons, PressingAToolChoosesItAndPressingItAgainLetsGoOfIt)
     QToolButton* button = Shown("Pen");
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->geometry(), QRect(600, 10, 28, 28));
+    EXPECT_TRUE(button->icon().isNull());
+    ASSERT_EQ(Run("pen'setpicture (takepicture [0 0 16 12])"), "");
+    EXPECT_TRUE(waitFor([&] { return !button->icon().isNull(); })) << "the picture shows as its icon";
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return Printed("chosen"); }));
     EXPECT_EQ(Run("show (list activetoolbutton'myname pen'down)"), "[pen true]\n");
@@ -113,11 +127,8 @@ TEST_F(ToolButtons, AOneShotToolComesUpAfterOneAction)
                   "P'new \"toolbutton [name eraser caption Eraser apos [600 50] oneshot true] "
                   "eraser'setevent \"ontool [print \"erased]"),
               "");
-    QToolButton* button = Shown("Eraser");
+    QToolButton* button = Choose("Eraser");
     ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
-    // The button turns over at once; the tool is chosen once the press has reached the program.
-    ASSERT_TRUE(waitFor([&] { return Run("show activetoolbutton?") == "true\n"; }));
     EXPECT_TRUE(button->isChecked());
     QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier, kOnTheTurtle);
     ASSERT_TRUE(waitFor([&] { return Printed("erased"); }));
@@ -155,10 +166,8 @@ TEST_F(ToolButtons, AToolWithoutAllUpStaysDownWhenPressedAgain)
     ASSERT_EQ(Run("P'new \"toolbutton [name pen caption Pen apos [600 10] allup false] "
                   "pen'setevent \"onrelease [print \"raisedagain]"),
               "");
-    QToolButton* button = Shown("Pen");
+    QToolButton* button = Choose("Pen");
     ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return Run("show activetoolbutton?") == "true\n"; }));
     QTest::mouseClick(button, Qt::LeftButton);
     // The press has reached the program once its button shows down again.
     EXPECT_TRUE(waitFor([&] { return button->isChecked(); }));
