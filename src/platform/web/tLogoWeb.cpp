@@ -30,7 +30,10 @@ private:
     {
         runEventInPlace(web, eventCode(tEventKey::onBegin), web);
         if (Superseded(web)) return;
-        tWebPage page = fetchWebPage(web.address);
+        // The fetch gives up the interpreter lock while it waits, and meanwhile a process may set
+        // a new address: it works on its own copy.
+        const std::string address = web.address;
+        tWebPage page = fetchWebPage(address);
         if (Superseded(web)) return;
         web.page = std::move(page);
         web.Show();
