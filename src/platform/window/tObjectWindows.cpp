@@ -12,7 +12,7 @@
 #include "turtle/tgrScreen.h"
 #include "turtle/tlogopage.h"
 
-tObjectWindow::tObjectWindow(tSplitwindow& object) : object_(object), view_(new tPageView(this))
+tObjectWindow::tObjectWindow(tSplitwindow& object) : tDesktopObjectWindow(object), view_(new tPageView(this))
 {
     setObjectName(fromLogoText(object.name));
     if (object.floating) setWindowFlag(Qt::Tool);
@@ -39,41 +39,6 @@ void tObjectWindow::Update()
     updating_ = false;
 }
 
-// Bounds are read and written on the window thread only, by the object's properties too. The
-// corner is the frame's on the desktop, the size that of the page area.
-void tObjectWindow::RememberBounds()
-{
-    if (updating_) return;
-    object_.bounds = {pos().x(), pos().y(), width(), height()};
-}
+void tObjectWindowFront::Update(tSplitwindow& window) { windows_.Update(window); }
 
-void tObjectWindow::moveEvent(QMoveEvent*) { RememberBounds(); }
-
-void tObjectWindow::resizeEvent(QResizeEvent*) { RememberBounds(); }
-
-// The object stays: an "onErase" handler decides what closing does, else the window hides.
-void tObjectWindow::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    QPointer<tObjectWindow> window(this);
-    requestWindowClose(&object_, [window] {
-        if (!window) return;
-        setControlShown(window->object_, false);
-        window->hide();
-    });
-}
-
-void tObjectWindowFront::Update(tSplitwindow& window)
-{
-    std::unique_ptr<tObjectWindow>& shown = windows_[&window];
-    if (!shown) shown = std::make_unique<tObjectWindow>(window);
-    shown->Update();
-}
-
-void tObjectWindowFront::Forget(tSplitwindow& window) { windows_.erase(&window); }
-
-tObjectWindow* tObjectWindowFront::WindowOf(const tSplitwindow& window) const
-{
-    auto found = windows_.find(&window);
-    return found == windows_.end() ? nullptr : found->second.get();
-}
+void tObjectWindowFront::Forget(tSplitwindow& window) { windows_.Forget(window); }

@@ -39,7 +39,7 @@ tLogoWeb* living(const tLogoWeb* web)
 
 }  // namespace
 
-tWebWindow::tWebWindow(tLogoWeb& object) : object_(object), browser_(new QTextBrowser(this))
+tWebWindow::tWebWindow(tLogoWeb& object) : tDesktopObjectWindow(object), browser_(new QTextBrowser(this))
 {
     setObjectName(fromLogoText(object.name));
     auto* layout = new QVBoxLayout(this);
@@ -106,40 +106,6 @@ void tWebWindow::FollowLink(const QUrl& link)
     });
 }
 
-// Bounds are read and written on the window thread only, by the object's properties too.
-void tWebWindow::RememberBounds()
-{
-    if (updating_ || isMaximized()) return;
-    object_.bounds = {pos().x(), pos().y(), width(), height()};
-}
+void tWebWindowFront::Update(tLogoWeb& web) { windows_.Update(web); }
 
-void tWebWindow::moveEvent(QMoveEvent*) { RememberBounds(); }
-
-void tWebWindow::resizeEvent(QResizeEvent*) { RememberBounds(); }
-
-// The object stays: an "onErase" handler decides what closing does, else the window hides.
-void tWebWindow::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    QPointer<tWebWindow> window(this);
-    requestWindowClose(&object_, [window] {
-        if (!window) return;
-        setControlShown(window->object_, false);
-        window->hide();
-    });
-}
-
-void tWebWindowFront::Update(tLogoWeb& web)
-{
-    std::unique_ptr<tWebWindow>& shown = windows_[&web];
-    if (!shown) shown = std::make_unique<tWebWindow>(web);
-    shown->Update();
-}
-
-void tWebWindowFront::Forget(tLogoWeb& web) { windows_.erase(&web); }
-
-tWebWindow* tWebWindowFront::WindowOf(const tLogoWeb& web) const
-{
-    auto found = windows_.find(&web);
-    return found == windows_.end() ? nullptr : found->second.get();
-}
+void tWebWindowFront::Forget(tLogoWeb& web) { windows_.Forget(web); }
