@@ -9,6 +9,7 @@
 #include "images/tLogoFrame.h"
 #include "images/tLogoImage.h"
 #include "images/tLogoPicture.h"
+#include "images/valuePictures.h"
 #include "mainobj/primitiveTable.h"
 #include "mainobj/tPrimitiveCall.h"
 #include "values/eLogoException.h"
@@ -42,25 +43,11 @@ tLogoRef<tLogoImage> imageToEdit(const std::string& name)
 // transparency), its hot spot and delay kept.
 tLogoRef<tLogoImage> withFirstPicture(const tLogoImage* original, const QImage& painted)
 {
-    tLogoPicture picture;
-    picture.colour = painted.convertToFormat(QImage::Format_RGB32);
-    picture.mask = QImage(painted.size(), QImage::Format_Mono);
-    picture.mask.setColor(0, qRgb(0, 0, 0));
-    picture.mask.setColor(1, qRgb(255, 255, 255));
-    bool anyTransparent = false;
-    for (int y = 0; y < painted.height(); ++y)
-        for (int x = 0; x < painted.width(); ++x) {
-            const bool transparent = qAlpha(painted.pixel(x, y)) < 128;
-            picture.mask.setPixel(x, y, transparent ? 1 : 0);
-            if (transparent) picture.colour.setPixel(x, y, qRgb(0, 0, 0));
-            anyTransparent = anyTransparent || transparent;
-        }
-    if (!anyTransparent) picture.mask = QImage();
-    tLogoRef<tLogoImage> image(new tLogoImage);
     const tLogoPicture* before = original ? original->FirstPicture() : nullptr;
-    picture.hotX = before ? before->hotX : picture.Width() / 2;
-    picture.hotY = before ? before->hotY : picture.Height() / 2;
+    tLogoPicture picture = pictureOfArgb(painted, before ? before->hotX : painted.width() / 2,
+                                         before ? before->hotY : painted.height() / 2);
     picture.delay = before ? before->delay : 0;
+    tLogoRef<tLogoImage> image(new tLogoImage);
     if (!original || original->frames.empty()) {
         image->style = tLogoImage::styleFrame;
         image->frames.push_back(makeFrame({picture}));

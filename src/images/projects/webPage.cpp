@@ -1,5 +1,7 @@
 #include "images/projects/webPage.h"
 
+#include <QByteArray>
+
 #include <string_view>
 
 #include "language/windows1252Text.h"
@@ -26,28 +28,6 @@ std::string escaped(std::string_view text)
     return out;
 }
 
-std::string base64(std::string_view bytes)
-{
-    static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    out.reserve((bytes.size() + 2) / 3 * 4);
-    size_t i = 0;
-    for (; i + 2 < bytes.size(); i += 3) {
-        const uint32_t n = static_cast<uint8_t>(bytes[i]) << 16 | static_cast<uint8_t>(bytes[i + 1]) << 8 |
-                           static_cast<uint8_t>(bytes[i + 2]);
-        for (int shift = 18; shift >= 0; shift -= 6) out += kDigits[(n >> shift) & 63];
-    }
-    if (i < bytes.size()) {
-        uint32_t n = static_cast<uint8_t>(bytes[i]) << 16;
-        if (i + 1 < bytes.size()) n |= static_cast<uint8_t>(bytes[i + 1]) << 8;
-        out += kDigits[(n >> 18) & 63];
-        out += kDigits[(n >> 12) & 63];
-        out += i + 1 < bytes.size() ? kDigits[(n >> 6) & 63] : '=';
-        out += '=';
-    }
-    return out;
-}
-
 }  // namespace
 
 std::string webPageText(const tWebPageContent& content)
@@ -60,9 +40,11 @@ std::string webPageText(const tWebPageContent& content)
     // The package is the object's data; a browser that cannot hand it on shows the picture.
     page += "<object type=\"application/x-zembrix-package\" data=\"" + escaped(content.packageFile) + "\"" +
             size + ">\n";
-    if (!content.pictureData.empty())
-        page += "<img src=\"data:image/png;base64," + base64(content.pictureData) + "\" alt=\"" + title + "\"" +
+    if (!content.pictureData.empty()) {
+        const QByteArray png(content.pictureData.data(), static_cast<qsizetype>(content.pictureData.size()));
+        page += "<img src=\"data:image/png;base64," + png.toBase64().toStdString() + "\" alt=\"" + title + "\"" +
                 size + ">\n";
+    }
     page += "</object>\n<p><a href=\"" + escaped(content.packageFile) + "\">" + escaped(content.packageFile) +
             "</a></p>\n";
     if (!content.pluginPage.empty())
